@@ -1,0 +1,18 @@
+# tervok_add_tests(<target> SOURCES ... LIBS ...)
+# Builds one GoogleTest executable and registers its tests with CTest.
+# Every test runs headless: Qt uses the offscreen platform.
+function(tervok_add_tests target)
+  if(NOT TERVOK_BUILD_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TERVOK_SAMPLE_DIR=${TERVOK_SAMPLE_DIR}")
+endfunction()
+
+function(tervok_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+endfunction()

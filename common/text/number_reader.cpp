@@ -1,0 +1,139 @@
+#include "text/number_reader.h"
+
+#include <cctype>
+#include <cmath>
+#include <charconv>
+#include <system_error>
+#include <limits>
+
+namespace tervok {
+namespace {
+
+bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Collects the characters of the number, with the skipped characters removed,
+// into a plain C-locale literal that strtod can read.
+class NumberScanner {
+public:
+    explicit NumberScanner(std::string_view text) : text_(text) {}
+
+    std::string scan()
+    {
+        if (peekIs('+') || peekIs('-'))
+            take();
+        const bool intDigits = takeDigits();
+        bool fracDigits = false;
+        if (peekIs('.')) {
+            take();
+            fracDigits = takeDigits();
+        }
+        if (!intDigits && !fracDigits)
+            return {};
+        scanExponent();
+        return out_;
+    }
+
+private:
+    char peek()
+    {
+        while (pos_ < text_.size() && isSkipped(text_[pos_]))
+            ++pos_;
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+    bool peekIs(char c) { return peek() == c; }
+    void take() { out_.push_back(text_[pos_++]); }
+    bool takeDigits()
+    {
+        bool any = false;
+        while (isDigit(peek())) {
+            take();
+            any = true;
+        }
+        return any;
+    }
+    // An exponent counts only when digits follow the letter (and sign).
+    void scanExponent()
+    {
+        const char c = peek();
+        if (c != 'e' && c != 'E' && c != 'd' && c != 'D')
+            return;
+        const std::size_t savedPos = pos_;
+        const std::size_t savedLen = out_.size();
+        ++pos_;
+        out_.push_back('e');
+        if (peekIs('+') || peekIs('-'))
+            take();
+        if (!takeDigits()) {
+            pos_ = savedPos;
+            out_.resize(savedLen);
+        }
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::string out_;
+};
+
+}  // namespace
+
+double readNumber(std::string_view text)
+{
+    const std::string literal = NumberScanner(text).scan();
+    if (literal.empty())
+        return 0.0;
+    // from_chars ignores the C locale, so "." stays the decimal point
+    // whatever the user's locale; it takes no leading "+" and reports
+    // overflow instead of giving infinity.
+    std::string_view digits = literal;
+    if (digits.front() == '+')
+        digits.remove_prefix(1);
+    double value = 0.0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        const bool negative = digits.front() == '-';
+        const bool tiny = literal.find("e-") != std::string::npos;
+        if (tiny)
+            return 0.0;
+        return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+    }
+    return value;
+}
+
+double roundHalfEven(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    return std::nearbyint(value);  // the default rounding mode is to nearest, ties to even
+}
+
+std::int16_t toInt16(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    const double r = roundHalfEven(value);
+    if (r < std::numeric_limits<std::int16_t>::min())
+        return std::numeric_limits<std::int16_t>::min();
+    if (r > std::numeric_limits<std::int16_t>::max())
+        return std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(r);
+}
+
+std::string signedText(double value)
+{
+    if (value == 0.0)
+        value = 0.0;  // no "-0"
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    if (text.front() != '-')
+        text.insert(text.begin(), ' ');
+    return text;
+}
+
+std::string plainText(long long value)
+{
+    return std::to_string(value);
+}
+
+}  // namespace tervok

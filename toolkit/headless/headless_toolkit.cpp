@@ -1,0 +1,179 @@
+#include "headless_toolkit.h"
+
+#include "files/file_io.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
+
+namespace headless {
+namespace {
+
+std::int32_t readInt32(const std::string& bytes, std::size_t offset)
+{
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
+    return static_cast<std::int32_t>(v);
+}
+
+}  // namespace
+
+template <class T, class... Args>
+T& HeadlessToolkit::add(ui::Container& parent, Args&&... args)
+{
+    HeadlessWindow& window = ownerOf(parent);
+    auto control = std::make_unique<T>(*this, std::forward<Args>(args)...);
+    T& ref = *control;
+    window.adopt(std::move(control));
+    if constexpr (std::is_base_of_v<ui::Container, T>)
+        owners_[&ref] = &window;
+    return ref;
+}
+
+std::unique_ptr<ui::Window> HeadlessToolkit::createWindow(const std::string& name, const std::string& caption,
+                                                          int width, int height)
+{
+    auto window = std::make_unique<HeadlessWindow>(*this, name, caption, ui::Geometry{0, 0, width, height});
+    windows_.push_back(window.get());
+    owners_[window.get()] = window.get();
+    return window;
+}
+
+void HeadlessToolkit::forgetWindow(HeadlessWindow* window)
+{
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+    for (auto it = owners_.begin(); it != owners_.end();) {
+        if (it->second == window)
+            it = owners_.erase(it);
+        else
+            ++it;
+    }
+}
+
+HeadlessWindow& HeadlessToolkit::ownerOf(ui::Container& parent) const
+{
+    const auto it = owners_.find(&parent);
+    if (it == owners_.end())
+        throw std::logic_error("control created in a container of no open window");
+    return *it->second;
+}
+
+ui::Frame& HeadlessToolkit::createFrame(ui::Container& parent, const std::string& name, int index,
+                                        const ui::Geometry& geometry, const std::string& caption)
+{
+    return add<HeadlessContainer>(parent, name, index, geometry, caption);
+}
+
+ui::Label& HeadlessToolkit::createLabel(ui::Container& parent, const std::string& name, int index,
+                                        const ui::Geometry& geometry, const std::string& caption)
+{
+    return add<HeadlessLabel>(parent, name, index, geometry, caption);
+}
+
+ui::Button& HeadlessToolkit::createButton(ui::Container& parent, const std::string& name, int index,
+                                          const ui::Geometry& geometry, const std::string& caption)
+{
+    return add<HeadlessButton>(parent, name, index, geometry, caption);
+}
+
+ui::TextField& HeadlessToolkit::createTextField(ui::Container& parent, const std::string& name, int index,
+                                                const ui::Geometry& geometry, const std::string& text)
+{
+    auto& field = add<HeadlessTextField>(parent, name, index, geometry);
+    field.setText(text);
+    return field;
+}
+
+ui::CheckBox& HeadlessToolkit::createCheckBox(ui::Container& parent, const std::string& name, int index,
+                                              const ui::Geometry& geometry, const std::string& caption)
+{
+    return add<HeadlessCheckBox>(parent, name, index, geometry, caption);
+}
+
+ui::OptionButton& HeadlessToolkit::createOptionButton(ui::Container& parent, const std::string& name, int index,
+                                                      const ui::Geometry& geometry, const std::string&)
+{
+    return add<HeadlessOptionButton>(parent, parent, name, index, geometry);
+}
+
+ui::ListBox& HeadlessToolkit::createListBox(ui::Container& parent, const std::string& name, int index,
+                                            const ui::Geometry& geometry)
+{
+    return add<HeadlessListBox>(parent, name, index, geometry);
+}
+
+ui::Slider& HeadlessToolkit::createSlider(ui::Container& parent, const std::string& name, int index,
+                                          const ui::Geometry& geometry, ui::Orientation orientation)
+{
+    return add<HeadlessSlider>(parent, name, index, geometry, orientation);
+}
+
+ui::PictureBox& HeadlessToolkit::createPictureBox(ui::Container& parent, const std::string& name, int index,
+                                                  const ui::Geometry& geometry)
+{
+    return add<HeadlessPictureBox>(parent, name, index, geometry);
+}
+
+// Reads the BMP header: "BM", then width and height at offsets 18 and 22.
+ui::BitmapRef HeadlessToolkit::loadBitmap(const std::filesystem::path& path)
+{
+    ++bitmapLoads_;
+    const std::optional<std::string> bytes = tervok::readWholeFile(path);
+    if (!bytes || bytes->size() < 26 || bytes->compare(0, 2, "BM") != 0)
+        return nullptr;
+    const int width = readInt32(*bytes, 18);
+    const int height = readInt32(*bytes, 22);
+    if (width <= 0 || width > 65535 || height == 0 || height < -65535 || height > 65535)
+        return nullptr;
+    return std::make_shared<HeadlessBitmap>(path, width, height < 0 ? -height : height);
+}
+
+int HeadlessToolkit::messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon)
+{
+    messages_.push_back({programName_, text, buttons, icon});
+    if (messageAnswers_.empty())
+        return ui::kAnswerOk;
+    const int answer = messageAnswers_.front();
+    messageAnswers_.pop_front();
+    return answer;
+}
+
+std::optional<std::string> HeadlessToolkit::openFileDialog(const std::string& presetFileName)
+{
+    dialogs_.push_back({presetFileName, std::filesystem::current_path()});
+    if (dialogAnswers_.empty())
+        return std::nullopt;
+    std::optional<std::string> answer = dialogAnswers_.front();
+    dialogAnswers_.pop_front();
+    return answer;
+}
+
+void HeadlessToolkit::answerMessages(std::initializer_list<int> answers)
+{
+    messageAnswers_.insert(messageAnswers_.end(), answers.begin(), answers.end());
+}
+
+void HeadlessToolkit::runPending()
+{
+    while (!pending_.empty()) {
+        auto task = std::move(pending_.front());
+        pending_.pop_front();
+        task();
+    }
+}
+
+ui::Control& HeadlessToolkit::findControl(const std::string& name, int index) const
+{
+    for (auto w = windows_.rbegin(); w != windows_.rend(); ++w) {
+        if ((*w)->name() == name && index == -1)
+            return **w;
+        for (const auto& control : (*w)->controls()) {
+            if (control->name() == name && control->index() == index)
+                return *control;
+        }
+    }
+    throw std::out_of_range("no control " + name + "(" + std::to_string(index) + ")");
+}
+
+}  // namespace headless

@@ -1,0 +1,119 @@
+#pragma once
+// The in-memory back end of the window toolkit, linked by the tests. It
+// records what a user would see (controls and their state, message boxes,
+// dialogs) and lets a test act as the user and script the user's answers.
+#include "headless_controls.h"
+#include "toolkit/toolkit.h"
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace headless {
+
+struct MessageRecord {
+    std::string title;
+    std::string text;
+    ui::MessageButtons buttons = ui::MessageButtons::Ok;
+    ui::MessageIcon icon = ui::MessageIcon::None;
+};
+
+struct DialogRecord {
+    std::string presetFileName;
+    std::filesystem::path workingDirectory;  // at the moment the dialog opened
+};
+
+// What the headless back end decodes of a .bmp file: its size and origin.
+class HeadlessBitmap : public ui::Bitmap {
+public:
+    HeadlessBitmap(std::filesystem::path path, int width, int height)
+        : path_(std::move(path)), width_(width), height_(height)
+    {
+    }
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    int width_, height_;
+};
+
+class HeadlessToolkit : public ui::Toolkit {
+public:
+    explicit HeadlessToolkit(std::string programName) : programName_(std::move(programName)) {}
+
+    const std::string& programName() const override { return programName_; }
+    std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
+                                             int height) override;
+    ui::Frame& createFrame(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
+                           const std::string& caption) override;
+    ui::Label& createLabel(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
+                           const std::string& caption) override;
+    ui::Button& createButton(ui::Container& parent, const std::string& name, int index,
+                             const ui::Geometry& geometry, const std::string& caption) override;
+    ui::TextField& createTextField(ui::Container& parent, const std::string& name, int index,
+                                   const ui::Geometry& geometry, const std::string& text) override;
+    ui::CheckBox& createCheckBox(ui::Container& parent, const std::string& name, int index,
+                                 const ui::Geometry& geometry, const std::string& caption) override;
+    ui::OptionButton& createOptionButton(ui::Container& parent, const std::string& name, int index,
+                                         const ui::Geometry& geometry, const std::string& caption) override;
+    ui::ListBox& createListBox(ui::Container& parent, const std::string& name, int index,
+                               const ui::Geometry& geometry) override;
+    ui::Slider& createSlider(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
+                             ui::Orientation orientation) override;
+    ui::PictureBox& createPictureBox(ui::Container& parent, const std::string& name, int index,
+                                     const ui::Geometry& geometry) override;
+    ui::BitmapRef loadBitmap(const std::filesystem::path& path) override;
+    int messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon) override;
+    std::optional<std::string> openFileDialog(const std::string& presetFileName) override;
+    void post(std::function<void()> task) override { pending_.push_back(std::move(task)); }
+    void quit() override { quitRequested_ = true; }
+
+    // --- for tests -----------------------------------------------------------
+    // The control of that name and index in the newest open window.
+    template <class T>
+    T& find(const std::string& name, int index = -1) const
+    {
+        return dynamic_cast<T&>(findControl(name, index));
+    }
+    HeadlessWindow* window() const { return windows_.empty() ? nullptr : windows_.back(); }
+
+    // Answers for the next message boxes and dialogs, in order. Unscripted
+    // message boxes are answered OK, unscripted dialogs are cancelled.
+    void answerMessages(std::initializer_list<int> answers);
+    void answerDialog(std::optional<std::string> fileTitle) { dialogAnswers_.push_back(std::move(fileTitle)); }
+    const std::vector<MessageRecord>& messages() const { return messages_; }
+    const std::vector<DialogRecord>& dialogs() const { return dialogs_; }
+    void clearMessages() { messages_.clear(); }
+
+    // Runs the tasks posted while an event was handled; the user actions of
+    // the headless controls call it after each event.
+    void runPending();
+    bool quitRequested() const { return quitRequested_; }
+    long long bitmapLoads() const { return bitmapLoads_; }
+
+    void forgetWindow(HeadlessWindow* window);
+
+private:
+    ui::Control& findControl(const std::string& name, int index) const;
+    HeadlessWindow& ownerOf(ui::Container& parent) const;
+    template <class T, class... Args>
+    T& add(ui::Container& parent, Args&&... args);
+
+    std::string programName_;
+    std::vector<HeadlessWindow*> windows_;
+    std::unordered_map<const ui::Container*, HeadlessWindow*> owners_;
+    std::deque<int> messageAnswers_;
+    std::deque<std::optional<std::string>> dialogAnswers_;
+    std::vector<MessageRecord> messages_;
+    std::vector<DialogRecord> dialogs_;
+    std::deque<std::function<void()>> pending_;
+    bool quitRequested_ = false;
+    long long bitmapLoads_ = 0;
+};
+
+}  // namespace headless
