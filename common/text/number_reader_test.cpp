@@ -1,1 +1,73 @@
+#include "text/number_reader.h"
+
 #include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+namespace tervok {
+namespace {
+
+TEST(NumberReader, ReadsTheLeadingNumberAndSkipsBlanksAnywhere)
+{
+    EXPECT_EQ(readNumber("05"), 5);
+    EXPECT_EQ(readNumber("7 "), 7);
+    EXPECT_EQ(readNumber("ab"), 0);
+    EXPECT_EQ(readNumber("03 12"), 312);
+    EXPECT_EQ(readNumber(" -1"), -1);
+    EXPECT_EQ(readNumber("- 4\t2"), -42);
+    EXPECT_EQ(readNumber("7.5"), 7.5);
+    EXPECT_EQ(readNumber(".5x"), 0.5);
+    EXPECT_EQ(readNumber("12abc"), 12);
+    EXPECT_EQ(readNumber(""), 0);
+    EXPECT_EQ(readNumber("-"), 0);
+    EXPECT_EQ(readNumber("."), 0);
+}
+
+TEST(NumberReader, ReadsAnExponentOnlyWithDigits)
+{
+    EXPECT_EQ(readNumber("1e3"), 1000);
+    EXPECT_EQ(readNumber("1E"), 1);
+    EXPECT_EQ(readNumber("2e+x"), 2);
+    EXPECT_EQ(readNumber("1e999"), std::numeric_limits<double>::max());
+    EXPECT_EQ(readNumber("1e-999"), 0);
+}
+
+TEST(NumberReader, RoundsHalvesToEvenAndClampsTo16Bits)
+{
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(toInt16(12.5), 12);
+    EXPECT_EQ(toInt16(40000), 32767);
+    EXPECT_EQ(toInt16(-40000), -32768);
+    EXPECT_EQ(toInt16(std::nan("")), 0);
+}
+
+TEST(SignedText, BlankBeforeZeroAndPositiveMinusBeforeNegative)
+{
+    EXPECT_EQ(signedText(5), " 5");
+    EXPECT_EQ(signedText(0), " 0");
+    EXPECT_EQ(signedText(-0.0), " 0");
+    EXPECT_EQ(signedText(-1), "-1");
+    EXPECT_EQ(signedText(130), " 130");
+    EXPECT_EQ(signedText(7.25), " 7.25");
+    EXPECT_EQ(signedText(-0.5), "-0.5");
+    EXPECT_EQ(plainText(5), "5");
+    EXPECT_EQ(plainText(-3), "-3");
+}
+
+TEST(NumberText, DecimalPointIsAPointInAnyLocale)
+{
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE"))
+        GTEST_SKIP() << "no German locale installed";
+    EXPECT_EQ(readNumber("7.5"), 7.5);
+    EXPECT_EQ(signedText(7.5), " 7.5");
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+}  // namespace
+}  // namespace tervok

@@ -1,1 +1,58 @@
+#include "toolkit/bitmap_cache.h"
+
+#include "headless_toolkit.h"
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
+
+#include <thread>
+
+namespace tervok {
+namespace {
+
+std::string bmpHeader(int width, int height)
+{
+    std::string bytes(54, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    bytes[18] = static_cast<char>(width);
+    bytes[22] = static_cast<char>(height);
+    return bytes;
+}
+
+TEST(BitmapCache, LoadsOnceAndNoticesChangedAndRemovedFiles)
+{
+    testing::TempDir dir;
+    headless::HeadlessToolkit toolkit("test");
+    BitmapCache cache(toolkit);
+    testing::writeFile("ep/gras.bmp", bmpHeader(20, 20));
+
+    const ui::BitmapRef first = cache.get("ep\\gras.bmp");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(cache.get("ep\\gras.bmp"), first);
+    EXPECT_EQ(toolkit.bitmapLoads(), 1);
+
+    testing::writeFile("ep/gras.bmp", bmpHeader(10, 10) + "more");
+    const ui::BitmapRef changed = cache.get("ep\\gras.bmp");
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(changed->width(), 10);
+
+    std::filesystem::remove("ep/gras.bmp");
+    EXPECT_EQ(cache.get("ep\\gras.bmp"), nullptr);
+    testing::writeFile("ep/gras.bmp", bmpHeader(20, 20));
+    EXPECT_NE(cache.get("ep\\gras.bmp"), nullptr);
+}
+
+TEST(BitmapCache, MissingAndBrokenFilesGiveNothing)
+{
+    testing::TempDir dir;
+    headless::HeadlessToolkit toolkit("test");
+    BitmapCache cache(toolkit);
+    EXPECT_EQ(cache.get("ep\\none.bmp"), nullptr);
+    EXPECT_EQ(cache.get("ep\\none.bmp"), nullptr);
+    testing::writeFile("ep/bad.bmp", "not a bitmap");
+    EXPECT_EQ(cache.get("ep\\bad.bmp"), nullptr);
+}
+
+}  // namespace
+}  // namespace tervok
