@@ -1,0 +1,38 @@
+#pragma once
+// The player file: 35 text lines, header lines in square brackets each
+// followed by its value line, then a label line and a fixed-column slot line
+// for each of the ten weapon slots.
+#include "player_record.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace figureloom {
+
+// The file's path, from the directory text, the name and the extension,
+// joined with nothing added ("player\" + "hero" + ".dat").
+std::string playerFilePath(std::string_view directory, std::string_view name,
+                           std::string_view extension);
+
+// The record as the file keeps it: every ammunition text filled with "0" to
+// four characters. The weapon number keeps its text; its padding goes only
+// into the file.
+PlayerRecord withFilledAmmunition(PlayerRecord record);
+
+// The bytes of the file for a record whose ammunition is already filled.
+std::string playerFileBytes(const PlayerRecord& record);
+
+// Reads the 35 fields of a player file. Nothing when the file holds fewer;
+// anything after the 35th field is ignored.
+std::optional<PlayerRecord> parsePlayerFile(std::string bytes);
+
+// Reads the file at a game path; nothing when it cannot be read or is short.
+std::optional<PlayerRecord> loadPlayerFile(std::string_view gamePath);
+
+// Writes the record to the file at a game path, replacing it safely. On
+// success the record holds its filled ammunition texts; on failure neither
+// the record nor the old file changes.
+bool savePlayerFile(std::string_view gamePath, PlayerRecord& record);
+
+}  // namespace figureloom

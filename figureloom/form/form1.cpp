@@ -1,0 +1,133 @@
+#include "form1.h"
+
+#include "player_file.h"
+
+namespace figureloom {
+
+Form1::Form1(ui::Toolkit& toolkit) : toolkit_(toolkit)
+{
+    createControls();
+    connectEvents();
+    loadCatalogues();
+}
+
+Form1::~Form1()
+{
+    if (window_)
+        window_->onClose = nullptr;
+}
+
+void Form1::show()
+{
+    window_->show();
+    name_->setFocus();
+}
+
+void Form1::connectEvents()
+{
+    window_->onClose = [this] {
+        if (onClose)
+            onClose();
+    };
+    load_->onClick = [this] { loadPlayer(); };
+    save_->onClick = [this] { savePlayer(); };
+    new_->onClick = [this] {
+        if (onNew)
+            onNew();
+    };
+    pickSprite_->onClick = [this] { pick(*particles_, particleNumbers_, *sprite_); };
+    for (std::size_t j = 0; j < blood_.size(); ++j)
+        pickBlood_[j]->onClick = [this, j] { pick(*particles_, particleNumbers_, *blood_[j]); };
+    for (SlotRow& row : slots_)
+        row.pick->onClick = [this, &row] { pick(*weapons_, weaponNumbers_, *row.shottyp); };
+}
+
+// The weapons are read first, then the particles. A catalogue that cannot
+// be read leaves its list with "<none>" alone.
+void Form1::loadCatalogues()
+{
+    tervok::loadCatalogue(*weapons_, "shots\\weapons.lst", tervok::kWeaponNameColumn, weaponNumbers_);
+    tervok::loadCatalogue(*particles_, "sprites\\particle.lst", tervok::kParticleNameColumn, particleNumbers_);
+}
+
+std::string Form1::playerPath() const
+{
+    return playerFilePath(directory_->text(), name_->text(), extension_->text());
+}
+
+PlayerRecord Form1::recordFromControls() const
+{
+    PlayerRecord record;
+    record.sprite = sprite_->text();
+    record.team = team_->text();
+    record.health = health_->text();
+    record.moveSpeed = moveSpeed_->text();
+    record.stepSpeed = stepSpeed_->text();
+    record.blood = blood_[0]->text();
+    record.exploBlood = blood_[1]->text();
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const SlotRow& row = slots_[i];
+        record.slots[i] = WeaponSlot{row.shottyp->text(), row.present->value(), row.munnition->text(),
+                                     row.maxMunni->text()};
+    }
+    return record;
+}
+
+void Form1::showRecord(const PlayerRecord& record)
+{
+    sprite_->setText(record.sprite);
+    team_->setText(record.team);
+    health_->setText(record.health);
+    moveSpeed_->setText(record.moveSpeed);
+    stepSpeed_->setText(record.stepSpeed);
+    blood_[0]->setText(record.blood);
+    blood_[1]->setText(record.exploBlood);
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        slots_[i].shottyp->setText(record.slots[i].shottyp);
+        slots_[i].present->setValue(checkStateOf(record.slots[i].present));
+    }
+    showAmmunition(record);
+}
+
+void Form1::showAmmunition(const PlayerRecord& record)
+{
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        slots_[i].munnition->setText(record.slots[i].munnition);
+        slots_[i].maxMunni->setText(record.slots[i].maxMunni);
+    }
+}
+
+void Form1::loadPlayer()
+{
+    const std::optional<PlayerRecord> record = loadPlayerFile(playerPath());
+    if (!record) {
+        reportFailure("Fehler beim laden !");
+        return;
+    }
+    showRecord(*record);
+}
+
+void Form1::savePlayer()
+{
+    PlayerRecord record = recordFromControls();
+    if (!savePlayerFile(playerPath(), record)) {
+        reportFailure("Fehler beim speichern !");
+        return;
+    }
+    showAmmunition(record);
+}
+
+// Writes the number behind the selected row; with no row selected the
+// target keeps its text.
+void Form1::pick(const ui::ListBox& list, const tervok::NumberTable& table, ui::TextField& target)
+{
+    if (const std::optional<std::string> number = tervok::pickedNumber(table, list.selectedIndex()))
+        target.setText(*number);
+}
+
+void Form1::reportFailure(const std::string& text)
+{
+    toolkit_.messageBox(text, ui::MessageButtons::Ok, ui::MessageIcon::Critical);
+}
+
+}  // namespace figureloom

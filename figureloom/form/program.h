@@ -1,0 +1,25 @@
+#pragma once
+// The running player editor: owns the one Form1, replaces it on "new" and
+// ends the program when the user closes it.
+#include "form1.h"
+#include "toolkit/toolkit.h"
+
+#include <memory>
+
+namespace figureloom {
+
+class Program {
+public:
+    explicit Program(ui::Toolkit& toolkit);
+
+    Form1& form() { return *form_; }
+
+private:
+    void openForm();
+    void renewForm();
+
+    ui::Toolkit& toolkit_;
+    std::unique_ptr<Form1> form_;
+};
+
+}  // namespace figureloom
