@@ -129,16 +129,6 @@ TEST(PlayerFileTest, HeadersAndLabelsAreNotChecked)
     EXPECT_EQ(loaded->slots[9], (WeaponSlot{"09", 1, "0001", "0002"}));
 }
 
-TEST(PlayerFileTest, EmptyNameMakesTheDirectoryAndExtensionPath)
-{
-    TempDir dir;
-    std::filesystem::create_directory("player");
-    EXPECT_EQ(playerFilePath("player\\", "", ".dat"), "player\\.dat");
-    PlayerRecord record;
-    ASSERT_TRUE(savePlayerFile(playerFilePath("player\\", "", ".dat"), record));
-    EXPECT_EQ(readFile("player/.dat"), samples::newPlayerFile());
-}
-
 TEST(PlayerFileTest, FailedSaveChangesNeitherRecordNorFile)
 {
     TempDir dir;
@@ -154,10 +144,11 @@ TEST(PlayerFileTest, FailedSaveChangesNeitherRecordNorFile)
     EXPECT_EQ(readFile("old.dat"), "old");
 }
 
-TEST(PlayerFileTest, MissingFileLoadsNothing)
+TEST(PlayerFileTest, PathJoinsItsPartsAndAMissingFileLoadsNothing)
 {
     TempDir dir;
-    EXPECT_FALSE(loadPlayerFile("player\\nobody.dat"));
+    EXPECT_EQ(playerFilePath("player\\", "", ".dat"), "player\\.dat");
+    EXPECT_FALSE(loadPlayerFile(playerFilePath("player\\", "nobody", ".dat")));
 }
 
 }  // namespace
