@@ -1,0 +1,66 @@
+#include "core/particle_catalogue.h"
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace sparkloom {
+namespace {
+
+using tervok::testing::readFile;
+using tervok::testing::TempDir;
+using tervok::testing::writeFile;
+
+TEST(ParseParticleRows, DropsTheFirstLineAndKeepsEveryOtherLineAsItStands)
+{
+    EXPECT_EQ(parseParticleRows("[nummer repeat sprite]\r\n05 12 fire.spr\r\n[03 01 smoke.spr\r\n\r\n"
+                                "11 00 spark.spr\r\n"),
+              (Rows{"05 12 fire.spr", "[03 01 smoke.spr", "", "11 00 spark.spr"}));
+    // The first line is dropped whatever it holds, an entry line included.
+    EXPECT_EQ(parseParticleRows("05 12 fire.spr\r\n11 00 spark.spr\r\n"), (Rows{"11 00 spark.spr"}));
+}
+
+TEST(ParseParticleRows, HandlesShortAndUnterminatedFiles)
+{
+    EXPECT_TRUE(parseParticleRows("").empty());
+    EXPECT_TRUE(parseParticleRows("[nummer repeat sprite]\r\n").empty());
+    EXPECT_EQ(parseParticleRows("[h]\r\n05 12 fire.spr"), (Rows{"05 12 fire.spr"}));
+    // A blank line left at the end of the file is one more, empty, row.
+    EXPECT_EQ(parseParticleRows("[h]\r\n05 12 fire.spr\r\n\r\n"), (Rows{"05 12 fire.spr", ""}));
+}
+
+TEST(ParticleCatalogueBytes, WritesTheHeaderThenEveryRowWithCrLf)
+{
+    EXPECT_EQ(particleCatalogueBytes({}), "[nummer repeat sprite]\r\n");
+    EXPECT_EQ(particleCatalogueBytes({"05 12 fire.spr", "", "[11 00 spark.spr"}),
+              "[nummer repeat sprite]\r\n05 12 fire.spr\r\n\r\n[11 00 spark.spr\r\n");
+}
+
+TEST(ParticleCatalogueFile, SavedRowsReadBack)
+{
+    TempDir dir;
+    writeFile("sprites/keep", "");
+    const Rows rows{"05 12 fire.spr", "", "[03 01 smoke.spr", "99 99 x.spr"};
+    ASSERT_TRUE(saveParticleCatalogue(kParticleCataloguePath, rows));
+    EXPECT_EQ(loadParticleCatalogue(kParticleCataloguePath), rows);
+}
+
+TEST(ParticleCatalogueFile, MissingFileOrFolderIsAFailure)
+{
+    TempDir dir;
+    EXPECT_FALSE(loadParticleCatalogue(kParticleCataloguePath).has_value());
+    EXPECT_FALSE(saveParticleCatalogue(kParticleCataloguePath, {"05 12 fire.spr"}));
+    EXPECT_FALSE(std::filesystem::exists("sprites"));
+}
+
+TEST(ParticleCatalogueFile, FolderNamesMatchWhateverTheirCase)
+{
+    TempDir dir;
+    writeFile("Sprites/Particle.lst", "[h]\r\n05 12 fire.spr\r\n");
+    EXPECT_EQ(loadParticleCatalogue(kParticleCataloguePath), (Rows{"05 12 fire.spr"}));
+    ASSERT_TRUE(saveParticleCatalogue(kParticleCataloguePath, {"07 01 a.spr"}));
+    EXPECT_EQ(readFile("Sprites/Particle.lst"), "[nummer repeat sprite]\r\n07 01 a.spr\r\n");
+}
+
+}  // namespace
+}  // namespace sparkloom

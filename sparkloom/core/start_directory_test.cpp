@@ -1,0 +1,35 @@
+#include "core/start_directory.h"
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace sparkloom {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(StartDirectory, RestoresTheFolderItWasCreatedIn)
+{
+    tervok::testing::TempDir dir;
+    fs::create_directory("sprites");
+    const StartDirectory start;
+    fs::current_path("sprites");
+    EXPECT_TRUE(start.restore());
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), dir.path()));
+}
+
+TEST(StartDirectory, ARemovedFolderCannotBeRestored)
+{
+    tervok::testing::TempDir dir;
+    fs::create_directory("gone");
+    fs::current_path("gone");
+    const StartDirectory start;
+    fs::current_path(dir.path());
+    fs::remove("gone");
+    EXPECT_FALSE(start.restore());
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), dir.path()));
+}
+
+}  // namespace
+}  // namespace sparkloom

@@ -1,0 +1,139 @@
+#include "form/form1.h"
+
+#include "core/row_edits.h"
+
+#include <optional>
+
+namespace sparkloom {
+namespace {
+
+constexpr int kClientWidth = 3345;
+constexpr int kClientHeight = 3195;
+constexpr const char* kCaption = "ParticleEditor by Drummel V1.0";
+constexpr const char* kSpritePattern = "sprites\\*.spr";
+constexpr const char* kLoadFailed = "Fehler beim laden !";
+constexpr const char* kSaveFailed = "Fehler beim speichern !";
+
+}  // namespace
+
+Form1::Form1(ui::Toolkit& toolkit)
+    : toolkit_(toolkit), window_(toolkit.createWindow("Form1", kCaption, kClientWidth, kClientHeight))
+{
+    createControls();
+    bindEvents();
+    list1_->setFocus();
+}
+
+// Controls are created in the keyboard focus order: List1, the three
+// buttons, Text1, Text2, Text3, the sprite pick button, "add".
+void Form1::createControls()
+{
+    list1_ = &toolkit_.createListBox(*window_, "List1", -1, {360, 240, 1695, 2205});
+    createButtons();
+    createEntryFields();
+    command5_ = &toolkit_.createButton(*window_, "Command5", -1, {2280, 2880, 855, 255}, "add");
+}
+
+void Form1::createButtons()
+{
+    command1_ = &toolkit_.createButton(*window_, "Command1", -1, {2280, 240, 855, 255}, "reload");
+    command2_ = &toolkit_.createButton(*window_, "Command2", -1, {2280, 600, 855, 255}, "save");
+    command3_ = &toolkit_.createButton(*window_, "Command3", -1, {2280, 1080, 855, 255}, "delete");
+}
+
+void Form1::createEntryFields()
+{
+    ui::Frame& frame1 = toolkit_.createFrame(*window_, "Frame1", -1, {2280, 1560, 975, 615}, "Nummer");
+    text1_ = &toolkit_.createTextField(frame1, "Text1", -1, {120, 240, 735, 285}, "0");
+    ui::Frame& frame2 = toolkit_.createFrame(*window_, "Frame2", -1, {2280, 2160, 975, 615}, "repeat");
+    text2_ = &toolkit_.createTextField(frame2, "Text2", -1, {120, 240, 735, 285}, "0");
+    ui::Frame& frame3 = toolkit_.createFrame(*window_, "Frame3", -1, {240, 2520, 1935, 615}, "Sprite");
+    text3_ = &toolkit_.createTextField(frame3, "Text3", -1, {120, 240, 1215, 285}, "");
+    command4_ = &toolkit_.createButton(frame3, "Command4", -1, {1440, 240, 375, 255}, ". . .");
+    command4_->setBold(true);
+}
+
+void Form1::bindEvents()
+{
+    command1_->onClick = [this] { reloadCatalogue(); };
+    command2_->onClick = [this] { saveCatalogue(); };
+    command3_->onClick = [this] { deleteRow(); };
+    command4_->onClick = [this] { pickSprite(); };
+    command5_->onClick = [this] { addEntry(); };
+    list1_->onDblClick = [this] { switchRow(); };
+}
+
+// All or nothing: the rows are replaced only once the whole file was read.
+void Form1::reloadCatalogue()
+{
+    const std::optional<Rows> loaded = loadParticleCatalogue(kParticleCataloguePath);
+    if (!loaded) {
+        reportFailure(kLoadFailed);
+        return;
+    }
+    showRows(*loaded);
+}
+
+void Form1::saveCatalogue()
+{
+    if (!saveParticleCatalogue(kParticleCataloguePath, rows()))
+        reportFailure(kSaveFailed);
+}
+
+void Form1::deleteRow()
+{
+    const int selected = list1_->selectedIndex();
+    if (selected < 0)
+        return;
+    list1_->removeItem(selected);
+    list1_->setSelectedIndex(selectionAfterDelete(selected, list1_->count()));
+}
+
+// The dialog may wander off to another folder; the start directory is made
+// the working directory before it opens and again after it closed.
+void Form1::pickSprite()
+{
+    startDirectory_.restore();
+    const std::optional<std::string> fileTitle = toolkit_.openFileDialog(kSpritePattern);
+    if (fileTitle)
+        text3_->setText(*fileTitle);
+    startDirectory_.restore();
+}
+
+void Form1::addEntry()
+{
+    const std::optional<std::string> line = entryLine(text1_->text(), text2_->text(), text3_->text());
+    if (line)
+        list1_->addItem(*line);
+}
+
+void Form1::switchRow()
+{
+    const int selected = list1_->selectedIndex();
+    if (selected < 0)
+        return;
+    list1_->setItem(selected, switchedRow(list1_->item(selected)));
+}
+
+Rows Form1::rows() const
+{
+    Rows rows;
+    const int count = list1_->count();
+    for (int row = 0; row < count; ++row)
+        rows.push_back(list1_->item(row));
+    return rows;
+}
+
+void Form1::showRows(const Rows& rows)
+{
+    list1_->clear();
+    for (const std::string& row : rows)
+        list1_->addItem(row);
+}
+
+void Form1::reportFailure(const std::string& text)
+{
+    toolkit_.messageBox(text, ui::MessageButtons::Ok, ui::MessageIcon::Critical);
+}
+
+}  // namespace sparkloom

@@ -1,0 +1,29 @@
+#include "form/program.h"
+#include "qt_application.h"
+
+#include <gtest/gtest.h>
+
+namespace sparkloom {
+namespace {
+
+// Starts the real window on the Qt back end (offscreen) and looks at it
+// through the toolkit contract.
+TEST(SparkloomQtSmoke, WindowComesUpWithItsControls)
+{
+    int argc = 1;
+    char name[] = "sparkloom";
+    char* argv[] = {name, nullptr};
+    qtui::QtApplication app(argc, argv, "sparkloom");
+    {
+        Program program(app.toolkit());
+        Form1& form = program.form();
+        EXPECT_EQ(form.window().caption(), "ParticleEditor by Drummel V1.0");
+        EXPECT_EQ(form.list1().geometry(), (ui::Geometry{360, 240, 1695, 2205}));
+        EXPECT_EQ(form.list1().count(), 0);
+        EXPECT_EQ(form.text1().text(), "0");
+        EXPECT_EQ(form.text3().text(), "");
+    }
+}
+
+}  // namespace
+}  // namespace sparkloom
