@@ -7,9 +7,7 @@
 namespace sparkloom {
 namespace {
 
-using tervok::testing::readFile;
 using tervok::testing::TempDir;
-using tervok::testing::writeFile;
 
 TEST(ParseParticleRows, DropsTheFirstLineAndKeepsEveryOtherLineAsItStands)
 {
@@ -36,30 +34,12 @@ TEST(ParticleCatalogueBytes, WritesTheHeaderThenEveryRowWithCrLf)
               "[nummer repeat sprite]\r\n05 12 fire.spr\r\n\r\n[11 00 spark.spr\r\n");
 }
 
-TEST(ParticleCatalogueFile, SavedRowsReadBack)
-{
-    TempDir dir;
-    writeFile("sprites/keep", "");
-    const Rows rows{"05 12 fire.spr", "", "[03 01 smoke.spr", "99 99 x.spr"};
-    ASSERT_TRUE(saveParticleCatalogue(kParticleCataloguePath, rows));
-    EXPECT_EQ(loadParticleCatalogue(kParticleCataloguePath), rows);
-}
-
 TEST(ParticleCatalogueFile, MissingFileOrFolderIsAFailure)
 {
     TempDir dir;
     EXPECT_FALSE(loadParticleCatalogue(kParticleCataloguePath).has_value());
     EXPECT_FALSE(saveParticleCatalogue(kParticleCataloguePath, {"05 12 fire.spr"}));
     EXPECT_FALSE(std::filesystem::exists("sprites"));
-}
-
-TEST(ParticleCatalogueFile, FolderNamesMatchWhateverTheirCase)
-{
-    TempDir dir;
-    writeFile("Sprites/Particle.lst", "[h]\r\n05 12 fire.spr\r\n");
-    EXPECT_EQ(loadParticleCatalogue(kParticleCataloguePath), (Rows{"05 12 fire.spr"}));
-    ASSERT_TRUE(saveParticleCatalogue(kParticleCataloguePath, {"07 01 a.spr"}));
-    EXPECT_EQ(readFile("Sprites/Particle.lst"), "[nummer repeat sprite]\r\n07 01 a.spr\r\n");
 }
 
 }  // namespace

@@ -9,16 +9,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(StartDirectory, RestoresTheFolderItWasCreatedIn)
-{
-    tervok::testing::TempDir dir;
-    fs::create_directory("sprites");
-    const StartDirectory start;
-    fs::current_path("sprites");
-    EXPECT_TRUE(start.restore());
-    EXPECT_TRUE(fs::equivalent(fs::current_path(), dir.path()));
-}
-
 TEST(StartDirectory, ARemovedFolderCannotBeRestored)
 {
     tervok::testing::TempDir dir;
