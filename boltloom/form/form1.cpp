@@ -1,0 +1,178 @@
+#include "form1.h"
+
+#include "core/shot_file.h"
+
+#include <optional>
+
+namespace boltloom {
+namespace {
+
+constexpr int kClientWidth = 5310;
+constexpr int kClientHeight = 4410;
+constexpr const char* kParticleCatalogue = "sprites\\particle.lst";
+constexpr const char* kSpritePattern = "sprites\\*.spr";
+constexpr const char* kLoadFailed = "Fehler beim laden !";
+constexpr const char* kSaveFailed = "Fehler beim speichern !";
+
+// Where a value field sits inside its frame.
+constexpr ui::Geometry kWideValue{120, 240, 855, 285};
+constexpr ui::Geometry kShortValue{720, 240, 615, 285};
+
+}  // namespace
+
+Form1::Form1(ui::Toolkit& toolkit)
+    : toolkit_(toolkit),
+      window_(toolkit.createWindow("Form1", "ShotEditor by Drummel V1", kClientWidth, kClientHeight))
+{
+    // Controls are created in keyboard focus order.
+    buildPathRow();
+    buildButtons();
+    buildValueFrames();
+    buildSpriteFrames();
+    buildNameAndList();
+    startUp();
+}
+
+void Form1::show()
+{
+    window_->show();
+    text1_->setFocus();
+}
+
+ui::TextField& Form1::addField(ui::Container& parent, const char* name, const ui::Geometry& geometry,
+                               const std::string& text)
+{
+    return toolkit_.createTextField(parent, name, -1, geometry, text);
+}
+
+ui::Button& Form1::addButton(ui::Container& parent, const char* name, const ui::Geometry& geometry,
+                             const std::string& caption, void (Form1::*handler)())
+{
+    ui::Button& button = toolkit_.createButton(parent, name, -1, geometry, caption);
+    button.onClick = [this, handler] { (this->*handler)(); };
+    return button;
+}
+
+ui::Frame& Form1::addFrame(const char* name, const ui::Geometry& geometry, const std::string& caption)
+{
+    return toolkit_.createFrame(*window_, name, -1, geometry, caption);
+}
+
+void Form1::buildPathRow()
+{
+    text1_ = &addField(*window_, "Text1", {480, 120, 615, 285}, "shots\\");
+    text1_->setReadOnly(true);
+    text2_ = &addField(*window_, "Text2", {1080, 120, 735, 285});
+    text3_ = &addField(*window_, "Text3", {1800, 120, 375, 285}, ".sht");
+    text3_->setReadOnly(true);
+}
+
+void Form1::buildButtons()
+{
+    addButton(*window_, "Command1", {480, 480, 495, 255}, "load", &Form1::loadShot);
+    addButton(*window_, "Command2", {1080, 480, 495, 255}, "save", &Form1::saveShot);
+    addButton(*window_, "Command3", {1680, 480, 495, 255}, "new", &Form1::newShot);
+}
+
+void Form1::buildValueFrames()
+{
+    text4_ = &addField(addFrame("Frame1", {120, 840, 1095, 615}, "Schaden"), "Text4", kWideValue);
+    text5_ = &addField(addFrame("Frame2", {120, 1560, 1095, 615}, "Speed *100"), "Text5", kWideValue);
+    text6_ = &addField(addFrame("Frame3", {1440, 840, 1095, 615}, "ttl (in frames)"), "Text6", kWideValue);
+    text7_ = &addField(addFrame("Frame4", {1440, 1560, 1095, 615}, "reload time"), "Text7", kWideValue);
+}
+
+void Form1::buildSpriteFrames()
+{
+    ui::Frame& frame5 = addFrame("Frame5", {120, 2280, 2415, 615}, "ShotSprite");
+    text8_ = &addField(frame5, "Text8", {120, 240, 1695, 285});
+    addButton(frame5, "Command4", {1920, 240, 375, 255}, ". . .", &Form1::pickShotSprite).setBold(true);
+
+    ui::Frame& frame6 = addFrame("Frame6", {120, 3720, 2415, 615}, "ExploSprite - Particelnummer");
+    text9_ = &addField(frame6, "Text9", kShortValue);
+    addButton(frame6, "Command5", {1440, 240, 375, 255}, "<-", &Form1::pickExploSprite);
+}
+
+void Form1::buildNameAndList()
+{
+    list1_ = &toolkit_.createListBox(*window_, "List1", -1, {2760, 480, 1935, 3765});
+    text10_ = &addField(*window_, "Text10", {3360, 120, 1335, 285});
+    addField(*window_, "Text11", {2760, 120, 615, 285}, "Name:").setReadOnly(true);
+    text12_ = &addField(addFrame("Frame7", {120, 3000, 2415, 615}, "Schadenradius"), "Text12", kShortValue, "0");
+}
+
+void Form1::startUp()
+{
+    tervok::loadCatalogue(*list1_, kParticleCatalogue, tervok::kParticleNameColumn, particleNumbers_);
+}
+
+std::string Form1::shotPath() const
+{
+    return shotFilePath(text1_->text(), text2_->text(), text3_->text());
+}
+
+ShotRecord Form1::shownShot() const
+{
+    return ShotRecord{text4_->text(), text5_->text(), text6_->text(),  text7_->text(),
+                      text8_->text(), text9_->text(), text10_->text(), text12_->text()};
+}
+
+void Form1::showShot(const ShotRecord& shot)
+{
+    text4_->setText(shot.schaden);
+    text5_->setText(shot.speed);
+    text6_->setText(shot.ttl);
+    text7_->setText(shot.reloadTime);
+    text8_->setText(shot.shotSprite);
+    text9_->setText(shot.exploSprite);
+    text10_->setText(shot.name);
+    text12_->setText(shot.schadenradius);
+}
+
+void Form1::showFailure(const std::string& text)
+{
+    toolkit_.messageBox(text, ui::MessageButtons::Ok, ui::MessageIcon::Critical);
+}
+
+// The fields change only when the whole file was read.
+void Form1::loadShot()
+{
+    const std::optional<ShotRecord> shot = loadShotFile(shotPath());
+    if (!shot) {
+        showFailure(kLoadFailed);
+        return;
+    }
+    showShot(*shot);
+}
+
+void Form1::saveShot()
+{
+    if (!saveShotFile(shotPath(), shownShot()))
+        showFailure(kSaveFailed);
+}
+
+// The radius is emptied too, not set back to its start-up "0".
+void Form1::newShot()
+{
+    text2_->setText(std::string());
+    showShot(ShotRecord{});
+}
+
+// The dialog opens below the start directory, whatever folder an earlier
+// dialog left behind; a cancelled dialog changes nothing.
+void Form1::pickShotSprite()
+{
+    startDirectory_.restore();
+    const std::optional<std::string> fileTitle = toolkit_.openFileDialog(kSpritePattern);
+    if (fileTitle)
+        text8_->setText(*fileTitle);
+    startDirectory_.restore();
+}
+
+void Form1::pickExploSprite()
+{
+    if (const std::optional<std::string> number = tervok::pickedNumber(particleNumbers_, list1_->selectedIndex()))
+        text9_->setText(*number);
+}
+
+}  // namespace boltloom
