@@ -1,0 +1,28 @@
+#pragma once
+// The map being edited: 100 x 100 tile numbers, addressed 1-based by column
+// x (1 = leftmost) and row y (1 = top).
+#include <array>
+#include <cstdint>
+
+namespace terraloom {
+
+constexpr int kMapSize = 100;
+constexpr int kMaxTile = 100;  // tile numbers run from 0 to 100
+
+class MapGrid {
+public:
+    std::uint8_t at(int x, int y) const { return cells_[index(x, y)]; }
+    void set(int x, int y, std::uint8_t tile) { cells_[index(x, y)] = tile; }
+    void clear() { cells_.fill(0); }
+    bool operator==(const MapGrid&) const = default;
+
+    // Cells in file order: row by row from the top, left to right.
+    const std::array<std::uint8_t, kMapSize * kMapSize>& cells() const { return cells_; }
+    std::array<std::uint8_t, kMapSize * kMapSize>& cells() { return cells_; }
+
+private:
+    static std::size_t index(int x, int y) { return static_cast<std::size_t>((y - 1) * kMapSize + (x - 1)); }
+    std::array<std::uint8_t, kMapSize * kMapSize> cells_{};
+};
+
+}  // namespace terraloom

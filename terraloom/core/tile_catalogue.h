@@ -1,0 +1,32 @@
+#pragma once
+// The tile catalogue "map\mapteile.lst": tile names and tile classes by tile
+// number. Entry columns: 1-2 tile number, 4-5 class, 7 on the name.
+#include "map_grid.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace terraloom {
+
+constexpr const char* kTileCataloguePath = "map\\mapteile.lst";
+
+struct TileCatalogue {
+    std::array<std::string, kMaxTile + 1> names;
+    std::array<std::uint8_t, kMaxTile + 1> classes{};
+
+    // Tile list items: an empty first item, then the names of tiles 1 to 100.
+    std::vector<std::string> listItems() const;
+};
+
+// Later entries replace earlier ones. Entries whose tile number lies outside
+// 0..100 are skipped; a class outside 0..255 is stored as 0.
+TileCatalogue parseTileCatalogue(std::string bytes);
+
+// "ep\" + the name without its last three characters + ".bmp"; nothing for
+// a name shorter than three characters.
+std::optional<std::string> tileImagePath(const std::string& tileName);
+
+}  // namespace terraloom

@@ -1,0 +1,41 @@
+#pragma once
+// The level editor's window: builds the controls, runs the start-up and
+// forwards every event to the part of the editor that handles it.
+#include "editor_state.h"
+#include "form1_controls.h"
+#include "map_file_commands.h"
+#include "map_view.h"
+#include "script_position_commands.h"
+#include "tile_painter.h"
+#include "toolkit/bitmap_cache.h"
+#include "toolkit/toolkit.h"
+
+namespace terraloom {
+
+class Form1 {
+public:
+    explicit Form1(ui::Toolkit& toolkit);
+
+    void show() { c_.Form1->show(); }
+    Form1Controls& controls() { return c_; }
+    EditorState& state() { return state_; }
+
+private:
+    void startUp();
+    void readTileCatalogue();
+    void bindMapEvents();
+    void bindNavigationEvents();
+    void bindPaintingEvents();
+    void showHelp();
+
+    ui::Toolkit& toolkit_;
+    Form1Controls c_;
+    EditorState state_;
+    tervok::BitmapCache bitmaps_;
+    MapView view_;
+    MapFileCommands mapFile_;
+    ScriptPositionCommands position_;
+    TilePainter painter_;
+};
+
+}  // namespace terraloom

@@ -1,0 +1,32 @@
+#pragma once
+// "load", "save" and "new" of the map named in Text1, with their questions
+// and failure messages.
+#include "editor_state.h"
+#include "form1_controls.h"
+#include "map_view.h"
+#include "toolkit/toolkit.h"
+
+namespace terraloom {
+
+class MapFileCommands {
+public:
+    MapFileCommands(ui::Toolkit& toolkit, Form1Controls& controls, EditorState& state, MapView& view)
+        : toolkit_(toolkit), c_(controls), state_(state), view_(view)
+    {
+    }
+
+    void load();
+    void save();
+    void create();
+
+private:
+    bool confirm(const std::string& question);
+    void fail(const std::string& message);
+
+    ui::Toolkit& toolkit_;
+    Form1Controls& c_;
+    EditorState& state_;
+    MapView& view_;
+};
+
+}  // namespace terraloom

@@ -1,0 +1,103 @@
+#include "map_view.h"
+
+#include "class_colours.h"
+
+namespace terraloom {
+
+ui::BitmapRef MapView::tileImage(int tile)
+{
+    const std::string& name = state_.tiles.names[static_cast<std::size_t>(tile)];
+    if (name.empty())
+        return nullptr;
+    const std::optional<std::string> path = tileImagePath(name);
+    return path ? bitmaps_.get(*path) : nullptr;
+}
+
+void MapView::redrawView()
+{
+    for (int k = 1; k <= kViewCells; ++k) {
+        const MapCell cell = state_.view.cellOf(k);
+        ui::BitmapRef image = tileImage(state_.grid.at(cell.x, cell.y));
+        ui::PictureBox& pic = *c_.pic[static_cast<std::size_t>(k)];
+        if (pic.bitmap() != image)
+            pic.setBitmap(std::move(image));
+    }
+    refreshPositionDisplay();
+}
+
+// Moving a slider raises its change handler at once, which redraws the view
+// for the new value; a slider already at the value raises nothing.
+void MapView::refreshPositionDisplay()
+{
+    c_.Label1->setCaption(positionText(state_.view));
+    c_.Slider4->setValue(state_.view.column);
+    c_.Slider3->setValue(state_.view.row);
+}
+
+void MapView::redrawOverview()
+{
+    for (int y = 1; y <= kMapSize; ++y) {
+        for (int x = 1; x <= kMapSize; ++x) {
+            const std::uint8_t tile = state_.grid.at(x, y);
+            drawOverviewSquare(x, y, classColour(state_.tiles.classes[tile]));
+        }
+    }
+}
+
+// Cell (x, y) is the 2 x 2 pixel square whose top-left pixel is
+// (2x - 2, 2y - 2).
+void MapView::drawOverviewSquare(int x, int y, ui::Colour colour)
+{
+    constexpr int px = ui::kTwipsPerPixel;
+    c_.Picture1->fillRect((2 * x - 2) * px, (2 * y - 2) * px, (2 * x - 1) * px, (2 * y - 1) * px, colour);
+}
+
+void MapView::scrollRight()
+{
+    state_.view.column = scrollForward(state_.view.column, c_.Slider1->value());
+    redrawView();
+}
+
+void MapView::scrollLeft()
+{
+    state_.view.column = scrollBackward(state_.view.column, c_.Slider1->value());
+    redrawView();
+}
+
+void MapView::scrollUp()
+{
+    state_.view.row = scrollBackward(state_.view.row, c_.Slider2->value());
+    redrawView();
+}
+
+void MapView::scrollDown()
+{
+    state_.view.row = scrollForward(state_.view.row, c_.Slider2->value());
+    redrawView();
+}
+
+void MapView::viewRowSliderChanged()
+{
+    state_.view.row = c_.Slider3->value();
+    redrawView();
+}
+
+void MapView::viewColumnSliderChanged()
+{
+    state_.view.column = c_.Slider4->value();
+    redrawView();
+}
+
+void MapView::overviewClicked(const ui::MouseEvent& event)
+{
+    const ui::Geometry size = c_.Picture1->geometry();
+    moveTo(viewFromOverviewClick(event.x, event.y, size.width, size.height));
+}
+
+void MapView::moveTo(const ViewPosition& view)
+{
+    state_.view = view;
+    refreshPositionDisplay();
+}
+
+}  // namespace terraloom

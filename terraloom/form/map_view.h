@@ -1,0 +1,42 @@
+#pragma once
+// Shows the map: the 10 x 10 view cells, the position display with its two
+// sliders, the overview in class colours, and the navigation that moves the
+// view (scroll buttons, position sliders, overview click, "goto").
+#include "editor_state.h"
+#include "form1_controls.h"
+#include "toolkit/bitmap_cache.h"
+
+namespace terraloom {
+
+class MapView {
+public:
+    MapView(Form1Controls& controls, EditorState& state, tervok::BitmapCache& bitmaps)
+        : c_(controls), state_(state), bitmaps_(bitmaps)
+    {
+    }
+
+    // The image of a tile, or null for an unnamed tile or a missing bitmap.
+    ui::BitmapRef tileImage(int tile);
+
+    void redrawView();
+    void refreshPositionDisplay();
+    void redrawOverview();
+    void drawOverviewSquare(int x, int y, ui::Colour colour);
+
+    void scrollRight();
+    void scrollLeft();
+    void scrollUp();
+    void scrollDown();
+    void viewRowSliderChanged();
+    void viewColumnSliderChanged();
+    void overviewClicked(const ui::MouseEvent& event);
+    // Moves the view to a new top-left cell through the position sliders.
+    void moveTo(const ViewPosition& view);
+
+private:
+    Form1Controls& c_;
+    EditorState& state_;
+    tervok::BitmapCache& bitmaps_;
+};
+
+}  // namespace terraloom

@@ -1,0 +1,27 @@
+#include "script_position_commands.h"
+
+namespace terraloom {
+
+void ScriptPositionCommands::setFromRightClick(const ui::MouseEvent& event)
+{
+    state_.scriptPosition = positionFromRightClick(state_.view, event.index, event.x, event.y);
+    refreshLabel();
+}
+
+void ScriptPositionCommands::roundPosition()
+{
+    state_.scriptPosition = roundToTileCentre(state_.scriptPosition);
+    refreshLabel();
+}
+
+void ScriptPositionCommands::gotoPosition()
+{
+    view_.moveTo(viewForGoto(state_.scriptPosition));
+}
+
+void ScriptPositionCommands::refreshLabel()
+{
+    c_.Label2->setCaption(scriptPositionText(state_.scriptPosition));
+}
+
+}  // namespace terraloom

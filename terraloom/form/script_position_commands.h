@@ -1,0 +1,28 @@
+#pragma once
+// The script position shown in Label2: set by a right click, snapped by
+// "round", and brought into view by "goto".
+#include "editor_state.h"
+#include "form1_controls.h"
+#include "map_view.h"
+
+namespace terraloom {
+
+class ScriptPositionCommands {
+public:
+    ScriptPositionCommands(Form1Controls& controls, EditorState& state, MapView& view)
+        : c_(controls), state_(state), view_(view)
+    {
+    }
+
+    void setFromRightClick(const ui::MouseEvent& event);
+    void roundPosition();
+    void gotoPosition();
+    void refreshLabel();
+
+private:
+    Form1Controls& c_;
+    EditorState& state_;
+    MapView& view_;
+};
+
+}  // namespace terraloom

@@ -1,0 +1,34 @@
+#pragma once
+// Choosing the current tile in the tile list, painting it into view cells
+// with the mouse, and picking a cell's tile with a right click.
+#include "editor_state.h"
+#include "form1_controls.h"
+#include "map_view.h"
+#include "script_position_commands.h"
+
+namespace terraloom {
+
+class TilePainter {
+public:
+    TilePainter(Form1Controls& controls, EditorState& state, MapView& view, tervok::BitmapCache& bitmaps,
+                ScriptPositionCommands& position)
+        : c_(controls), state_(state), view_(view), bitmaps_(bitmaps), position_(position)
+    {
+    }
+
+    void tileListPressed();
+    void cellPressed(const ui::MouseEvent& event);
+    void cellMoved(const ui::MouseEvent& event);
+
+private:
+    void paint(int k);
+    void pick(const ui::MouseEvent& event);
+
+    Form1Controls& c_;
+    EditorState& state_;
+    MapView& view_;
+    tervok::BitmapCache& bitmaps_;
+    ScriptPositionCommands& position_;
+};
+
+}  // namespace terraloom
