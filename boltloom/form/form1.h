@@ -20,6 +20,13 @@ public:
     ui::Window& window() { return *window_; }
     void show();
 
+    // The path fields, the radius field and the particle list, for a look
+    // from outside (the smoke test on the real back end).
+    const ui::TextField& text1() const { return *text1_; }
+    const ui::TextField& text3() const { return *text3_; }
+    const ui::TextField& text12() const { return *text12_; }
+    const ui::ListBox& list1() const { return *list1_; }
+
 private:
     void buildPathRow();
     void buildButtons();

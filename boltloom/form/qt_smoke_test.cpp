@@ -1,0 +1,34 @@
+#include "form/program.h"
+#include "qt_application.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace boltloom {
+namespace {
+
+// Starts the real window on the Qt back end (offscreen) in a small data
+// folder and looks at it through the toolkit contract.
+TEST(BoltloomQtSmoke, WindowComesUpWithItsControls)
+{
+    tervok::testing::TempDir dir;
+    tervok::testing::writeFile("sprites/particle.lst", "[nummer repeat sprite]\r\n05 12 fire.spr\r\n");
+    int argc = 1;
+    char name[] = "boltloom";
+    char* argv[] = {name, nullptr};
+    qtui::QtApplication app(argc, argv, "boltloom");
+    {
+        Program program(app.toolkit());
+        Form1& form = program.form();
+        EXPECT_EQ(form.window().caption(), "ShotEditor by Drummel V1");
+        EXPECT_EQ(form.text1().text(), "shots\\");
+        EXPECT_EQ(form.text3().text(), ".sht");
+        EXPECT_EQ(form.text12().text(), "0");
+        EXPECT_EQ(form.list1().geometry(), (ui::Geometry{2760, 480, 1935, 3765}));
+        ASSERT_EQ(form.list1().count(), 2);
+        EXPECT_EQ(form.list1().item(1), " 5: fire.spr");
+    }
+}
+
+}  // namespace
+}  // namespace boltloom
