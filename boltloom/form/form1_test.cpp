@@ -58,6 +58,16 @@ protected:
             values.push_back(field(name).text());
         return values;
     }
+    // The one message shown so far is this failure: critical icon, OK only.
+    void expectOnlyFailure(const std::string& text)
+    {
+        ASSERT_EQ(toolkit.messages().size(), 1u);
+        const headless::MessageRecord& message = toolkit.messages()[0];
+        EXPECT_EQ(message.text, text);
+        EXPECT_EQ(message.title, "boltloom");
+        EXPECT_EQ(message.icon, ui::MessageIcon::Critical);
+        EXPECT_EQ(message.buttons, ui::MessageButtons::Ok);
+    }
     void saveAs(const std::string& fileName)
     {
         field("Text2").type(fileName);
@@ -183,12 +193,7 @@ TEST_F(ShotEditorTest, FailedLoadShowsTheMessageAndChangesNoField)
               "[reload time in frames]\r\n20\r\n[Shot-Sprite]\r\nlaser.spr\r\n");
     field("Text2").type("short");
     click("Command1");
-    ASSERT_EQ(toolkit.messages().size(), 1u);
-    const headless::MessageRecord& message = toolkit.messages()[0];
-    EXPECT_EQ(message.text, "Fehler beim laden !");
-    EXPECT_EQ(message.title, "boltloom");
-    EXPECT_EQ(message.icon, ui::MessageIcon::Critical);
-    EXPECT_EQ(message.buttons, ui::MessageButtons::Ok);
+    expectOnlyFailure("Fehler beim laden !");
     EXPECT_EQ(shownValues(), (std::vector<std::string>{"a", "b", "c", "d", "e", "f", "g", "h"}));
 
     field("Text2").type("missing");
@@ -212,11 +217,7 @@ TEST_F(ShotEditorTest, FailedSaveIsReportedAndLeavesTheOldFile)
     tervok::testing::makeReadOnly("shots/locked.sht");
     saveAs("locked");
     EXPECT_EQ(readFile("shots/locked.sht"), "old bytes");
-    ASSERT_EQ(toolkit.messages().size(), 1u);
-    EXPECT_EQ(toolkit.messages()[0].text, "Fehler beim speichern !");
-    EXPECT_EQ(toolkit.messages()[0].title, "boltloom");
-    EXPECT_EQ(toolkit.messages()[0].icon, ui::MessageIcon::Critical);
-    EXPECT_EQ(toolkit.messages()[0].buttons, ui::MessageButtons::Ok);
+    expectOnlyFailure("Fehler beim speichern !");
 
     fs::remove_all("shots");
     saveAs("laser");
