@@ -13,12 +13,14 @@ Form1::Form1(ui::Toolkit& toolkit)
       view_(c_, state_, bitmaps_),
       mapFile_(toolkit, c_, state_, view_),
       position_(c_, state_, view_),
-      painter_(c_, state_, view_, bitmaps_, position_)
+      painter_(c_, state_, view_, bitmaps_, position_),
+      script_(toolkit, c_, state_, position_)
 {
     startUp();
     bindMapEvents();
     bindNavigationEvents();
     bindPaintingEvents();
+    bindScriptEvents();
 }
 
 // The class colours are constants; the view cells, the tile list, the view
@@ -75,6 +77,19 @@ void Form1::bindPaintingEvents()
         cell->onMouseDown = [this](const ui::MouseEvent& e) { painter_.cellPressed(e); };
         cell->onMouseMove = [this](const ui::MouseEvent& e) { painter_.cellMoved(e); };
     }
+}
+
+void Form1::bindScriptEvents()
+{
+    c_.Command10->onClick = [this] { script_.load(); };
+    c_.Command12->onClick = [this] { script_.save(); };
+    c_.Command13->onClick = [this] { script_.add(); };
+    c_.Command15->onClick = [this] { script_.change(); };
+    c_.Command14->onClick = [this] { script_.get(); };
+    c_.List2->onDblClick = [this] { script_.get(); };
+    c_.List2->onKeyDown = [this](int keyCode, int) { script_.listKeyDown(keyCode); };
+    c_.Command11->onClick = [this] { script_.pickPlayer(); };
+    c_.Text5->onChange = [this] { script_.typeChanged(); };
 }
 
 void Form1::showHelp()

@@ -5,6 +5,7 @@
 #include "form1_controls.h"
 #include "map_file_commands.h"
 #include "map_view.h"
+#include "script_editor.h"
 #include "script_position_commands.h"
 #include "tile_painter.h"
 #include "toolkit/bitmap_cache.h"
@@ -26,6 +27,7 @@ private:
     void bindMapEvents();
     void bindNavigationEvents();
     void bindPaintingEvents();
+    void bindScriptEvents();
     void showHelp();
 
     ui::Toolkit& toolkit_;
@@ -36,6 +38,7 @@ private:
     MapFileCommands mapFile_;
     ScriptPositionCommands position_;
     TilePainter painter_;
+    ScriptEditor script_;
 };
 
 }  // namespace terraloom

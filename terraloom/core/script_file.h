@@ -1,0 +1,29 @@
+#pragma once
+// The map script file: a header line in square brackets, then one line per
+// script row, every line ending with CR LF. The script itself is held as
+// rows of text that this layer neither checks nor changes.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace terraloom {
+
+// Row numbers are signed 16-bit, so a script holds at most this many rows.
+constexpr std::size_t kMaxScriptRows = 32767;
+
+using ScriptRows = std::vector<std::string>;
+
+// Map directory, map name and ".msc", joined without separators.
+std::string scriptPath(std::string_view directory, std::string_view mapName);
+
+// The rows of a script file. The first field (the header line) is skipped
+// unread; every further field is a row, so a line with commas gives several
+// rows and leading blanks are dropped. Nothing when the file holds not even
+// a header, or more rows than a script can hold.
+std::optional<ScriptRows> parseScriptFile(std::string bytes);
+
+// The header "[" grammar "]" and one line per row, each ending with CR LF.
+std::string scriptFileBytes(std::string_view grammar, const ScriptRows& rows);
+
+}  // namespace terraloom

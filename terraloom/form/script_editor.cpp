@@ -1,0 +1,155 @@
+#include "script_editor.h"
+
+#include "catalogue/catalogue.h"
+#include "files/file_io.h"
+#include "files/game_path.h"
+
+namespace terraloom {
+namespace {
+
+constexpr const char* kPlayerType = "player";
+constexpr const char* kFailed = "Fehler";
+
+}  // namespace
+
+void ScriptEditor::tell(const std::string& message, ui::MessageIcon icon)
+{
+    toolkit_.messageBox(message, ui::MessageButtons::Ok, icon);
+}
+
+// Each click takes the directory and the map name as they read now.
+std::string ScriptEditor::path() const
+{
+    return scriptPath(c_.Text2->text(), c_.Text1->text());
+}
+
+ScriptRows ScriptEditor::rows() const
+{
+    ScriptRows rows;
+    rows.reserve(static_cast<std::size_t>(c_.List2->count()));
+    for (int row = 0; row < c_.List2->count(); ++row)
+        rows.push_back(c_.List2->item(row));
+    return rows;
+}
+
+// The file is read and parsed whole before the list changes, so a failed
+// load keeps the script the user is working on.
+void ScriptEditor::load()
+{
+    std::optional<std::string> bytes = tervok::readWholeFile(tervok::nativePath(path()));
+    const std::optional<ScriptRows> loaded = bytes ? parseScriptFile(std::move(*bytes)) : std::nullopt;
+    if (!loaded) {
+        tell(kFailed, ui::MessageIcon::Critical);
+        return;
+    }
+    c_.List2->clear();
+    for (const std::string& row : *loaded)
+        c_.List2->addItem(row);
+    tell("Script geladen ", ui::MessageIcon::None);
+}
+
+void ScriptEditor::save()
+{
+    const std::string bytes = scriptFileBytes(c_.Label4->caption(), rows());
+    if (!tervok::replaceFile(tervok::nativePath(path()), bytes)) {
+        tell(kFailed, ui::MessageIcon::Critical);
+        return;
+    }
+    tell("Script gespeichert ", ui::MessageIcon::None);
+}
+
+int ScriptEditor::chosenDirection() const
+{
+    int direction = kNoDirection;
+    for (int i = 0; i < kDirections; ++i)
+        if (c_.Option1[static_cast<std::size_t>(i)]->value())
+            direction = i + 1;
+    return direction;
+}
+
+// A direction without an option clears all four.
+void ScriptEditor::chooseDirection(int direction)
+{
+    for (int i = 0; i < kDirections; ++i)
+        c_.Option1[static_cast<std::size_t>(i)]->setValue(i + 1 == direction);
+}
+
+std::string ScriptEditor::composeFromFields() const
+{
+    ScriptLinePieces pieces;
+    pieces.isUser = c_.Check1->value() == 1;
+    pieces.type = c_.Text5->text();
+    pieces.number = c_.Text4->text();
+    pieces.count = c_.Text6->text();
+    pieces.x = state_.scriptPosition.x;
+    pieces.y = state_.scriptPosition.y;
+    pieces.direction = chosenDirection();
+    return composeScriptLine(pieces);
+}
+
+// A full list takes no more rows: row numbers would not reach them.
+void ScriptEditor::add()
+{
+    if (static_cast<std::size_t>(c_.List2->count()) >= kMaxScriptRows)
+        return;
+    c_.List2->addItem(composeFromFields());
+}
+
+void ScriptEditor::change()
+{
+    const int row = c_.List2->selectedIndex();
+    if (row >= 0)
+        c_.List2->setItem(row, composeFromFields());
+}
+
+// Setting the type first lets its change clear "ist user"; get sets the box
+// afterwards from the command word.
+void ScriptEditor::putPlayerFields(const PlayerLineFields& fields)
+{
+    c_.Text5->setText(fields.type);
+    c_.Text4->setText(fields.number);
+    c_.Text6->setText(fields.count);
+    state_.scriptPosition.x = fields.x;
+    state_.scriptPosition.y = fields.y;
+    chooseDirection(fields.direction);
+}
+
+// A row that cannot be taken apart leaves every field as it was.
+void ScriptEditor::get()
+{
+    const int row = c_.List2->selectedIndex();
+    if (row < 0)
+        return;
+    const std::optional<TakenScriptLine> taken = takeScriptLineApart(c_.List2->item(row));
+    if (!taken)
+        return;
+    if (taken->player)
+        putPlayerFields(*taken->player);
+    c_.Check1->setValue(taken->isUser ? 1 : 0);
+    position_.refreshLabel();
+}
+
+void ScriptEditor::listKeyDown(int keyCode)
+{
+    const int row = c_.List2->selectedIndex();
+    if (keyCode == ui::kDeleteKey && row >= 0)
+        c_.List2->removeItem(row);
+}
+
+// Without a chosen player the number stays as it was.
+void ScriptEditor::pickPlayer()
+{
+    c_.Text5->setText(kPlayerType);
+    const std::optional<std::string> number = tervok::pickedNumber(state_.playerNumbers, c_.List3->selectedIndex());
+    if (number)
+        c_.Text4->setText(*number);
+}
+
+// "ist user" can be ticked only for players, and a new type starts unticked.
+void ScriptEditor::typeChanged()
+{
+    c_.Check1->setValue(0);
+    c_.Check1->setEnabled(c_.Text5->text() == kPlayerType);
+}
+
+}  // namespace terraloom
