@@ -1,0 +1,48 @@
+// The player file on any bytes: a record whose texts fit their places in the
+// file (value texts on a line of their own, slot texts in their columns)
+// reads back as the same record after it was saved.
+#include "fuzz_check.h"
+#include "player_file.h"
+#include "slot_line.h"
+
+#include <array>
+
+using tervok::fuzz::check;
+using tervok::fuzz::isPlainField;
+
+namespace {
+
+bool fitsSlotColumns(const figureloom::WeaponSlot& slot)
+{
+    return slot.shottyp.size() == 2 && isPlainField(figureloom::slotLine(slot)) && slot.present >= 0 &&
+           slot.present <= 9 && slot.munnition.size() == 4 && slot.maxMunni.size() == 4;
+}
+
+bool fitsFile(const figureloom::PlayerRecord& record)
+{
+    const std::array<std::string, 7> values{record.sprite,    record.team,  record.health,    record.moveSpeed,
+                                            record.stepSpeed, record.blood, record.exploBlood};
+    if (!tervok::fuzz::allPlainFields(values))
+        return false;
+    for (const figureloom::WeaponSlot& slot : record.slots) {
+        if (!fitsSlotColumns(slot))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::optional<figureloom::PlayerRecord> record = figureloom::parsePlayerFile(tervok::fuzz::bytesOf(data, size));
+    if (!record)
+        return 0;
+    const figureloom::PlayerRecord filled = figureloom::withFilledAmmunition(*record);
+    const std::string saved = figureloom::playerFileBytes(filled);
+    const std::optional<figureloom::PlayerRecord> reread = figureloom::parsePlayerFile(saved);
+    check(reread.has_value(), "a saved player file reads back");
+    if (fitsFile(filled))
+        check(reread == filled, "a saved player reads back as the same record");
+    return 0;
+}

@@ -1,0 +1,23 @@
+// The shot file on any bytes: a shot whose values each fit a line reads back
+// as the same shot after it was saved.
+#include "fuzz_check.h"
+#include "core/shot_file.h"
+
+#include <array>
+
+using tervok::fuzz::check;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::optional<boltloom::ShotRecord> shot = boltloom::parseShotFile(tervok::fuzz::bytesOf(data, size));
+    if (!shot)
+        return 0;
+    const std::string saved = boltloom::shotFileBytes(*shot);
+    const std::optional<boltloom::ShotRecord> reread = boltloom::parseShotFile(saved);
+    check(reread.has_value(), "a saved shot file reads back");
+    const std::array<std::string, 8> values{shot->schaden,     shot->speed,       shot->ttl,  shot->reloadTime,
+                                            shot->shotSprite, shot->exploSprite, shot->name, shot->schadenradius};
+    if (tervok::fuzz::allPlainFields(values))
+        check(reread == shot, "a saved shot reads back as the same shot");
+    return 0;
+}
