@@ -46,7 +46,7 @@ public:
     {
         for (int y = y1; y <= y2; ++y)
             for (int x = x1; x <= x2; ++x)
-                if ((static_cast<unsigned>(x * 73856093) ^ static_cast<unsigned>(y * 19349663) ^ seed) % every == 0)
+                if ((static_cast<unsigned>(x) * 73856093u ^ static_cast<unsigned>(y) * 19349663u ^ seed) % every == 0)
                     set(x, y, t);
     }
 
