@@ -1,0 +1,55 @@
+#include "qt_application.h"
+
+#include "qt_toolkit.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+#include <clocale>
+
+namespace qtui {
+
+void setUpApplicationLook()
+{
+    // QApplication adopts the user's locale for the C library; numbers are
+    // read and written with "." whatever that locale says.
+    std::setlocale(LC_NUMERIC, "C");
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+}
+
+QtApplication::QtApplication(int& argc, char** argv, const std::string& programName)
+    : application_(std::make_unique<QApplication>(argc, argv)),
+      toolkit_(std::make_unique<QtToolkit>(programName))
+{
+    QApplication::setApplicationName(QString::fromStdString(programName));
+    // The program ends through its window's close handler, not because its
+    // last window went away (a window may be replaced by a fresh one).
+    QApplication::setQuitOnLastWindowClosed(false);
+    setUpApplicationLook();
+}
+
+QtApplication::~QtApplication()
+{
+    toolkit_.reset();
+    application_.reset();
+}
+
+ui::Toolkit& QtApplication::toolkit()
+{
+    return *toolkit_;
+}
+
+int QtApplication::exec()
+{
+    return QApplication::exec();
+}
+
+}  // namespace qtui

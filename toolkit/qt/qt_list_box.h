@@ -1,0 +1,60 @@
+#pragma once
+// A single-selection list. MouseDown fires after the list has taken the
+// press: a left press selects the row under the pointer, other buttons leave
+// the selection alone. KeyDown reports Windows virtual-key codes and fires
+// before the list moves its selection for the key.
+#include "qt_control.h"
+
+#include <QEvent>
+#include <QListWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qtui {
+
+class ListWidget : public QListWidget {
+public:
+    explicit ListWidget(QWidget* parent);
+
+    // Position in twips inside the list.
+    std::function<void(int button, int shift, QPoint twips)> pressed;
+    std::function<void()> doubleClicked;
+    std::function<void(int keyCode, int shift)> keyPressed;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void takeLeftPress(QMouseEvent* event);
+    void passWithoutModifiers(QMouseEvent* event, QEvent::Type type);
+    int rowAt(QPointF viewportPosition) const;
+
+    int pressedRow_ = -1;
+};
+
+class QtListBox : public QtControl<ui::ListBox, ListWidget> {
+public:
+    QtListBox(QWidget* parent, const std::string& name, int index, const ui::Geometry& geometry);
+
+    void clear() override;
+    void addItem(const std::string& text) override;
+    void removeItem(int row) override;
+    std::string item(int row) const override;
+    void setItem(int row, const std::string& text) override;
+    int count() const override { return static_cast<int>(items_.size()); }
+    int selectedIndex() const override;
+    void setSelectedIndex(int row) override;
+
+private:
+    bool isRow(int row) const { return row >= 0 && row < count(); }
+
+    // The rows as given, so texts come back byte for byte.
+    std::vector<std::string> items_;
+};
+
+}  // namespace qtui

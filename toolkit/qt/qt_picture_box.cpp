@@ -1,0 +1,141 @@
+#include "qt_picture_box.h"
+
+#include "qt_bitmap.h"
+#include "qt_colour.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace qtui {
+
+PictureCanvas::PictureCanvas(QWidget* parent) : QWidget(parent), backColour_(Qt::white)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureCanvas::setBackColour(QColor colour)
+{
+    if (colour == backColour_)
+        return;
+    backColour_ = colour;
+    scheduleRepaint();
+}
+
+void PictureCanvas::setPixmap(const QPixmap* pixmap)
+{
+    if (pixmap == pixmap_)
+        return;
+    pixmap_ = pixmap;
+    scheduleRepaint();
+}
+
+void PictureCanvas::fill(int left, int top, int right, int bottom, QRgb colour)
+{
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, buffer_.width() - 1);
+    bottom = std::min(bottom, buffer_.height() - 1);
+    if (left > right || top > bottom)
+        return;
+    uchar* bits = buffer_.bits();
+    const qsizetype stride = buffer_.bytesPerLine();
+    for (int y = top; y <= bottom; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
+        std::fill(line + left, line + right + 1, colour);
+    }
+    drawn_ = true;
+    scheduleRepaint();
+}
+
+void PictureCanvas::resizeBuffer(QSize size)
+{
+    size = size.expandedTo(QSize(0, 0));
+    if (size == buffer_.size())
+        return;
+    QImage resized(size, QImage::Format_ARGB32_Premultiplied);
+    resized.fill(Qt::transparent);
+    if (drawn_ && !resized.isNull()) {
+        QPainter painter(&resized);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, buffer_);
+    }
+    buffer_ = std::move(resized);
+}
+
+// One pending update covers any number of fills until the next paint; a
+// hidden canvas is painted whole when it is shown.
+void PictureCanvas::scheduleRepaint()
+{
+    if (repaintPending_ || !isVisible())
+        return;
+    repaintPending_ = true;
+    update();
+}
+
+void PictureCanvas::paintEvent(QPaintEvent*)
+{
+    repaintPending_ = false;
+    QPainter painter(this);
+    painter.fillRect(rect(), backColour_);
+    if (pixmap_)
+        painter.drawPixmap(0, 0, *pixmap_);
+    if (drawn_)
+        painter.drawImage(0, 0, buffer_);
+}
+
+void PictureCanvas::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (pressed)
+        pressed(buttonCode(event->button()), modifierCode(event->modifiers()), toTwips(event->position()));
+}
+
+void PictureCanvas::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (moved)
+        moved(buttonsCode(event->buttons()), modifierCode(event->modifiers()), toTwips(event->position()));
+}
+
+QtPictureBox::QtPictureBox(QWidget* parent, const std::string& name, int index, const ui::Geometry& geometry)
+    : QtControl(name, index, new PictureCanvas(parent), geometry)
+{
+    view()->resizeBuffer(view()->size());
+    view()->pressed = [this](int button, int shift, QPoint twips) {
+        if (onMouseDown)
+            onMouseDown({this->index(), button, shift, twips.x(), twips.y()});
+    };
+    view()->moved = [this](int buttons, int shift, QPoint twips) {
+        if (onMouseMove)
+            onMouseMove({this->index(), buttons, shift, twips.x(), twips.y()});
+    };
+}
+
+void QtPictureBox::setGeometry(const ui::Geometry& geometry)
+{
+    QtControl::setGeometry(geometry);
+    view()->resizeBuffer(view()->size());
+}
+
+void QtPictureBox::setBackColour(ui::Colour colour)
+{
+    view()->setBackColour(toQColor(colour));
+}
+
+void QtPictureBox::setBitmap(ui::BitmapRef bitmap)
+{
+    const auto* shown = dynamic_cast<const QtBitmap*>(bitmap.get());
+    view()->setPixmap(shown ? &shown->pixmap() : nullptr);
+    bitmap_ = std::move(bitmap);
+}
+
+void QtPictureBox::fillRect(int x1, int y1, int x2, int y2, ui::Colour colour)
+{
+    view()->fill(toPixels(std::min(x1, x2)), toPixels(std::min(y1, y2)), toPixels(std::max(x1, x2)),
+                 toPixels(std::max(y1, y2)), toQRgb(colour));
+}
+
+}  // namespace qtui

@@ -1,0 +1,63 @@
+#pragma once
+// A picture box. It paints its background colour, then the shown bitmap at
+// its top-left corner at natural size, then a persistent drawing buffer that
+// filled rectangles are written into, so drawings survive any repaint.
+#include "qt_control.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace qtui {
+
+class QtBitmap;
+
+class PictureCanvas : public QWidget {
+public:
+    explicit PictureCanvas(QWidget* parent);
+
+    void setBackColour(QColor colour);
+    void setPixmap(const QPixmap* pixmap);  // not owned; null shows nothing
+    // Fills the pixel rectangle, both corners included and clipped to the
+    // buffer, by writing the buffer's scan lines directly.
+    void fill(int left, int top, int right, int bottom, QRgb colour);
+    // Keeps the drawing where the new size overlaps the old one.
+    void resizeBuffer(QSize size);
+    const QImage& buffer() const { return buffer_; }
+
+    // The pressed button or the held buttons, the modifier keys and the
+    // position in twips.
+    std::function<void(int button, int shift, QPoint twips)> pressed;
+    std::function<void(int buttons, int shift, QPoint twips)> moved;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void scheduleRepaint();
+
+    QColor backColour_;
+    const QPixmap* pixmap_ = nullptr;
+    QImage buffer_;
+    bool drawn_ = false;
+    bool repaintPending_ = false;
+};
+
+class QtPictureBox : public QtControl<ui::PictureBox, PictureCanvas> {
+public:
+    QtPictureBox(QWidget* parent, const std::string& name, int index, const ui::Geometry& geometry);
+
+    void setGeometry(const ui::Geometry& geometry) override;
+    void setBackColour(ui::Colour colour) override;
+    void setBitmap(ui::BitmapRef bitmap) override;
+    ui::BitmapRef bitmap() const override { return bitmap_; }
+    void fillRect(int x1, int y1, int x2, int y2, ui::Colour colour) override;
+
+private:
+    ui::BitmapRef bitmap_;
+};
+
+}  // namespace qtui

@@ -1,0 +1,145 @@
+#include "qt_toolkit.h"
+
+#include "qt_bitmap.h"
+#include "qt_button.h"
+#include "qt_check_box.h"
+#include "qt_file_dialog.h"
+#include "qt_frame.h"
+#include "qt_label.h"
+#include "qt_list_box.h"
+#include "qt_message_box.h"
+#include "qt_option_button.h"
+#include "qt_picture_box.h"
+#include "qt_slider.h"
+#include "qt_text_field.h"
+#include "qt_window.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+#include <stdexcept>
+
+namespace qtui {
+
+QWidget* widgetOf(const ui::Control& control)
+{
+    const auto* holder = dynamic_cast<const WidgetHolder*>(&control);
+    return holder ? holder->widget() : nullptr;
+}
+
+QtContainer& QtToolkit::containerOf(ui::Container& parent)
+{
+    auto* container = dynamic_cast<QtContainer*>(&parent);
+    if (!container)
+        throw std::logic_error("control created in a container of another toolkit");
+    return *container;
+}
+
+// The window owns the new control. A widget added to a window already on
+// screen has to be shown by hand (control-array members made at run time).
+template <class T>
+T& QtToolkit::adopt(QtContainer& container, std::unique_ptr<T> control)
+{
+    T& made = *control;
+    if (container.clientWidget()->isVisible())
+        made.widget()->show();
+    container.ownerWindow().adopt(std::move(control));
+    return made;
+}
+
+template <class T, class... Args>
+T& QtToolkit::add(ui::Container& parent, Args&&... args)
+{
+    QtContainer& container = containerOf(parent);
+    return adopt(container, std::make_unique<T>(container.clientWidget(), std::forward<Args>(args)...));
+}
+
+std::unique_ptr<ui::Window> QtToolkit::createWindow(const std::string& name, const std::string& caption, int width,
+                                                    int height)
+{
+    return std::make_unique<QtWindow>(name, caption, width, height);
+}
+
+ui::Frame& QtToolkit::createFrame(ui::Container& parent, const std::string& name, int index,
+                                  const ui::Geometry& geometry, const std::string& caption)
+{
+    QtContainer& container = containerOf(parent);
+    return adopt(container, std::make_unique<QtFrame>(container, name, index, geometry, caption));
+}
+
+ui::Label& QtToolkit::createLabel(ui::Container& parent, const std::string& name, int index,
+                                  const ui::Geometry& geometry, const std::string& caption)
+{
+    return add<QtLabel>(parent, name, index, geometry, caption);
+}
+
+ui::Button& QtToolkit::createButton(ui::Container& parent, const std::string& name, int index,
+                                    const ui::Geometry& geometry, const std::string& caption)
+{
+    return add<QtButton>(parent, name, index, geometry, caption);
+}
+
+ui::TextField& QtToolkit::createTextField(ui::Container& parent, const std::string& name, int index,
+                                          const ui::Geometry& geometry, const std::string& text)
+{
+    auto& field = add<QtTextField>(parent, name, index, geometry);
+    field.setText(text);
+    return field;
+}
+
+ui::CheckBox& QtToolkit::createCheckBox(ui::Container& parent, const std::string& name, int index,
+                                        const ui::Geometry& geometry, const std::string& caption)
+{
+    return add<QtCheckBox>(parent, name, index, geometry, caption);
+}
+
+ui::OptionButton& QtToolkit::createOptionButton(ui::Container& parent, const std::string& name, int index,
+                                                const ui::Geometry& geometry, const std::string& caption)
+{
+    return add<QtOptionButton>(parent, name, index, geometry, caption);
+}
+
+ui::ListBox& QtToolkit::createListBox(ui::Container& parent, const std::string& name, int index,
+                                      const ui::Geometry& geometry)
+{
+    return add<QtListBox>(parent, name, index, geometry);
+}
+
+ui::Slider& QtToolkit::createSlider(ui::Container& parent, const std::string& name, int index,
+                                    const ui::Geometry& geometry, ui::Orientation orientation)
+{
+    return add<QtSlider>(parent, name, index, geometry, orientation);
+}
+
+ui::PictureBox& QtToolkit::createPictureBox(ui::Container& parent, const std::string& name, int index,
+                                            const ui::Geometry& geometry)
+{
+    return add<QtPictureBox>(parent, name, index, geometry);
+}
+
+ui::BitmapRef QtToolkit::loadBitmap(const std::filesystem::path& path)
+{
+    return loadQtBitmap(path);
+}
+
+int QtToolkit::messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon)
+{
+    return showMessageBox(programName_, text, buttons, icon);
+}
+
+std::optional<std::string> QtToolkit::openFileDialog(const std::string& presetFileName)
+{
+    return showOpenFileDialog(presetFileName);
+}
+
+void QtToolkit::post(std::function<void()> task)
+{
+    QMetaObject::invokeMethod(&taskContext_, std::move(task), Qt::QueuedConnection);
+}
+
+void QtToolkit::quit()
+{
+    QMetaObject::invokeMethod(&taskContext_, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+}
+
+}  // namespace qtui
