@@ -36,14 +36,12 @@ void PictureCanvas::fill(int left, int top, int right, int bottom, QRgb colour)
 {
     left = std::max(left, 0);
     top = std::max(top, 0);
-    right = std::min(right, buffer_.width() - 1);
-    bottom = std::min(bottom, buffer_.height() - 1);
+    right = std::min(right, bufferWidth_ - 1);
+    bottom = std::min(bottom, bufferHeight_ - 1);
     if (left > right || top > bottom)
         return;
-    uchar* bits = buffer_.bits();
-    const qsizetype stride = buffer_.bytesPerLine();
     for (int y = top; y <= bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
+        QRgb* line = pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(bufferWidth_);
         std::fill(line + left, line + right + 1, colour);
     }
     drawn_ = true;
@@ -52,17 +50,29 @@ void PictureCanvas::fill(int left, int top, int right, int bottom, QRgb colour)
 
 void PictureCanvas::resizeBuffer(QSize size)
 {
-    size = size.expandedTo(QSize(0, 0));
-    if (size == buffer_.size())
+    const int width = std::max(size.width(), 0);
+    const int height = std::max(size.height(), 0);
+    if (width == bufferWidth_ && height == bufferHeight_)
         return;
-    QImage resized(size, QImage::Format_ARGB32_Premultiplied);
-    resized.fill(Qt::transparent);
-    if (drawn_ && !resized.isNull()) {
-        QPainter painter(&resized);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, buffer_);
-    }
-    buffer_ = std::move(resized);
+    std::vector<QRgb> resized(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    const int keptWidth = std::min(width, bufferWidth_);
+    for (int y = 0; y < std::min(height, bufferHeight_); ++y)
+        std::copy_n(pixels_.begin() + static_cast<std::ptrdiff_t>(y) * bufferWidth_, keptWidth,
+                    resized.begin() + static_cast<std::ptrdiff_t>(y) * width);
+    pixels_ = std::move(resized);
+    bufferWidth_ = width;
+    bufferHeight_ = height;
+    // The image paints straight from the pixels; it never copies them.
+    buffer_ = QImage(reinterpret_cast<const uchar*>(pixels_.data()), width, height,
+                     static_cast<qsizetype>(width) * static_cast<qsizetype>(sizeof(QRgb)),
+                     QImage::Format_ARGB32_Premultiplied);
+}
+
+QRgb PictureCanvas::drawnPixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= bufferWidth_ || y >= bufferHeight_)
+        return 0;
+    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(bufferWidth_) + static_cast<std::size_t>(x)];
 }
 
 // One pending update covers any number of fills until the next paint; a

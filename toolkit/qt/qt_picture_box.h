@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 namespace qtui {
 
@@ -20,11 +21,12 @@ public:
     void setBackColour(QColor colour);
     void setPixmap(const QPixmap* pixmap);  // not owned; null shows nothing
     // Fills the pixel rectangle, both corners included and clipped to the
-    // buffer, by writing the buffer's scan lines directly.
+    // buffer, by writing the buffer's pixels directly.
     void fill(int left, int top, int right, int bottom, QRgb colour);
     // Keeps the drawing where the new size overlaps the old one.
     void resizeBuffer(QSize size);
-    const QImage& buffer() const { return buffer_; }
+    // The drawn pixel (premultiplied ARGB), transparent where nothing is drawn.
+    QRgb drawnPixel(int x, int y) const;
 
     // The pressed button or the held buttons, the modifier keys and the
     // position in twips.
@@ -41,6 +43,9 @@ private:
 
     QColor backColour_;
     const QPixmap* pixmap_ = nullptr;
+    // The drawing buffer: its pixels, and an image that paints them.
+    std::vector<QRgb> pixels_;
+    int bufferWidth_ = 0, bufferHeight_ = 0;
     QImage buffer_;
     bool drawn_ = false;
     bool repaintPending_ = false;

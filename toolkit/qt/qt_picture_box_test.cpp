@@ -19,7 +19,7 @@ constexpr QRgb kWorkspace = 0xFFABABAB;
 class PictureBoxTest : public QtWindowTest {
 protected:
     QRgb shown(int x, int y) const { return widgetOf(picture)->grab().toImage().pixel(x, y); }
-    QRgb drawn(int x, int y) const { return widgetAs<PictureCanvas>(picture)->buffer().pixel(x, y); }
+    QRgb drawn(int x, int y) const { return widgetAs<PictureCanvas>(picture)->drawnPixel(x, y); }
 
     ui::PictureBox& picture = toolkit.createPictureBox(*window, "Picture1", -1, {600, 240, 3000, 3000});
 };
