@@ -44,8 +44,6 @@ void QtWindow::setGeometry(const ui::Geometry& geometry)
 void QtWindow::show()
 {
     view()->show();
-    view()->raise();
-    view()->activateWindow();
 }
 
 ui::Control& QtWindow::adopt(std::unique_ptr<ui::Control> control)
