@@ -141,7 +141,10 @@ int HeadlessToolkit::messageBox(const std::string& text, ui::MessageButtons butt
 
 std::optional<std::string> HeadlessToolkit::openFileDialog(const std::string& presetFileName)
 {
-    dialogs_.push_back({presetFileName, std::filesystem::current_path()});
+    // A working directory that was removed is recorded as an empty path, as
+    // a real dialog simply opens elsewhere then.
+    std::error_code ec;
+    dialogs_.push_back({presetFileName, std::filesystem::current_path(ec)});
     if (dialogAnswers_.empty())
         return std::nullopt;
     std::optional<std::string> answer = dialogAnswers_.front();

@@ -23,7 +23,7 @@ struct MessageRecord {
 
 struct DialogRecord {
     std::string presetFileName;
-    std::filesystem::path workingDirectory;  // at the moment the dialog opened
+    std::filesystem::path workingDirectory;  // at the moment the dialog opened; empty when it was removed
 };
 
 // What the headless back end decodes of a .bmp file: its size and origin.

@@ -1,4 +1,5 @@
 #include "headless_toolkit.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,18 @@ TEST_F(HeadlessEvents, PostedWorkRunsAfterTheEvent)
     };
     toolkit_.find<HeadlessButton>("Command3").click();
     EXPECT_EQ(order, (std::vector<std::string>{"handler", "posted"}));
+}
+
+TEST_F(HeadlessEvents, DialogOpensWhileTheWorkingDirectoryIsGone)
+{
+    tervok::testing::TempDir dir;
+    std::filesystem::create_directory("gone");
+    std::filesystem::current_path("gone");
+    std::filesystem::remove(dir.path() / "gone");
+    toolkit_.answerDialog("a.spr");
+    EXPECT_EQ(toolkit_.openFileDialog("sprites\\*.spr"), "a.spr");
+    ASSERT_EQ(toolkit_.dialogs().size(), 1u);
+    EXPECT_TRUE(toolkit_.dialogs()[0].workingDirectory.empty());
 }
 
 }  // namespace
