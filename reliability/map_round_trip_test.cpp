@@ -1,0 +1,91 @@
+// Round trips of the level editor's two files: the binary map and the
+// map script.
+#include "map_file.h"
+#include "round_trip_support.h"
+#include "script_file.h"
+
+namespace {
+
+using namespace reliability;
+using terraloom::MapGrid;
+
+std::string mapBytes(const MapGrid& grid, const std::string& old = std::string())
+{
+    return terraloom::mapFileBytes(grid, old);
+}
+
+TEST(MapRoundTrip, SampleMapSavesToTheSameBytes)
+{
+    const std::optional<std::string> sample = sampleFile("map/map1.map");
+    if (!sample) {
+        GTEST_SKIP() << "TERVOK_SAMPLE_DIR names no sample data";
+    }
+    const std::optional<MapGrid> grid = terraloom::parseMapFile(*sample);
+    ASSERT_TRUE(grid.has_value());
+    const std::string saved = mapBytes(*grid, *sample);
+    EXPECT_EQ(saved, *sample);
+    EXPECT_EQ(mapBytes(*terraloom::parseMapFile(saved), saved), saved);
+}
+
+// Cells 0..100 survive save and load, and any bytes the old file held past
+// the map survive the save.
+TEST(MapRoundTrip, RandomMapsComeBackCellForCell)
+{
+    TERVOK_TRACE_SEED();
+    std::mt19937 random(kRoundTripSeed);
+    std::uniform_int_distribution<int> tile(0, terraloom::kMaxTile);
+    std::uniform_int_distribution<std::size_t> tailLength(0, 3000);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int n = 0; n < kRandomDocuments; ++n) {
+        MapGrid grid;
+        for (auto& cell : grid.cells())
+            cell = static_cast<std::uint8_t>(tile(random));
+        std::string old(terraloom::kMapFileSize + tailLength(random), '\0');
+        for (char& c : old)
+            c = static_cast<char>(byte(random));
+
+        const std::string saved = mapBytes(grid, old);
+        ASSERT_EQ(saved.size(), old.size());
+        const std::optional<MapGrid> loaded = terraloom::parseMapFile(saved);
+        ASSERT_TRUE(loaded.has_value()) << "document " << n;
+        ASSERT_EQ(*loaded, grid) << "document " << n;
+        ASSERT_EQ(mapBytes(*loaded, saved), saved) << "document " << n;
+    }
+}
+
+constexpr const char* kGrammar = "set <type> <nmr> <anz> <x> <y> <r>";
+
+TEST(ScriptRoundTrip, SampleScriptSavesToTheSameBytes)
+{
+    const std::optional<std::string> sample = sampleFile("map/map1.msc");
+    if (!sample) {
+        GTEST_SKIP() << "TERVOK_SAMPLE_DIR names no sample data";
+    }
+    const std::optional<terraloom::ScriptRows> rows = terraloom::parseScriptFile(*sample);
+    ASSERT_TRUE(rows.has_value());
+    EXPECT_FALSE(rows->empty());
+    const std::string saved = terraloom::scriptFileBytes(kGrammar, *rows);
+    EXPECT_EQ(saved, *sample);
+    EXPECT_EQ(terraloom::scriptFileBytes(kGrammar, *terraloom::parseScriptFile(saved)), saved);
+}
+
+// Empty rows included, anywhere in the script, also last.
+TEST(ScriptRoundTrip, RandomScriptsComeBackRowForRow)
+{
+    TERVOK_TRACE_SEED();
+    std::mt19937 random(kRoundTripSeed);
+    std::uniform_int_distribution<int> rowCount(0, 40);
+    for (int n = 0; n < kRandomDocuments; ++n) {
+        terraloom::ScriptRows rows(static_cast<std::size_t>(rowCount(random)));
+        for (std::string& row : rows)
+            row = randomText(random, 0, 40);
+
+        const std::string saved = terraloom::scriptFileBytes(kGrammar, rows);
+        const std::optional<terraloom::ScriptRows> loaded = terraloom::parseScriptFile(saved);
+        ASSERT_TRUE(loaded.has_value()) << "document " << n;
+        ASSERT_EQ(*loaded, rows) << "document " << n;
+        ASSERT_EQ(terraloom::scriptFileBytes(kGrammar, *loaded), saved) << "document " << n;
+    }
+}
+
+}  // namespace

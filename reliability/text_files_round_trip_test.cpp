@@ -1,0 +1,123 @@
+// Round trips of the player file, the shot file and the particle catalogue.
+#include "core/particle_catalogue.h"
+#include "core/shot_file.h"
+#include "player_file.h"
+#include "round_trip_support.h"
+
+namespace {
+
+using namespace reliability;
+
+void skipWithoutSample(const std::optional<std::string>& sample)
+{
+    if (!sample)
+        GTEST_SKIP() << "TERVOK_SAMPLE_DIR names no sample data";
+}
+
+std::string savedPlayer(const figureloom::PlayerRecord& record)
+{
+    return figureloom::playerFileBytes(figureloom::withFilledAmmunition(record));
+}
+
+TEST(PlayerRoundTrip, SamplePlayerSavesToTheSameBytes)
+{
+    const std::optional<std::string> sample = sampleFile("player/soldier.dat");
+    skipWithoutSample(sample);
+    if (!sample)
+        return;
+    const std::optional<figureloom::PlayerRecord> record = figureloom::parsePlayerFile(*sample);
+    ASSERT_TRUE(record.has_value());
+    const std::string saved = savedPlayer(*record);
+    EXPECT_EQ(saved, *sample);
+    EXPECT_EQ(savedPlayer(*figureloom::parsePlayerFile(saved)), saved);
+}
+
+// Value fields of any length; slot fields fill their columns exactly: two
+// characters of weapon number, one digit of flag, four of each ammunition.
+figureloom::PlayerRecord randomPlayer(std::mt19937& random)
+{
+    std::uniform_int_distribution<int> digit(0, 9);
+    figureloom::PlayerRecord record;
+    for (std::string* field : {&record.sprite, &record.team, &record.health, &record.moveSpeed,
+                               &record.stepSpeed, &record.blood, &record.exploBlood})
+        *field = randomText(random, 0, 20);
+    for (figureloom::WeaponSlot& slot : record.slots)
+        slot = {randomText(random, 2, 2), digit(random), randomText(random, 4, 4), randomText(random, 4, 4)};
+    return record;
+}
+
+TEST(PlayerRoundTrip, RandomPlayersComeBackFieldForField)
+{
+    TERVOK_TRACE_SEED();
+    std::mt19937 random(kRoundTripSeed);
+    for (int n = 0; n < kRandomDocuments; ++n) {
+        const figureloom::PlayerRecord record = randomPlayer(random);
+        const std::string saved = savedPlayer(record);
+        const std::optional<figureloom::PlayerRecord> loaded = figureloom::parsePlayerFile(saved);
+        ASSERT_TRUE(loaded.has_value()) << "document " << n;
+        ASSERT_EQ(*loaded, record) << "document " << n;
+        ASSERT_EQ(savedPlayer(*loaded), saved) << "document " << n;
+    }
+}
+
+TEST(ShotRoundTrip, SampleShotSavesToTheSameBytes)
+{
+    const std::optional<std::string> sample = sampleFile("shots/laser.sht");
+    skipWithoutSample(sample);
+    if (!sample)
+        return;
+    const std::optional<boltloom::ShotRecord> shot = boltloom::parseShotFile(*sample);
+    ASSERT_TRUE(shot.has_value());
+    const std::string saved = boltloom::shotFileBytes(*shot);
+    EXPECT_EQ(saved, *sample);
+    EXPECT_EQ(boltloom::shotFileBytes(*boltloom::parseShotFile(saved)), saved);
+}
+
+TEST(ShotRoundTrip, RandomShotsComeBackFieldForField)
+{
+    TERVOK_TRACE_SEED();
+    std::mt19937 random(kRoundTripSeed);
+    for (int n = 0; n < kRandomDocuments; ++n) {
+        boltloom::ShotRecord shot;
+        for (std::string* field : {&shot.schaden, &shot.speed, &shot.ttl, &shot.reloadTime, &shot.shotSprite,
+                                   &shot.exploSprite, &shot.name, &shot.schadenradius})
+            *field = randomText(random, 0, 24);
+        const std::string saved = boltloom::shotFileBytes(shot);
+        const std::optional<boltloom::ShotRecord> loaded = boltloom::parseShotFile(saved);
+        ASSERT_TRUE(loaded.has_value()) << "document " << n;
+        ASSERT_EQ(*loaded, shot) << "document " << n;
+        ASSERT_EQ(boltloom::shotFileBytes(*loaded), saved) << "document " << n;
+    }
+}
+
+TEST(ParticleRoundTrip, SampleCatalogueSavesToTheSameBytes)
+{
+    const std::optional<std::string> sample = sampleFile("sprites/particle.lst");
+    skipWithoutSample(sample);
+    if (!sample)
+        return;
+    const sparkloom::Rows rows = sparkloom::parseParticleRows(*sample);
+    EXPECT_FALSE(rows.empty());
+    const std::string saved = sparkloom::particleCatalogueBytes(rows);
+    EXPECT_EQ(saved, *sample);
+    EXPECT_EQ(sparkloom::particleCatalogueBytes(sparkloom::parseParticleRows(saved)), saved);
+}
+
+// Rows are kept as raw lines: entry lines, switched-off ones, empty ones.
+TEST(ParticleRoundTrip, RandomCataloguesComeBackRowForRow)
+{
+    TERVOK_TRACE_SEED();
+    std::mt19937 random(kRoundTripSeed);
+    std::uniform_int_distribution<int> rowCount(0, 40);
+    for (int n = 0; n < kRandomDocuments; ++n) {
+        sparkloom::Rows rows(static_cast<std::size_t>(rowCount(random)));
+        for (std::string& row : rows)
+            row = randomText(random, 0, 30);
+        const std::string saved = sparkloom::particleCatalogueBytes(rows);
+        const sparkloom::Rows loaded = sparkloom::parseParticleRows(saved);
+        ASSERT_EQ(loaded, rows) << "document " << n;
+        ASSERT_EQ(sparkloom::particleCatalogueBytes(loaded), saved) << "document " << n;
+    }
+}
+
+}  // namespace
