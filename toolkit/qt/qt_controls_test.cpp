@@ -2,7 +2,7 @@
 #include "qt_test_support.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
+#include "qt_frame.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,7 +28,7 @@ TEST_F(ControlsTest, PlacesControlsInPixelsFromTwipsInsideTheirContainer)
 
     auto& frame = toolkit.createFrame(*window, "Frame4", -1, {1500, 1500, 1500, 1200}, "reload time");
     auto& field = toolkit.createTextField(frame, "Text7", 3, {120, 240, 855, 285}, "");
-    EXPECT_EQ(widgetAs<QGroupBox>(frame)->title(), "reload time");
+    EXPECT_EQ(widgetAs<CaptionFrame>(frame)->title(), "reload time");
     EXPECT_EQ(widgetOf(field)->parentWidget(), widgetOf(frame));
     EXPECT_EQ(widgetOf(field)->geometry(), QRect(8, 16, 57, 19));
     EXPECT_EQ(widgetOf(field)->objectName(), "Text7");

@@ -1,13 +1,29 @@
 #pragma once
-// A frame: a captioned group box; its controls are placed relative to its
-// top-left corner, caption strip included.
+// A frame: an etched border whose caption sits on its top line; its controls
+// are placed relative to its top-left corner.
 #include "qt_window.h"
 
-#include <QGroupBox>
+#include <QWidget>
 
 namespace qtui {
 
-class QtFrame : public QtControl<ui::Container, QGroupBox>, public QtContainer {
+// Draws the border and the caption itself, so that the caption stands on the
+// top line (as the editors' layouts expect) whatever the widget style does
+// with group boxes.
+class CaptionFrame : public QWidget {
+public:
+    using QWidget::QWidget;
+    void setTitle(const QString& title);
+    QString title() const { return title_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString title_;
+};
+
+class QtFrame : public QtControl<ui::Container, CaptionFrame>, public QtContainer {
 public:
     QtFrame(QtContainer& parent, const std::string& name, int index, const ui::Geometry& geometry,
             const std::string& caption);

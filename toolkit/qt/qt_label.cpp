@@ -1,5 +1,7 @@
 #include "qt_label.h"
 
+#include <algorithm>
+
 namespace qtui {
 
 QtLabel::QtLabel(QWidget* parent, const std::string& name, int index, const ui::Geometry& geometry,
@@ -8,14 +10,18 @@ QtLabel::QtLabel(QWidget* parent, const std::string& name, int index, const ui::
 {
     view()->setTextFormat(Qt::PlainText);
     view()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    view()->setWordWrap(true);
     setCaption(caption);
 }
 
+// A caption wider than the label's design width is shown whole: the label
+// grows to the right instead of cutting the text off.
 void QtLabel::setCaption(const std::string& caption)
 {
     caption_ = caption;
     view()->setText(toQt(caption));
+    QRect shown = toPixels(geometry());
+    shown.setWidth(std::max(shown.width(), view()->fontMetrics().horizontalAdvance(view()->text()) + 2));
+    view()->setGeometry(shown);
 }
 
 }  // namespace qtui

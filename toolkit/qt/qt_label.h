@@ -1,5 +1,5 @@
 #pragma once
-// A label: plain text, wrapped at its width, from the top-left corner.
+// A label: one line of plain text from the top-left corner.
 #include "qt_control.h"
 
 #include <QLabel>
