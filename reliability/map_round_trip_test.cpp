@@ -18,7 +18,7 @@ TEST(MapRoundTrip, SampleMapSavesToTheSameBytes)
 {
     const std::optional<std::string> sample = sampleFile("map/map1.map");
     if (!sample) {
-        GTEST_SKIP() << "TERVOK_SAMPLE_DIR names no sample data";
+        GTEST_SKIP() << kNoSampleData;
     }
     const std::optional<MapGrid> grid = terraloom::parseMapFile(*sample);
     ASSERT_TRUE(grid.has_value());
@@ -59,7 +59,7 @@ TEST(ScriptRoundTrip, SampleScriptSavesToTheSameBytes)
 {
     const std::optional<std::string> sample = sampleFile("map/map1.msc");
     if (!sample) {
-        GTEST_SKIP() << "TERVOK_SAMPLE_DIR names no sample data";
+        GTEST_SKIP() << kNoSampleData;
     }
     const std::optional<terraloom::ScriptRows> rows = terraloom::parseScriptFile(*sample);
     ASSERT_TRUE(rows.has_value());

@@ -16,6 +16,8 @@ namespace reliability {
 constexpr unsigned kRoundTripSeed = 1234567u;
 constexpr int kRandomDocuments = 200;
 
+constexpr const char* kNoSampleData = "TERVOK_SAMPLE_DIR names no sample data";
+
 // A file of the sample data drawn at build time; nothing when the tests run
 // without it.
 inline std::optional<std::string> sampleFile(const std::string& relativePath)

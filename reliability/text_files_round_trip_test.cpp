@@ -8,12 +8,6 @@ namespace {
 
 using namespace reliability;
 
-void skipWithoutSample(const std::optional<std::string>& sample)
-{
-    if (!sample)
-        GTEST_SKIP() << "TERVOK_SAMPLE_DIR names no sample data";
-}
-
 std::string savedPlayer(const figureloom::PlayerRecord& record)
 {
     return figureloom::playerFileBytes(figureloom::withFilledAmmunition(record));
@@ -22,9 +16,9 @@ std::string savedPlayer(const figureloom::PlayerRecord& record)
 TEST(PlayerRoundTrip, SamplePlayerSavesToTheSameBytes)
 {
     const std::optional<std::string> sample = sampleFile("player/soldier.dat");
-    skipWithoutSample(sample);
-    if (!sample)
-        return;
+    if (!sample) {
+        GTEST_SKIP() << kNoSampleData;
+    }
     const std::optional<figureloom::PlayerRecord> record = figureloom::parsePlayerFile(*sample);
     ASSERT_TRUE(record.has_value());
     const std::string saved = savedPlayer(*record);
@@ -63,9 +57,9 @@ TEST(PlayerRoundTrip, RandomPlayersComeBackFieldForField)
 TEST(ShotRoundTrip, SampleShotSavesToTheSameBytes)
 {
     const std::optional<std::string> sample = sampleFile("shots/laser.sht");
-    skipWithoutSample(sample);
-    if (!sample)
-        return;
+    if (!sample) {
+        GTEST_SKIP() << kNoSampleData;
+    }
     const std::optional<boltloom::ShotRecord> shot = boltloom::parseShotFile(*sample);
     ASSERT_TRUE(shot.has_value());
     const std::string saved = boltloom::shotFileBytes(*shot);
@@ -93,9 +87,9 @@ TEST(ShotRoundTrip, RandomShotsComeBackFieldForField)
 TEST(ParticleRoundTrip, SampleCatalogueSavesToTheSameBytes)
 {
     const std::optional<std::string> sample = sampleFile("sprites/particle.lst");
-    skipWithoutSample(sample);
-    if (!sample)
-        return;
+    if (!sample) {
+        GTEST_SKIP() << kNoSampleData;
+    }
     const sparkloom::Rows rows = sparkloom::parseParticleRows(*sample);
     EXPECT_FALSE(rows.empty());
     const std::string saved = sparkloom::particleCatalogueBytes(rows);
