@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "files/sprite_dialog.h"
+
 #include "core/shot_file.h"
 
 #include <optional>
@@ -10,7 +12,6 @@ namespace {
 constexpr int kClientWidth = 5310;
 constexpr int kClientHeight = 4410;
 constexpr const char* kParticleCatalogue = "sprites\\particle.lst";
-constexpr const char* kSpritePattern = "sprites\\*.spr";
 constexpr const char* kLoadFailed = "Fehler beim laden !";
 constexpr const char* kSaveFailed = "Fehler beim speichern !";
 
@@ -162,11 +163,8 @@ void Form1::newShot()
 // dialog left behind; a cancelled dialog changes nothing.
 void Form1::pickShotSprite()
 {
-    startDirectory_.restore();
-    const std::optional<std::string> fileTitle = toolkit_.openFileDialog(kSpritePattern);
-    if (fileTitle)
+    if (const std::optional<std::string> fileTitle = tervok::pickSpriteFile(toolkit_, startDirectory_))
         text8_->setText(*fileTitle);
-    startDirectory_.restore();
 }
 
 void Form1::pickExploSprite()

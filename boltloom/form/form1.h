@@ -4,7 +4,7 @@
 // dialog and the explosion particle from the particle catalogue.
 #include "catalogue/catalogue.h"
 #include "core/shot_record.h"
-#include "core/start_directory.h"
+#include "files/start_directory.h"
 #include "toolkit/toolkit.h"
 
 #include <memory>
@@ -53,7 +53,7 @@ private:
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Window> window_;
-    StartDirectory startDirectory_;
+    tervok::StartDirectory startDirectory_;
     tervok::NumberTable particleNumbers_{};
 
     ui::TextField* text1_ = nullptr;   // directory part of the path

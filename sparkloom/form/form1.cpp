@@ -1,6 +1,7 @@
 #include "form/form1.h"
 
 #include "core/row_edits.h"
+#include "files/sprite_dialog.h"
 
 #include <optional>
 
@@ -10,7 +11,6 @@ namespace {
 constexpr int kClientWidth = 3345;
 constexpr int kClientHeight = 3195;
 constexpr const char* kCaption = "ParticleEditor by Drummel V1.0";
-constexpr const char* kSpritePattern = "sprites\\*.spr";
 constexpr const char* kLoadFailed = "Fehler beim laden !";
 constexpr const char* kSaveFailed = "Fehler beim speichern !";
 
@@ -93,11 +93,8 @@ void Form1::deleteRow()
 // the working directory before it opens and again after it closed.
 void Form1::pickSprite()
 {
-    startDirectory_.restore();
-    const std::optional<std::string> fileTitle = toolkit_.openFileDialog(kSpritePattern);
-    if (fileTitle)
+    if (const std::optional<std::string> fileTitle = tervok::pickSpriteFile(toolkit_, startDirectory_))
         text3_->setText(*fileTitle);
-    startDirectory_.restore();
 }
 
 void Form1::addEntry()

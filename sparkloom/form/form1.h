@@ -3,7 +3,7 @@
 // that reload, save and edit them, and the three fields a new entry line is
 // built from. The rows of List1 are the whole document.
 #include "core/particle_catalogue.h"
-#include "core/start_directory.h"
+#include "files/start_directory.h"
 #include "toolkit/toolkit.h"
 
 #include <memory>
@@ -41,7 +41,7 @@ private:
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Window> window_;
-    StartDirectory startDirectory_;
+    tervok::StartDirectory startDirectory_;
     ui::ListBox* list1_ = nullptr;
     ui::Button* command1_ = nullptr;
     ui::Button* command2_ = nullptr;

@@ -4,7 +4,7 @@
 // before and after every dialog so that its relative paths stay valid.
 #include <filesystem>
 
-namespace sparkloom {
+namespace tervok {
 
 class StartDirectory {
 public:
@@ -22,4 +22,4 @@ private:
     std::filesystem::path path_;
 };
 
-}  // namespace sparkloom
+}  // namespace tervok

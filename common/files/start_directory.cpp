@@ -1,8 +1,8 @@
-#include "core/start_directory.h"
+#include "files/start_directory.h"
 
 #include <system_error>
 
-namespace sparkloom {
+namespace tervok {
 
 StartDirectory::StartDirectory()
 {
@@ -19,4 +19,4 @@ bool StartDirectory::restore() const
     return !error;
 }
 
-}  // namespace sparkloom
+}  // namespace tervok

@@ -1,10 +1,10 @@
-#include "core/start_directory.h"
+#include "files/start_directory.h"
 
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
-namespace sparkloom {
+namespace tervok {
 namespace {
 
 namespace fs = std::filesystem;
@@ -22,4 +22,4 @@ TEST(StartDirectory, ARemovedFolderCannotBeRestored)
 }
 
 }  // namespace
-}  // namespace sparkloom
+}  // namespace tervok

@@ -1,0 +1,17 @@
+#pragma once
+// The sprite pick of the shot and particle editors: the open-file dialog on
+// "sprites\*.spr" below the start directory.
+#include "files/start_directory.h"
+#include "toolkit/toolkit.h"
+
+#include <optional>
+#include <string>
+
+namespace tervok {
+
+// The chosen sprite file's name without its folder, or nothing when the user
+// cancelled. The start directory is made the working directory before the
+// dialog opens and again after it closed, whatever folder the dialog left.
+std::optional<std::string> pickSpriteFile(ui::Toolkit& toolkit, const StartDirectory& start);
+
+}  // namespace tervok
