@@ -8,9 +8,13 @@ function(tervok_add_tests target)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  # Each property value must be a single item: the discovered tests get their
+  # properties as a flat list, so "A=1;B=2" would lose B.
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TERVOK_SAMPLE_DIR=${TERVOK_SAMPLE_DIR}")
+    PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      ENVIRONMENT_MODIFICATION "TERVOK_SAMPLE_DIR=set:${TERVOK_SAMPLE_DIR}")
 endfunction()
 
 function(tervok_warnings target)
