@@ -5,11 +5,19 @@
 #include <sys/stat.h>
 
 namespace tervok {
+namespace {
+
+bool sameTime(const std::timespec& a, const std::timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+}  // namespace
 
 bool BitmapCache::Stamp::operator==(const Stamp& other) const
 {
-    return exists == other.exists && size == other.size && mtime.tv_sec == other.mtime.tv_sec &&
-           mtime.tv_nsec == other.mtime.tv_nsec;
+    return exists == other.exists && inode == other.inode && size == other.size && sameTime(mtime, other.mtime) &&
+           sameTime(ctime, other.ctime);
 }
 
 BitmapCache::Stamp BitmapCache::stampOf(const std::filesystem::path& path)
@@ -18,36 +26,62 @@ BitmapCache::Stamp BitmapCache::stampOf(const std::filesystem::path& path)
     struct stat st {};
     if (::stat(path.empty() ? "." : path.c_str(), &st) == 0) {
         stamp.exists = true;
+        stamp.inode = static_cast<unsigned long long>(st.st_ino);
         stamp.size = static_cast<long long>(st.st_size);
         stamp.mtime = st.st_mtim;
+        stamp.ctime = st.st_ctim;
     }
     return stamp;
 }
 
-void BitmapCache::refresh(const std::string& gamePath, Entry& entry)
+// Entries of a folder with news are checked again at their next lookup.
+void BitmapCache::takeNews()
 {
-    entry.native = nativePath(gamePath);
-    entry.file = stampOf(entry.native);
-    entry.folder = stampOf(entry.native.parent_path());
-    entry.bitmap = entry.file.exists ? toolkit_.loadBitmap(entry.native) : nullptr;
+    watch_.collect([this](int handle) {
+        for (auto& [path, entry] : entries_)
+            if (handle < 0 || entry.folderWatch == handle)
+                entry.trusted = false;
+    });
+}
+
+// The folder is watched before the file is looked at, so a change made
+// while the file is read is reported. A known entry is loaded again only
+// when its path now leads to another file or the file has changed.
+void BitmapCache::refresh(const std::string& gamePath, Entry& entry, bool known)
+{
+    std::filesystem::path native = nativePath(gamePath);
+    entry.folderWatch = watch_.watch(native.parent_path());
+    entry.folder = stampOf(native.parent_path());
+    const Stamp file = stampOf(native);
+    if (!known || native != entry.native || !(file == entry.file))
+        entry.bitmap = file.exists ? toolkit_.loadBitmap(native) : nullptr;
+    entry.native = std::move(native);
+    entry.file = file;
+    entry.trusted = entry.folderWatch >= 0;
+}
+
+// A file that was missing stays missing until its folder changes; this
+// keeps lookups of broken tiles in an unwatched folder free of directory
+// scans.
+bool BitmapCache::unchanged(const Entry& entry) const
+{
+    const Stamp file = stampOf(entry.native);
+    if (file.exists)
+        return file == entry.file;
+    return !entry.file.exists && stampOf(entry.native.parent_path()) == entry.folder;
 }
 
 ui::BitmapRef BitmapCache::get(const std::string& gamePath)
 {
+    takeNews();
     auto [it, inserted] = entries_.try_emplace(gamePath);
     Entry& entry = it->second;
-    if (inserted) {
-        refresh(gamePath, entry);
-        return entry.bitmap;
-    }
-    const Stamp file = stampOf(entry.native);
-    if (file.exists && file == entry.file)
-        return entry.bitmap;
-    // A file that was missing stays missing until its folder changes; this
-    // keeps redraws of unnamed or broken tiles free of directory scans.
-    if (!file.exists && !entry.file.exists && stampOf(entry.native.parent_path()) == entry.folder)
-        return nullptr;
-    refresh(gamePath, entry);
+    if (inserted)
+        refresh(gamePath, entry, false);
+    else if (!entry.trusted && (entry.folderWatch >= 0 || !unchanged(entry)))
+        // News from the folder may concern another of its files, or change
+        // which file a case-insensitive path leads to: look it up anew.
+        refresh(gamePath, entry, true);
     return entry.bitmap;
 }
 

@@ -1,7 +1,13 @@
 #pragma once
-// Decoded tile bitmaps, kept between redraws. Each lookup checks the file's
-// size and modification time, so an edited or removed bitmap shows up at the
-// next redraw while an unchanged one costs one stat call.
+// Decoded tile bitmaps, kept between redraws. A copy is trusted until the
+// folder it came from reports a change (folder_watch.h), so a redraw of
+// unchanged bitmaps touches no file at all; after news from its folder, or
+// for a file whose folder cannot be watched, a lookup compares the file's
+// identity, size and times with the copy's and loads the file again when
+// they differ. An edited, replaced or removed bitmap thus shows up at the
+// next lookup. Game paths are taken relative to the working directory, which
+// must not change while the cache is in use.
+#include "toolkit/folder_watch.h"
 #include "toolkit/toolkit.h"
 
 #include <ctime>
@@ -22,20 +28,27 @@ public:
 private:
     struct Stamp {
         bool exists = false;
+        unsigned long long inode = 0;
         long long size = 0;
         std::timespec mtime{};
+        std::timespec ctime{};
         bool operator==(const Stamp& other) const;
     };
     struct Entry {
         std::filesystem::path native;
+        int folderWatch = -1;
+        bool trusted = false;  // nothing changed in the watched folder since the check
         Stamp file;
         Stamp folder;
         ui::BitmapRef bitmap;
     };
     static Stamp stampOf(const std::filesystem::path& path);
-    void refresh(const std::string& gamePath, Entry& entry);
+    void takeNews();
+    void refresh(const std::string& gamePath, Entry& entry, bool known);
+    bool unchanged(const Entry& entry) const;
 
     ui::Toolkit& toolkit_;
+    FolderWatch watch_;
     std::unordered_map<std::string, Entry> entries_;
 };
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
 
 namespace tervok {
 namespace {
@@ -41,6 +40,45 @@ TEST(BitmapCache, LoadsOnceAndNoticesChangedAndRemovedFiles)
     EXPECT_EQ(cache.get("ep\\gras.bmp"), nullptr);
     testing::writeFile("ep/gras.bmp", bmpHeader(20, 20));
     EXPECT_NE(cache.get("ep\\gras.bmp"), nullptr);
+}
+
+// A file put in place by renaming a copy of the same size over it, with its
+// modification time carried over, is still another file.
+TEST(BitmapCache, NoticesAFileReplacedUnderTheSameSizeAndTime)
+{
+    testing::TempDir dir;
+    headless::HeadlessToolkit toolkit("test");
+    BitmapCache cache(toolkit);
+    testing::writeFile("ep/gras.bmp", bmpHeader(20, 20));
+    ASSERT_EQ(cache.get("ep\\gras.bmp")->width(), 20);
+
+    testing::writeFile("ep/new.bmp", bmpHeader(30, 20));
+    std::filesystem::last_write_time("ep/new.bmp", std::filesystem::last_write_time("ep/gras.bmp"));
+    std::filesystem::rename("ep/new.bmp", "ep/gras.bmp");
+    EXPECT_EQ(cache.get("ep\\gras.bmp")->width(), 30);
+}
+
+// A change to one bitmap of a folder loads that one again, not its
+// neighbours; a folder that appears later is found too.
+TEST(BitmapCache, LoadsAgainOnlyWhatChanged)
+{
+    testing::TempDir dir;
+    headless::HeadlessToolkit toolkit("test");
+    BitmapCache cache(toolkit);
+    testing::writeFile("ep/a.bmp", bmpHeader(20, 20));
+    testing::writeFile("ep/b.bmp", bmpHeader(20, 20));
+    const ui::BitmapRef a = cache.get("ep\\a.bmp");
+    cache.get("ep\\b.bmp");
+    EXPECT_EQ(cache.get("other\\c.bmp"), nullptr);
+    EXPECT_EQ(toolkit.bitmapLoads(), 2);
+
+    testing::writeFile("ep/b.bmp", bmpHeader(10, 10));
+    EXPECT_EQ(cache.get("ep\\b.bmp")->width(), 10);
+    EXPECT_EQ(cache.get("ep\\a.bmp"), a);
+    EXPECT_EQ(toolkit.bitmapLoads(), 3);
+
+    testing::writeFile("other/c.bmp", bmpHeader(20, 20));
+    EXPECT_NE(cache.get("other\\c.bmp"), nullptr);
 }
 
 TEST(BitmapCache, MissingAndBrokenFilesGiveNothing)

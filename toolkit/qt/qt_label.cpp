@@ -21,7 +21,10 @@ void QtLabel::setCaption(const std::string& caption)
     view()->setText(toQt(caption));
     QRect shown = toPixels(geometry());
     shown.setWidth(std::max(shown.width(), view()->fontMetrics().horizontalAdvance(view()->text()) + 2));
-    view()->setGeometry(shown);
+    // Setting even the same geometry makes Qt work out the window's opaque
+    // areas again at the next paint.
+    if (view()->geometry() != shown)
+        view()->setGeometry(shown);
 }
 
 }  // namespace qtui

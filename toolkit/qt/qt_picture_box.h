@@ -1,22 +1,29 @@
 #pragma once
 // A picture box. It paints its background colour, then the shown bitmap at
 // its top-left corner at natural size, then a persistent drawing buffer that
-// filled rectangles are written into, so drawings survive any repaint.
+// filled rectangles are written into, so drawings survive any repaint. On
+// screen the boxes of a container are painted together by their picture
+// layer (qt_picture_layer.h); each box repaints only the area it changed.
 #include "qt_control.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <vector>
 
+class QPainter;
+
 namespace qtui {
 
 class QtBitmap;
+class PictureLayer;
 
 class PictureCanvas : public QWidget {
 public:
     explicit PictureCanvas(QWidget* parent);
+    ~PictureCanvas() override;
 
     void setBackColour(QColor colour);
     void setPixmap(const QPixmap* pixmap);  // not owned; null shows nothing
@@ -27,6 +34,16 @@ public:
     void resizeBuffer(QSize size);
     // The drawn pixel (premultiplied ARGB), transparent where nothing is drawn.
     QRgb drawnPixel(int x, int y) const;
+
+    // Paints an area of the box (box coordinates) with its top-left corner at
+    // origin.
+    void paintArea(QPainter& painter, QPoint origin, const QRect& area) const;
+    // The layer has painted the box: the next change schedules a repaint.
+    void markPainted()
+    {
+        pending_ = QRect();
+        wholePending_ = false;
+    }
 
     // The pressed button or the held buttons, the modifier keys and the
     // position in twips.
@@ -39,7 +56,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void scheduleRepaint();
+    void scheduleRepaint(const QRect& area);
 
     QColor backColour_;
     const QPixmap* pixmap_ = nullptr;
@@ -48,7 +65,9 @@ private:
     int bufferWidth_ = 0, bufferHeight_ = 0;
     QImage buffer_;
     bool drawn_ = false;
-    bool repaintPending_ = false;
+    QPointer<PictureLayer> layer_;
+    QRect pending_;
+    bool wholePending_ = false;
 };
 
 class QtPictureBox : public QtControl<ui::PictureBox, PictureCanvas> {

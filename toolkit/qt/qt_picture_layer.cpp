@@ -1,0 +1,128 @@
+#include "qt_picture_layer.h"
+
+#include "qt_picture_box.h"
+
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace qtui {
+namespace {
+
+constexpr const char* kLayerName = "qtui-picture-layer";
+
+}  // namespace
+
+PictureLayer::PictureLayer(QWidget* container) : QWidget(container)
+{
+    setObjectName(QString::fromLatin1(kLayerName));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setGeometry(0, 0, 0, 0);
+    if (container->isVisible())
+        show();
+}
+
+PictureLayer& PictureLayer::of(QWidget* container)
+{
+    const QString name = QString::fromLatin1(kLayerName);
+    if (auto* found = container->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
+        return *static_cast<PictureLayer*>(found);
+    return *new PictureLayer(container);
+}
+
+void PictureLayer::add(PictureCanvas* box)
+{
+    const Placed placed{box, box->geometry(), !box->isHidden()};
+    boxes_.push_back(placed);
+    box->installEventFilter(this);
+    raise();
+    if (placed.shown) {
+        covered_ += placed.place;
+        reshape();
+    }
+}
+
+void PictureLayer::remove(PictureCanvas* box)
+{
+    boxes_.erase(std::remove_if(boxes_.begin(), boxes_.end(), [box](const Placed& p) { return p.box == box; }),
+                 boxes_.end());
+    covered_ = QRegion();
+    for (const Placed& placed : boxes_)
+        if (placed.shown)
+            covered_ += placed.place;
+    reshape();
+}
+
+void PictureLayer::repaintBox(const PictureCanvas* box, const QRect& area)
+{
+    update(area.translated(box->pos() - pos()));
+}
+
+bool PictureLayer::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        noticeChange(static_cast<PictureCanvas*>(watched));
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Qt reports every box's place again when the window is first shown; only a
+// real change of place or visibility reshapes the layer.
+void PictureLayer::noticeChange(PictureCanvas* box)
+{
+    const auto found = std::find_if(boxes_.begin(), boxes_.end(), [box](const Placed& p) { return p.box == box; });
+    if (found == boxes_.end())
+        return;
+    const QRect place = box->geometry();
+    const bool shown = !box->isHidden();
+    if (place == found->place && shown == found->shown)
+        return;
+    found->place = place;
+    found->shown = shown;
+    covered_ = QRegion();
+    for (const Placed& placed : boxes_)
+        if (placed.shown)
+            covered_ += placed.place;
+    reshape();
+}
+
+void PictureLayer::reshape()
+{
+    const QRect bounds = covered_.boundingRect();
+    setGeometry(bounds);
+    if (!bounds.isEmpty())
+        setMask(covered_.translated(-bounds.topLeft()));
+    update();
+}
+
+// Later boxes paint over earlier ones where they overlap.
+void PictureLayer::paintEvent(QPaintEvent* event)
+{
+    const QRegion& dirty = event->region();
+    QPainter painter(this);
+    for (const Placed& placed : boxes_) {
+        if (!placed.shown)
+            continue;
+        const QRect place = placed.place.translated(-pos());
+        if (!dirty.intersects(place))
+            continue;
+        const QRect area = (dirty & place).boundingRect().translated(-place.topLeft());
+        placed.box->paintArea(painter, place.topLeft(), area);
+        // Qt paints all that waits in one go, so what the box had pending is
+        // now on the screen (or outside it, where the box is cut off).
+        placed.box->markPainted();
+    }
+}
+
+}  // namespace qtui
