@@ -1,0 +1,79 @@
+#pragma once
+// The Qt back end as the benchmarks drive it: every control is the real Qt
+// control, remembered by name and index so a benchmark can reach it; every
+// message box is answered OK at once and every file dialog with a preset
+// answer, so no modal loop waits for a user.
+#include "qt_toolkit.h"
+#include "toolkit/toolkit.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+class QWidget;
+
+namespace bench {
+
+class DrivenToolkit : public ui::Toolkit {
+public:
+    explicit DrivenToolkit(const std::string& programName) : qt_(programName) {}
+
+    template <class T>
+    T& find(const std::string& name, int index = -1) const
+    {
+        const auto found = controls_.find({name, index});
+        T* control = found == controls_.end() ? nullptr : dynamic_cast<T*>(found->second);
+        if (!control)
+            throw std::logic_error("no control " + name + " (" + std::to_string(index) + ")");
+        return *control;
+    }
+    int messageCount() const { return messages_; }
+    void answerFileDialogs(std::optional<std::string> answer) { dialogAnswer_ = std::move(answer); }
+
+    const std::string& programName() const override { return qt_.programName(); }
+    std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
+                                             int height) override;
+    ui::Frame& createFrame(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
+                           const std::string& caption) override;
+    ui::Label& createLabel(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
+                           const std::string& caption) override;
+    ui::Button& createButton(ui::Container& parent, const std::string& name, int index,
+                             const ui::Geometry& geometry, const std::string& caption) override;
+    ui::TextField& createTextField(ui::Container& parent, const std::string& name, int index,
+                                   const ui::Geometry& geometry, const std::string& text) override;
+    ui::CheckBox& createCheckBox(ui::Container& parent, const std::string& name, int index,
+                                 const ui::Geometry& geometry, const std::string& caption) override;
+    ui::OptionButton& createOptionButton(ui::Container& parent, const std::string& name, int index,
+                                         const ui::Geometry& geometry, const std::string& caption) override;
+    ui::ListBox& createListBox(ui::Container& parent, const std::string& name, int index,
+                               const ui::Geometry& geometry) override;
+    ui::Slider& createSlider(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
+                             ui::Orientation orientation) override;
+    ui::PictureBox& createPictureBox(ui::Container& parent, const std::string& name, int index,
+                                     const ui::Geometry& geometry) override;
+
+    ui::BitmapRef loadBitmap(const std::filesystem::path& path) override { return qt_.loadBitmap(path); }
+    int messageBox(const std::string&, ui::MessageButtons, ui::MessageIcon) override;
+    std::optional<std::string> openFileDialog(const std::string&) override { return dialogAnswer_; }
+    void post(std::function<void()> task) override { qt_.post(std::move(task)); }
+    // The benchmarks end their sessions themselves.
+    void quit() override {}
+
+private:
+    template <class T>
+    T& remember(T& control)
+    {
+        controls_[{control.name(), control.index()}] = &control;
+        return control;
+    }
+
+    qtui::QtToolkit qt_;
+    std::map<std::pair<std::string, int>, ui::Control*> controls_;
+    std::optional<std::string> dialogAnswer_;
+    int messages_ = 0;
+};
+
+}  // namespace bench

@@ -1,0 +1,81 @@
+// The editors' figures on the Qt back end (offscreen), in one data folder:
+//     tervok_bench_editors <data-folder> <title> [benchmark options]
+// The folder is changed by the save benchmarks: give it a copy.
+#include "editor_benchmarks.h"
+#include "figure_table.h"
+#include "files/file_io.h"
+#include "files/game_path.h"
+#include "qt_application.h"
+#include "table_reporter.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+namespace bench {
+namespace {
+
+Figure timed(std::string label, std::string measured, std::string baselineLabel, std::string baseline,
+             Target target = {})
+{
+    return Figure{std::move(label), std::move(measured), std::move(baselineLabel), std::move(baseline), "ms",
+                  target, ""};
+}
+
+std::vector<Figure> editorFigures()
+{
+    return {
+        timed("view redraw, 100 cells + repaint", "view_redraw", "bitmaps read from disk", "view_redraw_from_disk",
+              {0.2, 0.05}),
+        timed("overview redraw, 10,000 squares + repaint", "overview_redraw", "QPainter fills + repaint",
+              "overview_redraw_qpainter", {0.5, {}}),
+        timed("one Shift-move paint + repaint", "one_paint", "repaint alone", "one_paint_repaint_only", {0.1, {}}),
+        timed("map load, both redraws + repaint", "map_load", "reading the file", "map_load_read_only", {1.0, {}}),
+        timed("map save", "map_save", "plain write", "map_save_plain_write"),
+        timed("script load + repaint", "script_load", "reading the file", "script_read_only"),
+        timed("script save", "script_save", "plain write", "script_plain_write"),
+        timed("player load + repaint", "player_load", "reading the file", "player_read_only"),
+        timed("player save", "player_save", "plain write", "player_plain_write"),
+        timed("shot load + repaint", "shot_load", "reading the file", "shot_read_only"),
+        timed("shot save", "shot_save", "plain write", "shot_plain_write"),
+        timed("catalogue load + repaint", "catalogue_load", "reading the file", "catalogue_read_only"),
+        timed("catalogue save", "catalogue_save", "plain write", "catalogue_plain_write"),
+    };
+}
+
+}  // namespace
+
+bool writeMapVariants()
+{
+    const std::optional<std::string> map = tervok::readWholeFile(tervok::nativePath("map\\map1.map"));
+    if (!map || map->size() < 10000)
+        return false;
+    std::string shifted = map->substr(0, 10000);
+    for (std::size_t row = 0; row < 100; ++row)
+        for (std::size_t column = 0; column < 100; ++column)
+            shifted[row * 100 + column] = (*map)[row * 100 + (column + 1) % 100];
+    return tervok::replaceFile(tervok::nativePath(std::string("map\\") + kMapA + ".map"), map->substr(0, 10000)) &&
+           tervok::replaceFile(tervok::nativePath(std::string("map\\") + kMapB + ".map"), shifted);
+}
+
+}  // namespace bench
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::cerr << "usage: tervok_bench_editors <data-folder> <title> [benchmark options]\n";
+        return 2;
+    }
+    std::error_code error;
+    std::filesystem::current_path(argv[1], error);
+    if (error || !bench::writeMapVariants()) {
+        std::cerr << "tervok_bench_editors: " << argv[1] << " is not a writable data folder with map\\map1.map\n";
+        return 1;
+    }
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int qtArgc = 1;
+    qtui::QtApplication app(qtArgc, argv, "tervok_bench");
+    const std::string title = std::string("Editors on ") + argv[2];
+    argv[2] = argv[0];
+    return bench::runWithTable(argc - 2, argv + 2, title, bench::editorFigures(), 9);
+}

@@ -1,0 +1,244 @@
+// The level editor on the Qt back end: view and overview redraws, one paint,
+// map load and save, script load and save, each with the repaint it causes.
+#include "class_colours.h"
+#include "driven_toolkit.h"
+#include "editor_benchmarks.h"
+#include "file_baselines.h"
+#include "files/game_path.h"
+#include "form1.h"
+#include "map_file.h"
+#include "qt_driving.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include <benchmark/benchmark.h>
+
+namespace bench {
+namespace {
+
+using terraloom::Form1Controls;
+
+// The level editor's window, shown and painted, with map A loaded.
+struct Terraloom {
+    DrivenToolkit toolkit{"terraloom"};
+    terraloom::Form1 form{toolkit};
+    Form1Controls& c = form.controls();
+
+    Terraloom()
+    {
+        showAndPaint(*c.Form1);
+        loadMap(kMapA);
+    }
+
+    void loadMap(const char* name)
+    {
+        c.Text1->setText(name);
+        click(*c.Command1);
+        paintPending();
+    }
+
+    // Moves the view one column right or back to the first column, so every
+    // view cell changes its tile on the worst-case map.
+    int nextColumn() const { return c.Slider4->value() == 1 ? 2 : 1; }
+};
+
+// The redraw of the view as the editor does it, through the position slider.
+void view_redraw(benchmark::State& state)
+{
+    Terraloom t;
+    moveSlider(*t.c.Slider4, 2);
+    moveSlider(*t.c.Slider4, 1);
+    paintPending();
+    state.counters["widgets_painted"] = paintsDuring([&] { moveSlider(*t.c.Slider4, t.nextColumn()); });
+    for (auto _ : state) {
+        moveSlider(*t.c.Slider4, t.nextColumn());
+        paintPending();
+    }
+}
+
+// The same redraw with every bitmap decoded from its file again.
+void redrawFromDisk(Terraloom& t, int column)
+{
+    terraloom::EditorState& state = t.form.state();
+    {
+        const QSignalBlocker quiet(widgetOf(*t.c.Slider4));
+        static_cast<QSlider*>(widgetOf(*t.c.Slider4))->setValue(column);
+    }
+    state.view.column = column;
+    for (int k = 1; k <= terraloom::kViewCells; ++k) {
+        const terraloom::MapCell cell = state.view.cellOf(k);
+        const std::string& name = state.tiles.names[state.grid.at(cell.x, cell.y)];
+        const std::optional<std::string> path = terraloom::tileImagePath(name);
+        t.c.pic[static_cast<std::size_t>(k)]->setBitmap(
+            name.empty() || !path ? nullptr : t.toolkit.loadBitmap(tervok::nativePath(*path)));
+    }
+    t.c.Label1->setCaption(terraloom::positionText(state.view));
+}
+
+void view_redraw_from_disk(benchmark::State& state)
+{
+    Terraloom t;
+    int column = 1;
+    state.counters["widgets_painted"] = paintsDuring([&] { redrawFromDisk(t, column = 3 - column); });
+    for (auto _ : state) {
+        redrawFromDisk(t, column = 3 - column);
+        paintPending();
+    }
+}
+
+void overview_redraw(benchmark::State& state)
+{
+    Terraloom t;
+    state.counters["widgets_painted"] = paintsDuring([&] { click(*t.c.Command8); });
+    for (auto _ : state) {
+        click(*t.c.Command8);
+        paintPending();
+    }
+}
+
+// The same squares filled one by one with QPainter into an image, and the
+// overview repainted.
+void overview_redraw_qpainter(benchmark::State& state)
+{
+    Terraloom t;
+    const terraloom::EditorState& editor = t.form.state();
+    QImage image(200, 200, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        for (int y = 1; y <= terraloom::kMapSize; ++y) {
+            for (int x = 1; x <= terraloom::kMapSize; ++x) {
+                const ui::Colour colour = terraloom::classColour(editor.tiles.classes[editor.grid.at(x, y)]);
+                painter.fillRect(2 * x - 2, 2 * y - 2, 2, 2,
+                                 QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                                        static_cast<int>((colour >> 16) & 0xFF)));
+            }
+        }
+        painter.end();
+        scheduleRepaint(*t.c.Picture1);
+        paintPending();
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+
+// Two named tiles to paint with in turn, so every paint changes the cell.
+std::pair<int, int> twoNamedTiles(const terraloom::EditorState& state)
+{
+    std::vector<int> named;
+    for (int tile = 1; tile <= terraloom::kMaxTile && named.size() < 2; ++tile)
+        if (!state.tiles.names[static_cast<std::size_t>(tile)].empty())
+            named.push_back(tile);
+    named.resize(2, 0);
+    return {named[0], named[1]};
+}
+
+// One Shift-move over view cell 45: grid cell, view cell and overview square.
+void one_paint(benchmark::State& state)
+{
+    Terraloom t;
+    const auto [first, second] = twoNamedTiles(t.form.state());
+    int& current = t.form.state().currentTile;
+    const ui::PictureBox& cell = *t.c.pic[45];
+    current = first;
+    shiftMove(cell);
+    paintPending();
+    state.counters["widgets_painted"] = paintsDuring([&] {
+        current = second;
+        shiftMove(cell);
+    });
+    for (auto _ : state) {
+        current = current == first ? second : first;
+        shiftMove(cell);
+        paintPending();
+    }
+}
+
+void one_paint_repaint_only(benchmark::State& state)
+{
+    Terraloom t;
+    const ui::PictureBox& cell = *t.c.pic[45];
+    for (auto _ : state) {
+        scheduleRepaint(cell);
+        scheduleRepaint(*t.c.Picture1);
+        paintPending();
+    }
+}
+
+void map_load(benchmark::State& state)
+{
+    Terraloom t;
+    t.loadMap(kMapB);
+    state.counters["widgets_painted"] = paintsDuring([&] { t.loadMap(kMapA); });
+    bool a = true;
+    for (auto _ : state) {
+        a = !a;
+        t.loadMap(a ? kMapA : kMapB);
+    }
+}
+
+void map_load_read_only(benchmark::State& state)
+{
+    readFileBaseline(state, terraloom::mapPath(kMapA));
+}
+
+void map_save(benchmark::State& state)
+{
+    Terraloom t;
+    for (auto _ : state)
+        click(*t.c.Command2);
+}
+
+void map_save_plain_write(benchmark::State& state)
+{
+    writeFileBaseline(state, terraloom::mapPath(kMapA));
+}
+
+struct TerraloomWithScript : Terraloom {
+    TerraloomWithScript()
+    {
+        c.Text1->setText("map1");
+        click(*c.Command10);
+        paintPending();
+    }
+};
+
+void script_load(benchmark::State& state)
+{
+    TerraloomWithScript t;
+    state.counters["rows"] = t.c.List2->count();
+    for (auto _ : state) {
+        click(*t.c.Command10);
+        paintPending();
+    }
+}
+
+void script_save(benchmark::State& state)
+{
+    TerraloomWithScript t;
+    for (auto _ : state)
+        click(*t.c.Command12);
+}
+
+void script_read_only(benchmark::State& state) { readFileBaseline(state, "map\\map1.msc"); }
+void script_plain_write(benchmark::State& state) { writeFileBaseline(state, "map\\map1.msc"); }
+
+}  // namespace
+
+TERVOK_BENCHMARK(view_redraw);
+TERVOK_BENCHMARK(view_redraw_from_disk);
+TERVOK_BENCHMARK(overview_redraw);
+TERVOK_BENCHMARK(overview_redraw_qpainter);
+TERVOK_BENCHMARK(one_paint);
+TERVOK_BENCHMARK(one_paint_repaint_only);
+TERVOK_BENCHMARK(map_load);
+TERVOK_BENCHMARK(map_load_read_only);
+TERVOK_BENCHMARK(map_save);
+TERVOK_BENCHMARK(map_save_plain_write);
+TERVOK_BENCHMARK(script_load);
+TERVOK_BENCHMARK(script_read_only);
+TERVOK_BENCHMARK(script_save);
+TERVOK_BENCHMARK(script_plain_write);
+
+}  // namespace bench
