@@ -69,7 +69,7 @@ ui::PictureBox& DrivenToolkit::createPictureBox(ui::Container& parent, const std
 int DrivenToolkit::messageBox(const std::string&, ui::MessageButtons, ui::MessageIcon)
 {
     ++messages_;
-    return ui::kAnswerOk;
+    return answer_;
 }
 
 }  // namespace bench

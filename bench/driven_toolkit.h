@@ -1,8 +1,8 @@
 #pragma once
 // The Qt back end as the benchmarks drive it: every control is the real Qt
 // control, remembered by name and index so a benchmark can reach it; every
-// message box is answered OK at once and every file dialog with a preset
-// answer, so no modal loop waits for a user.
+// message box is answered at once (OK unless told otherwise) and every file
+// dialog with a preset answer, so no modal loop waits for a user.
 #include "qt_toolkit.h"
 #include "toolkit/toolkit.h"
 
@@ -31,6 +31,8 @@ public:
         return *control;
     }
     int messageCount() const { return messages_; }
+    // Every message box from now on is answered so (OK unless told).
+    void answerMessages(int answer) { answer_ = answer; }
     void answerFileDialogs(std::optional<std::string> answer) { dialogAnswer_ = std::move(answer); }
 
     const std::string& programName() const override { return qt_.programName(); }
@@ -74,6 +76,7 @@ private:
     std::map<std::pair<std::string, int>, ui::Control*> controls_;
     std::optional<std::string> dialogAnswer_;
     int messages_ = 0;
+    int answer_ = ui::kAnswerOk;
 };
 
 }  // namespace bench

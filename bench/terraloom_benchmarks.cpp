@@ -12,7 +12,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSignalBlocker>
-#include <QSlider>
+#include <QWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -45,29 +45,46 @@ struct Terraloom {
     int nextColumn() const { return c.Slider4->value() == 1 ? 2 : 1; }
 };
 
-// The redraw of the view as the editor does it, through the position slider.
+// Maps A and B in turn: B is A moved one column, so on the worst case every
+// view cell changes its tile.
+struct TwoGrids {
+    explicit TwoGrids(terraloom::EditorState& state) : state(state), other(state.grid)
+    {
+        for (int y = 1; y <= terraloom::kMapSize; ++y)
+            for (int x = 1; x <= terraloom::kMapSize; ++x)
+                other.set(x, y, state.grid.at(x % terraloom::kMapSize + 1, y));
+    }
+    void swap() { std::swap(state.grid, other); }
+
+    terraloom::EditorState& state;
+    terraloom::MapGrid other;
+};
+
+// The view redraw alone, as the editor runs it: "new" answered with Cancel
+// redraws the view and changes nothing else. The grid is swapped for the
+// other map before each click.
 void view_redraw(benchmark::State& state)
 {
     Terraloom t;
-    moveSlider(*t.c.Slider4, 2);
-    moveSlider(*t.c.Slider4, 1);
+    t.toolkit.answerMessages(ui::kAnswerCancel);
+    TwoGrids grids(t.form.state());
+    const auto redraw = [&] {
+        grids.swap();
+        click(*t.c.Command3);
+    };
+    redraw();
     paintPending();
-    state.counters["widgets_painted"] = paintsDuring([&] { moveSlider(*t.c.Slider4, t.nextColumn()); });
+    state.counters["widgets_painted"] = paintsDuring(redraw);
     for (auto _ : state) {
-        moveSlider(*t.c.Slider4, t.nextColumn());
+        redraw();
         paintPending();
     }
 }
 
 // The same redraw with every bitmap decoded from its file again.
-void redrawFromDisk(Terraloom& t, int column)
+void redrawFromDisk(Terraloom& t)
 {
-    terraloom::EditorState& state = t.form.state();
-    {
-        const QSignalBlocker quiet(widgetOf(*t.c.Slider4));
-        static_cast<QSlider*>(widgetOf(*t.c.Slider4))->setValue(column);
-    }
-    state.view.column = column;
+    const terraloom::EditorState& state = t.form.state();
     for (int k = 1; k <= terraloom::kViewCells; ++k) {
         const terraloom::MapCell cell = state.view.cellOf(k);
         const std::string& name = state.tiles.names[state.grid.at(cell.x, cell.y)];
@@ -81,10 +98,51 @@ void redrawFromDisk(Terraloom& t, int column)
 void view_redraw_from_disk(benchmark::State& state)
 {
     Terraloom t;
-    int column = 1;
-    state.counters["widgets_painted"] = paintsDuring([&] { redrawFromDisk(t, column = 3 - column); });
+    TwoGrids grids(t.form.state());
+    const auto redraw = [&] {
+        grids.swap();
+        redrawFromDisk(t);
+    };
+    state.counters["widgets_painted"] = paintsDuring(redraw);
     for (auto _ : state) {
-        redrawFromDisk(t, column = 3 - column);
+        redraw();
+        paintPending();
+    }
+}
+
+// Scrolling one column with the position slider: the view redraw, and the
+// repaint of the slider, of the label and of the controls the slider
+// overlaps.
+void slider_scroll(benchmark::State& state)
+{
+    Terraloom t;
+    moveSlider(*t.c.Slider4, 2);
+    moveSlider(*t.c.Slider4, 1);
+    paintPending();
+    state.counters["widgets_painted"] = paintsDuring([&] { moveSlider(*t.c.Slider4, t.nextColumn()); });
+    for (auto _ : state) {
+        moveSlider(*t.c.Slider4, t.nextColumn());
+        paintPending();
+    }
+}
+
+// The same scroll with every bitmap decoded from its file again.
+void slider_scroll_from_disk(benchmark::State& state)
+{
+    Terraloom t;
+    int column = 1;
+    const auto scroll = [&] {
+        column = 3 - column;
+        {
+            const QSignalBlocker quiet(widgetOf(*t.c.Slider4));
+            moveSlider(*t.c.Slider4, column);
+        }
+        t.form.state().view.column = column;
+        redrawFromDisk(t);
+    };
+    state.counters["widgets_painted"] = paintsDuring(scroll);
+    for (auto _ : state) {
+        scroll();
         paintPending();
     }
 }
@@ -228,6 +286,8 @@ void script_plain_write(benchmark::State& state) { writeFileBaseline(state, "map
 
 TERVOK_BENCHMARK(view_redraw);
 TERVOK_BENCHMARK(view_redraw_from_disk);
+TERVOK_BENCHMARK(slider_scroll);
+TERVOK_BENCHMARK(slider_scroll_from_disk);
 TERVOK_BENCHMARK(overview_redraw);
 TERVOK_BENCHMARK(overview_redraw_qpainter);
 TERVOK_BENCHMARK(one_paint);

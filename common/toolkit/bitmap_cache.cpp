@@ -71,9 +71,21 @@ bool BitmapCache::unchanged(const Entry& entry) const
     return !entry.file.exists && stampOf(entry.native.parent_path()) == entry.folder;
 }
 
+BitmapCache::Batch::Batch(BitmapCache& cache) : cache_(cache)
+{
+    if (cache_.batchDepth_++ == 0)
+        cache_.takeNews();
+}
+
+BitmapCache::Batch::~Batch()
+{
+    --cache_.batchDepth_;
+}
+
 ui::BitmapRef BitmapCache::get(const std::string& gamePath)
 {
-    takeNews();
+    if (batchDepth_ == 0)
+        takeNews();
     auto [it, inserted] = entries_.try_emplace(gamePath);
     Entry& entry = it->second;
     if (inserted)

@@ -25,6 +25,20 @@ public:
     // loaded.
     ui::BitmapRef get(const std::string& gamePath);
 
+    // Lookups made while a batch lives (a redraw of many cells) take the
+    // folders' news once, when the outermost batch begins, instead of once
+    // each: the batch sees the files as they were when it began.
+    class Batch {
+    public:
+        explicit Batch(BitmapCache& cache);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        BitmapCache& cache_;
+    };
+
 private:
     struct Stamp {
         bool exists = false;
@@ -49,6 +63,7 @@ private:
 
     ui::Toolkit& toolkit_;
     FolderWatch watch_;
+    int batchDepth_ = 0;
     std::unordered_map<std::string, Entry> entries_;
 };
 

@@ -81,6 +81,25 @@ TEST(BitmapCache, LoadsAgainOnlyWhatChanged)
     EXPECT_NE(cache.get("other\\c.bmp"), nullptr);
 }
 
+// A redraw looks at the files as they were when it began.
+TEST(BitmapCache, ABatchTakesTheNewsOnceWhenItBegins)
+{
+    testing::TempDir dir;
+    headless::HeadlessToolkit toolkit("test");
+    BitmapCache cache(toolkit);
+    testing::writeFile("ep/gras.bmp", bmpHeader(20, 20));
+    cache.get("ep\\gras.bmp");
+    testing::writeFile("ep/gras.bmp", bmpHeader(10, 10));
+    {
+        const BitmapCache::Batch redraw(cache);
+        EXPECT_EQ(cache.get("ep\\gras.bmp")->width(), 10);
+        testing::writeFile("ep/gras.bmp", bmpHeader(30, 30));
+        const BitmapCache::Batch nested(cache);
+        EXPECT_EQ(cache.get("ep\\gras.bmp")->width(), 10);
+    }
+    EXPECT_EQ(cache.get("ep\\gras.bmp")->width(), 30);
+}
+
 TEST(BitmapCache, MissingAndBrokenFilesGiveNothing)
 {
     testing::TempDir dir;

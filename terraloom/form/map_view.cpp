@@ -15,6 +15,7 @@ ui::BitmapRef MapView::tileImage(int tile)
 
 void MapView::redrawView()
 {
+    const tervok::BitmapCache::Batch batch(bitmaps_);
     for (int k = 1; k <= kViewCells; ++k) {
         const MapCell cell = state_.view.cellOf(k);
         ui::BitmapRef image = tileImage(state_.grid.at(cell.x, cell.y));

@@ -118,8 +118,11 @@ void PictureCanvas::paintArea(QPainter& painter, QPoint origin, const QRect& are
     if (!hidesBackground)
         painter.fillRect(area.translated(origin), backColour_);
     if (pixmap_) {
+        // Drawing a whole pixmap takes Qt's shortest path.
         const QRect source = area & pixmap_->rect();
-        if (!source.isEmpty())
+        if (source == pixmap_->rect())
+            painter.drawPixmap(origin, *pixmap_);
+        else if (!source.isEmpty())
             painter.drawPixmap(origin + source.topLeft(), *pixmap_, source);
     }
     if (drawn_)

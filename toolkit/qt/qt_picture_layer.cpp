@@ -110,15 +110,20 @@ void PictureLayer::reshape()
 void PictureLayer::paintEvent(QPaintEvent* event)
 {
     const QRegion& dirty = event->region();
+    const QPoint offset = pos();
     QPainter painter(this);
     for (const Placed& placed : boxes_) {
         if (!placed.shown)
             continue;
-        const QRect place = placed.place.translated(-pos());
-        if (!dirty.intersects(place))
+        const QRect place = placed.place.translated(-offset);
+        // The dirty region is a few rectangles; plain rectangle arithmetic
+        // per box is much cheaper than region arithmetic.
+        QRect area;
+        for (const QRect& part : dirty)
+            area |= part & place;
+        if (area.isEmpty())
             continue;
-        const QRect area = (dirty & place).boundingRect().translated(-place.topLeft());
-        placed.box->paintArea(painter, place.topLeft(), area);
+        placed.box->paintArea(painter, place.topLeft(), area.translated(-place.topLeft()));
         // Qt paints all that waits in one go, so what the box had pending is
         // now on the screen (or outside it, where the box is cut off).
         placed.box->markPainted();
