@@ -4,13 +4,28 @@
 
 #include <QFile>
 
+#include <array>
 #include <cmath>
 
 namespace qtui {
 
+// Every Windows-1252 byte stands for one character of the Basic Multilingual
+// Plane, so a text converts byte by byte through a table, without going
+// through UTF-8 (a long script list converts thousands of rows at once).
 QString toQt(const std::string& cp1252)
 {
-    return QString::fromStdString(tervok::cp1252ToUtf8(cp1252));
+    static const std::array<char16_t, 256> unicode = [] {
+        std::array<char16_t, 256> table{};
+        for (int byte = 0; byte < 256; ++byte)
+            table[static_cast<std::size_t>(byte)] =
+                static_cast<char16_t>(tervok::cp1252ToCodePoint(static_cast<unsigned char>(byte)));
+        return table;
+    }();
+    QString text(static_cast<qsizetype>(cp1252.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : cp1252)
+        *out++ = QChar(unicode[static_cast<unsigned char>(byte)]);
+    return text;
 }
 
 std::string fromQt(const QString& text)
