@@ -46,10 +46,26 @@ void PictureLayer::add(PictureCanvas* box)
     }
 }
 
+// Boxes mostly go all together with their window: the layer is reshaped
+// once afterwards, and not at all when it goes with them.
 void PictureLayer::remove(PictureCanvas* box)
 {
     boxes_.erase(std::remove_if(boxes_.begin(), boxes_.end(), [box](const Placed& p) { return p.box == box; }),
                  boxes_.end());
+    if (reshapePosted_)
+        return;
+    reshapePosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            reshapePosted_ = false;
+            coverVisibleBoxes();
+        },
+        Qt::QueuedConnection);
+}
+
+void PictureLayer::coverVisibleBoxes()
+{
     covered_ = QRegion();
     for (const Placed& placed : boxes_)
         if (placed.shown)
@@ -90,11 +106,7 @@ void PictureLayer::noticeChange(PictureCanvas* box)
         return;
     found->place = place;
     found->shown = shown;
-    covered_ = QRegion();
-    for (const Placed& placed : boxes_)
-        if (placed.shown)
-            covered_ += placed.place;
-    reshape();
+    coverVisibleBoxes();
 }
 
 void PictureLayer::reshape()

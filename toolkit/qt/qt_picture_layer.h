@@ -42,10 +42,12 @@ private:
     explicit PictureLayer(QWidget* container);
     void noticeChange(PictureCanvas* box);
     // Covers the visible boxes, and only them.
+    void coverVisibleBoxes();
     void reshape();
 
     std::vector<Placed> boxes_;
     QRegion covered_;
+    bool reshapePosted_ = false;
 };
 
 }  // namespace qtui
