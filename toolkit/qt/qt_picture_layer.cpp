@@ -28,9 +28,13 @@ PictureLayer::PictureLayer(QWidget* container) : QWidget(container)
 
 PictureLayer& PictureLayer::of(QWidget* container)
 {
+    // Raised above each new box, the layer is found near the end of the
+    // container's children while boxes are made one after the other.
     const QString name = QString::fromLatin1(kLayerName);
-    if (auto* found = container->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
-        return *static_cast<PictureLayer*>(found);
+    const QObjectList& children = container->children();
+    for (auto child = children.crbegin(); child != children.crend(); ++child)
+        if ((*child)->objectName() == name)
+            return *static_cast<PictureLayer*>(*child);
     return *new PictureLayer(container);
 }
 
@@ -47,18 +51,26 @@ void PictureLayer::add(PictureCanvas* box)
 }
 
 // Boxes mostly go all together with their window: the layer is reshaped
-// once afterwards, and not at all when it goes with them.
+// once afterwards, and not at all when it goes with them. Boxes placed or
+// hidden together likewise cost one reshape.
 void PictureLayer::remove(PictureCanvas* box)
 {
     boxes_.erase(std::remove_if(boxes_.begin(), boxes_.end(), [box](const Placed& p) { return p.box == box; }),
                  boxes_.end());
-    if (reshapePosted_)
+    coverLater();
+}
+
+// Runs before the repaint that the change asked for, which Qt delivers at a
+// lower priority.
+void PictureLayer::coverLater()
+{
+    if (coverPosted_)
         return;
-    reshapePosted_ = true;
+    coverPosted_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            reshapePosted_ = false;
+            coverPosted_ = false;
             coverVisibleBoxes();
         },
         Qt::QueuedConnection);
@@ -104,18 +116,38 @@ void PictureLayer::noticeChange(PictureCanvas* box)
     const bool shown = !box->isHidden();
     if (place == found->place && shown == found->shown)
         return;
+    // A box that was not shown covered nothing yet: it just adds its place.
+    const bool appears = shown && !found->shown;
     found->place = place;
     found->shown = shown;
-    coverVisibleBoxes();
+    if (appears) {
+        covered_ += place;
+        reshape();
+    } else {
+        coverLater();
+    }
 }
 
+// Until the layer is on the screen its shape is only noted; it takes the
+// shape when it is shown.
 void PictureLayer::reshape()
 {
+    if (!isVisible()) {
+        shapePending_ = true;
+        return;
+    }
+    shapePending_ = false;
     const QRect bounds = covered_.boundingRect();
     setGeometry(bounds);
     if (!bounds.isEmpty())
         setMask(covered_.translated(-bounds.topLeft()));
     update();
+}
+
+void PictureLayer::showEvent(QShowEvent*)
+{
+    if (shapePending_)
+        reshape();
 }
 
 // Later boxes paint over earlier ones where they overlap.

@@ -31,6 +31,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Placed {
@@ -43,11 +44,13 @@ private:
     void noticeChange(PictureCanvas* box);
     // Covers the visible boxes, and only them.
     void coverVisibleBoxes();
+    void coverLater();
     void reshape();
 
     std::vector<Placed> boxes_;
     QRegion covered_;
-    bool reshapePosted_ = false;
+    bool coverPosted_ = false;
+    bool shapePending_ = false;
 };
 
 }  // namespace qtui
