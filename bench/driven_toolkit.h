@@ -4,7 +4,7 @@
 // message box is answered at once (OK unless told otherwise) and every file
 // dialog with a preset answer, so no modal loop waits for a user.
 #include "qt_toolkit.h"
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 #include <map>
 #include <memory>

@@ -49,7 +49,7 @@ std::vector<Figure> editorFigures()
 
 bool writeMapVariants()
 {
-    const std::optional<std::string> map = tervok::readWholeFile(tervok::nativePath("map\\map1.map"));
+    const tervok::Result<std::string> map = tervok::readWholeFile(tervok::nativePath("map\\map1.map"));
     if (!map || map->size() < 10000)
         return false;
     std::string shifted = map->substr(0, 10000);

@@ -11,7 +11,7 @@ void readFileBaseline(benchmark::State& state, const std::string& gamePath)
 {
     const std::filesystem::path path = tervok::nativePath(gamePath);
     for (auto _ : state) {
-        std::optional<std::string> bytes = tervok::readWholeFile(path);
+        tervok::Result<std::string> bytes = tervok::readWholeFile(path);
         benchmark::DoNotOptimize(bytes);
     }
 }
@@ -19,7 +19,7 @@ void readFileBaseline(benchmark::State& state, const std::string& gamePath)
 void writeFileBaseline(benchmark::State& state, const std::string& gamePath)
 {
     const std::filesystem::path path = tervok::nativePath(gamePath);
-    const std::optional<std::string> bytes = tervok::readWholeFile(path);
+    const tervok::Result<std::string> bytes = tervok::readWholeFile(path);
     if (!bytes) {
         state.SkipWithError(("cannot read " + gamePath).c_str());
         return;

@@ -70,7 +70,7 @@ TEST(WorstCaseData, FolderHoldsEveryFileTheEditorsOpen)
         EXPECT_EQ(tervok::testing::readFile(tervok::nativePath(path)), worstCaseTileBitmap(tile)) << path;
     }
     EXPECT_EQ(tervok::testing::readFile("map/map1.map"), worstCaseMapFile());
-    const std::optional<terraloom::ScriptRows> script =
+    const tervok::Result<terraloom::ScriptRows> script =
         terraloom::parseScriptFile(tervok::testing::readFile("map/map1.msc"));
     ASSERT_TRUE(script);
     EXPECT_EQ(script->size(), terraloom::kMaxScriptRows);

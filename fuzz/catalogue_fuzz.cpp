@@ -1,7 +1,7 @@
 // The catalogue loader on any bytes, with each name column the editors use:
 // at most 100 entries, and the list it fills shows "<none>" and one row per
 // entry whose pick gives that entry's number.
-#include "catalogue/catalogue.h"
+#include "ui/catalogue_list.h"
 #include "fuzz_check.h"
 #include "headless_controls.h"
 #include "headless_toolkit.h"

@@ -37,7 +37,7 @@ struct KillTally {
 // Removes what killed saves left beside target and says how many.
 int removeStaleTemps(const fs::path& target)
 {
-    const std::string prefix = "." + target.filename().string() + ".";
+    const std::string prefix(tervok::kTempFilePrefix);
     int removed = 0;
     for (const auto& entry : fs::directory_iterator(target.parent_path())) {
         if (entry.path().filename().string().rfind(prefix, 0) == 0) {
@@ -106,7 +106,7 @@ TEST(KilledSave, MapFileIsAlwaysTheOldOrTheNewMap)
     const fs::path target = tervok::nativePath(terraloom::mapPath("map1"));
 
     const KillTally tally = killSavesAtRandom(target, first, second, [&](bool useFirst) {
-        return tervok::replaceFile(target, useFirst ? first : second);
+        return tervok::replaceFile(target, useFirst ? first : second).ok();
     });
     EXPECT_EQ(tally.sawFirst + tally.sawSecond, kKills);
     EXPECT_EQ(tervok::testing::entryCount("map"), 1u);
@@ -125,7 +125,7 @@ TEST(KilledSave, PlayerFileIsAlwaysTheOldOrTheNewPlayer)
 
     const KillTally tally = killSavesAtRandom("player/hero.dat", first, second, [&](bool useFirst) {
         figureloom::PlayerRecord record = useFirst ? hero : scout;
-        return figureloom::savePlayerFile("player\\hero.dat", record);
+        return figureloom::savePlayerFile("player\\hero.dat", record).ok();
     });
     EXPECT_EQ(tally.sawFirst + tally.sawSecond, kKills);
     EXPECT_EQ(tervok::testing::entryCount("player"), 1u);

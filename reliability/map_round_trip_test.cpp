@@ -20,7 +20,7 @@ TEST(MapRoundTrip, SampleMapSavesToTheSameBytes)
     if (!sample) {
         GTEST_SKIP() << kNoSampleData;
     }
-    const std::optional<MapGrid> grid = terraloom::parseMapFile(*sample);
+    const tervok::Result<MapGrid> grid = terraloom::parseMapFile(*sample);
     ASSERT_TRUE(grid.has_value());
     const std::string saved = mapBytes(*grid, *sample);
     EXPECT_EQ(saved, *sample);
@@ -46,7 +46,7 @@ TEST(MapRoundTrip, RandomMapsComeBackCellForCell)
 
         const std::string saved = mapBytes(grid, old);
         ASSERT_EQ(saved.size(), old.size());
-        const std::optional<MapGrid> loaded = terraloom::parseMapFile(saved);
+        const tervok::Result<MapGrid> loaded = terraloom::parseMapFile(saved);
         ASSERT_TRUE(loaded.has_value()) << "document " << n;
         ASSERT_EQ(*loaded, grid) << "document " << n;
         ASSERT_EQ(mapBytes(*loaded, saved), saved) << "document " << n;
@@ -61,7 +61,7 @@ TEST(ScriptRoundTrip, SampleScriptSavesToTheSameBytes)
     if (!sample) {
         GTEST_SKIP() << kNoSampleData;
     }
-    const std::optional<terraloom::ScriptRows> rows = terraloom::parseScriptFile(*sample);
+    const tervok::Result<terraloom::ScriptRows> rows = terraloom::parseScriptFile(*sample);
     ASSERT_TRUE(rows.has_value());
     EXPECT_FALSE(rows->empty());
     const std::string saved = terraloom::scriptFileBytes(kGrammar, *rows);
@@ -81,7 +81,7 @@ TEST(ScriptRoundTrip, RandomScriptsComeBackRowForRow)
             row = randomText(random, 0, 40);
 
         const std::string saved = terraloom::scriptFileBytes(kGrammar, rows);
-        const std::optional<terraloom::ScriptRows> loaded = terraloom::parseScriptFile(saved);
+        const tervok::Result<terraloom::ScriptRows> loaded = terraloom::parseScriptFile(saved);
         ASSERT_TRUE(loaded.has_value()) << "document " << n;
         ASSERT_EQ(*loaded, rows) << "document " << n;
         ASSERT_EQ(terraloom::scriptFileBytes(kGrammar, *loaded), saved) << "document " << n;

@@ -1,5 +1,6 @@
 // The level editor against every file fault: the map's load, save and new,
 // the script's load and save, and the two catalogues read at start-up.
+#include "bmp_bytes.h"
 #include "form1.h"
 #include "harness/file_faults.h"
 #include "harness/snapshots.h"
@@ -26,12 +27,7 @@ const std::string kScriptHeader = "[set <type> <nmr> <anz> <x> <y> <r>]\r\n";
 
 std::string bitmapFile()
 {
-    std::string bytes(54, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    bytes[18] = 20;
-    bytes[22] = 20;
-    return bytes;
+    return tervok::testing::bmpFile();
 }
 
 // A full map whose cells run through every tile number.

@@ -19,7 +19,7 @@ TEST(PlayerRoundTrip, SamplePlayerSavesToTheSameBytes)
     if (!sample) {
         GTEST_SKIP() << kNoSampleData;
     }
-    const std::optional<figureloom::PlayerRecord> record = figureloom::parsePlayerFile(*sample);
+    const tervok::Result<figureloom::PlayerRecord> record = figureloom::parsePlayerFile(*sample);
     ASSERT_TRUE(record.has_value());
     const std::string saved = savedPlayer(*record);
     EXPECT_EQ(saved, *sample);
@@ -47,7 +47,7 @@ TEST(PlayerRoundTrip, RandomPlayersComeBackFieldForField)
     for (int n = 0; n < kRandomDocuments; ++n) {
         const figureloom::PlayerRecord record = randomPlayer(random);
         const std::string saved = savedPlayer(record);
-        const std::optional<figureloom::PlayerRecord> loaded = figureloom::parsePlayerFile(saved);
+        const tervok::Result<figureloom::PlayerRecord> loaded = figureloom::parsePlayerFile(saved);
         ASSERT_TRUE(loaded.has_value()) << "document " << n;
         ASSERT_EQ(*loaded, record) << "document " << n;
         ASSERT_EQ(savedPlayer(*loaded), saved) << "document " << n;
@@ -60,7 +60,7 @@ TEST(ShotRoundTrip, SampleShotSavesToTheSameBytes)
     if (!sample) {
         GTEST_SKIP() << kNoSampleData;
     }
-    const std::optional<boltloom::ShotRecord> shot = boltloom::parseShotFile(*sample);
+    const tervok::Result<boltloom::ShotRecord> shot = boltloom::parseShotFile(*sample);
     ASSERT_TRUE(shot.has_value());
     const std::string saved = boltloom::shotFileBytes(*shot);
     EXPECT_EQ(saved, *sample);
@@ -77,7 +77,7 @@ TEST(ShotRoundTrip, RandomShotsComeBackFieldForField)
                                    &shot.exploSprite, &shot.name, &shot.schadenradius})
             *field = randomText(random, 0, 24);
         const std::string saved = boltloom::shotFileBytes(shot);
-        const std::optional<boltloom::ShotRecord> loaded = boltloom::parseShotFile(saved);
+        const tervok::Result<boltloom::ShotRecord> loaded = boltloom::parseShotFile(saved);
         ASSERT_TRUE(loaded.has_value()) << "document " << n;
         ASSERT_EQ(*loaded, shot) << "document " << n;
         ASSERT_EQ(boltloom::shotFileBytes(*loaded), saved) << "document " << n;

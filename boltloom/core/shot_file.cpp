@@ -49,30 +49,32 @@ std::string shotFileBytes(const ShotRecord& shot)
     return writer.bytes();
 }
 
-std::optional<ShotRecord> parseShotFile(std::string bytes)
+tervok::Result<ShotRecord> parseShotFile(std::string bytes)
 {
     tervok::FieldReader reader(std::move(bytes));
     ShotRecord shot;
+    int read = 0;
     for (const ShotLine& line : kShotLines) {
-        if (!reader.next())  // the header, whatever it says
-            return std::nullopt;
-        std::optional<std::string> value = reader.next();
+        std::optional<std::string> header = reader.next();  // whatever it says
+        std::optional<std::string> value = header ? reader.next() : std::nullopt;
         if (!value)
-            return std::nullopt;
+            return tervok::formatError("the file ends after " + std::to_string(read + (header ? 1 : 0)) + " of " +
+                                       std::to_string(kShotFileFields) + " fields");
+        read += 2;
         shot.*line.value = std::move(*value);
     }
     return shot;
 }
 
-std::optional<ShotRecord> loadShotFile(std::string_view gamePath)
+tervok::Result<ShotRecord> loadShotFile(std::string_view gamePath)
 {
-    std::optional<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
+    tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
     if (!bytes)
-        return std::nullopt;
+        return bytes.error();
     return parseShotFile(std::move(*bytes));
 }
 
-bool saveShotFile(std::string_view gamePath, const ShotRecord& shot)
+tervok::Status saveShotFile(std::string_view gamePath, const ShotRecord& shot)
 {
     return tervok::replaceFile(tervok::nativePath(gamePath), shotFileBytes(shot));
 }

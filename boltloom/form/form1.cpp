@@ -1,6 +1,10 @@
 #include "form1.h"
 
-#include "files/sprite_dialog.h"
+#include "ui/sprite_dialog.h"
+#include "game/game_files.h"
+#include "game/messages.h"
+#include "ui/catalogue_list.h"
+#include "ui/failure_message.h"
 
 #include "core/shot_file.h"
 
@@ -11,9 +15,6 @@ namespace {
 
 constexpr int kClientWidth = 5310;
 constexpr int kClientHeight = 4410;
-constexpr const char* kParticleCatalogue = "sprites\\particle.lst";
-constexpr const char* kLoadFailed = "Fehler beim laden !";
-constexpr const char* kSaveFailed = "Fehler beim speichern !";
 
 // Where a value field sits inside its frame.
 constexpr ui::Geometry kWideValue{120, 240, 855, 285};
@@ -104,7 +105,8 @@ void Form1::buildNameAndList()
 
 void Form1::startUp()
 {
-    tervok::loadCatalogue(*list1_, kParticleCatalogue, tervok::kParticleNameColumn, particleNumbers_);
+    tervok::loadCatalogue(toolkit_, *list1_, tervok::kParticleCataloguePath, tervok::kParticleNameColumn,
+                          particleNumbers_);
 }
 
 std::string Form1::shotPath() const
@@ -130,17 +132,13 @@ void Form1::showShot(const ShotRecord& shot)
     text12_->setText(shot.schadenradius);
 }
 
-void Form1::showFailure(const std::string& text)
-{
-    toolkit_.messageBox(text, ui::MessageButtons::Ok, ui::MessageIcon::Critical);
-}
-
 // The fields change only when the whole file was read.
 void Form1::loadShot()
 {
-    const std::optional<ShotRecord> shot = loadShotFile(shotPath());
+    const std::string path = shotPath();
+    const tervok::Result<ShotRecord> shot = loadShotFile(path);
     if (!shot) {
-        showFailure(kLoadFailed);
+        tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, path, tervok::kCannotLoad, shot.error());
         return;
     }
     showShot(*shot);
@@ -148,8 +146,9 @@ void Form1::loadShot()
 
 void Form1::saveShot()
 {
-    if (!saveShotFile(shotPath(), shownShot()))
-        showFailure(kSaveFailed);
+    const std::string path = shotPath();
+    if (const tervok::Status saved = saveShotFile(path, shownShot()); !saved)
+        tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotSave, saved.error());
 }
 
 // The radius is emptied too, not set back to its start-up "0".

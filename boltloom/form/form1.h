@@ -5,7 +5,7 @@
 #include "catalogue/catalogue.h"
 #include "core/shot_record.h"
 #include "files/start_directory.h"
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 #include <memory>
 #include <string>
@@ -49,7 +49,6 @@ private:
     std::string shotPath() const;
     ShotRecord shownShot() const;
     void showShot(const ShotRecord& shot);
-    void showFailure(const std::string& text);
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Window> window_;

@@ -4,7 +4,6 @@
 #include "files/game_path.h"
 #include "text/field_reader.h"
 #include "text/number_reader.h"
-#include "toolkit/controls.h"
 
 namespace tervok {
 
@@ -13,6 +12,7 @@ std::vector<CatalogueEntry> parseCatalogue(std::string bytes, int nameColumn)
     std::vector<CatalogueEntry> entries;
     FieldReader reader(std::move(bytes));
     while (!reader.atEnd() && entries.size() < kMaxCatalogueEntries) {
+        const std::size_t line = reader.line();
         const std::string field = reader.next().value_or(std::string());
         if (field.empty() || field.front() == '[')
             continue;
@@ -21,34 +21,18 @@ std::vector<CatalogueEntry> parseCatalogue(std::string bytes, int nameColumn)
         const std::size_t nameStart = static_cast<std::size_t>(nameColumn - 1);
         const std::string name = field.size() > nameStart ? field.substr(nameStart) : std::string();
         entry.rowText = signedText(entry.number) + ": " + name;
+        entry.line = line;
         entries.push_back(std::move(entry));
     }
     return entries;
 }
 
-void fillCatalogueList(ui::ListBox& list, const std::vector<CatalogueEntry>& entries,
-                       NumberTable& table)
+Result<std::vector<CatalogueEntry>> readCatalogue(std::string_view gamePath, int nameColumn)
 {
-    list.clear();
-    list.addItem("<none>");
-    int row = 0;
-    for (const CatalogueEntry& entry : entries) {
-        if (row == kMaxCatalogueEntries)
-            break;
-        ++row;
-        table[static_cast<std::size_t>(row)] = entry.number;
-        list.addItem(entry.rowText);
-    }
-}
-
-void loadCatalogue(ui::ListBox& list, std::string_view gamePath, int nameColumn,
-                   NumberTable& table)
-{
-    std::optional<std::string> bytes = readWholeFile(nativePath(gamePath));
-    std::vector<CatalogueEntry> entries;
-    if (bytes)
-        entries = parseCatalogue(std::move(*bytes), nameColumn);
-    fillCatalogueList(list, entries, table);
+    Result<std::string> bytes = readWholeFile(nativePath(gamePath));
+    if (!bytes)
+        return bytes.error();
+    return parseCatalogue(std::move(*bytes), nameColumn);
 }
 
 std::optional<std::string> pickedNumber(const NumberTable& table, int selectedRow)

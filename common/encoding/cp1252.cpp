@@ -105,4 +105,35 @@ std::string utf8ToCp1252(std::string_view utf8)
     return out;
 }
 
+std::optional<std::string> utf8ToCp1252Exactly(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t cp = decodeUtf8(utf8, pos);
+        const char byte = codePointToCp1252(cp);
+        if (byte == '?' && cp != U'?')
+            return std::nullopt;
+        out.push_back(byte);
+    }
+    return out;
+}
+
+unsigned char foldCaseCp1252(unsigned char byte)
+{
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+        return static_cast<unsigned char>(byte + 0x20);
+    switch (byte) {
+    case 0x8A:  // Š
+    case 0x8C:  // Œ
+    case 0x8E:  // Ž
+        return static_cast<unsigned char>(byte + 0x10);
+    case 0x9F:  // Ÿ
+        return 0xFF;
+    default:
+        return byte;
+    }
+}
+
 }  // namespace tervok

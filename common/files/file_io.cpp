@@ -1,63 +1,69 @@
 #include "files/file_io.h"
 
-#include <cerrno>
+#include "files/file_descriptor.h"
+
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <memory>
+#include <random>
 
 namespace tervok {
 namespace fs = std::filesystem;
 namespace {
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    bool close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
+constexpr int kTempNameAttempts = 100;
 
-private:
-    int fd_;
+// What an existing target is, so that the new file can take it over.
+struct TargetFile {
+    bool exists = false;
+    mode_t mode = 0;
+    uid_t owner = 0;
+    gid_t group = 0;
 };
 
-bool writeAll(int fd, std::string_view bytes)
+Status writeAllAt(int fd, std::string_view bytes)
 {
+    off_t at = 0;
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return false;
+        if (n < 0)
+            return systemError(errno, "write");
+        if (n == 0)
+            return systemError(EIO, "write");
         bytes.remove_prefix(static_cast<std::size_t>(n));
+        at += n;
     }
-    return true;
+    return {};
 }
 
-// Permission bits for a new file: what the umask allows of rw-rw-rw-.
-mode_t defaultMode()
+Result<std::string> readAll(int fd)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return systemError(errno, "read");
+        if (n == 0)
+            return bytes;
+        if (bytes.size() + static_cast<std::size_t>(n) > kMaxReadBytes)
+            return errorOf(ErrorKind::TooLarge);
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
 }
 
-bool isReadOnly(const struct stat& st)
+bool hasNoWriteBit(mode_t mode)
 {
-    // Judged by the permission bits, so that a read-only file is refused even
-    // for a user (such as root) whom the system would let write it.
-    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 fs::path folderOf(const fs::path& target)
@@ -66,71 +72,231 @@ fs::path folderOf(const fs::path& target)
     return parent.empty() ? fs::path(".") : parent;
 }
 
-}  // namespace
-
-std::optional<std::string> readWholeFile(const fs::path& path)
+// The file a save at target means: a symbolic link is followed to the end
+// of its chain; anything else, a missing file included, is itself.
+Result<fs::path> realTarget(const fs::path& target)
 {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0)
+        return errno == ENOENT ? Result<fs::path>(target) : Result<fs::path>(systemError(errno));
+    if (!S_ISLNK(st.st_mode))
+        return target;
+    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(target.c_str(), nullptr), &std::free);
+    if (!resolved) {
+        Error error = systemError(errno);
+        if (errno == ENOENT)
+            error.kind = ErrorKind::BrokenLink;
+        return error;
+    }
+    return fs::path(resolved.get());
+}
+
+Status checkFolder(const fs::path& folder)
+{
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0)
+        return errorOf(ErrorKind::FolderMissing, errno);
+    if (!S_ISDIR(st.st_mode))
+        return errorOf(ErrorKind::FolderMissing, ENOTDIR);
+    return {};
+}
+
+// Whether the user who runs the program may write the target, judged by the
+// system (access() uses the real user), and refused for a file without any
+// write bit even where the system would let root write it.
+Result<TargetFile> inspectTarget(const fs::path& target)
+{
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0)
+        return errno == ENOENT ? Result<TargetFile>(TargetFile{}) : Result<TargetFile>(systemError(errno));
+    if (!S_ISREG(st.st_mode))
+        return errorOf(ErrorKind::NotRegularFile);
+    if (hasNoWriteBit(st.st_mode))
+        return errorOf(ErrorKind::ReadOnly);
+    if (::access(target.c_str(), W_OK) != 0)
+        return systemError(errno);
+    return TargetFile{true, static_cast<mode_t>(st.st_mode & 07777), st.st_uid, st.st_gid};
+}
+
+std::string tempName()
+{
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string name(kTempFilePrefix);
+    for (int i = 0; i < 6; ++i)
+        name += kLetters[pick(random)];
+    return name;
+}
+
+struct TempFile {
+    fs::path path;
+    FileDescriptor fd;
+};
+
+// A new file carries the permissions the umask allows (the system applies
+// it); one that replaces a file starts private and takes the old mode later.
+Result<TempFile> createTempBeside(const fs::path& folder, bool replacing)
+{
+    const mode_t mode = replacing ? 0600 : 0666;
+    for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+        fs::path path = folder / tempName();
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+        if (fd >= 0)
+            return TempFile{std::move(path), FileDescriptor(fd)};
+        if (errno != EEXIST)
+            return systemError(errno, "create temporary file");
+    }
+    return systemError(EEXIST, "create temporary file");
+}
+
+// The owner and group go back where the system lets us (root, or a file of
+// our own whose group we belong to); a user who may write another user's
+// file but cannot give it away makes it his own, as any editor does.
+void takeOverOwnership(int fd, const TargetFile& old)
+{
+    if (::fchown(fd, old.owner, old.group) != 0)
+        static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old.group));
+}
+
+// Flushes the folder so that the rename itself survives a crash. Best
+// effort: the file is in place already, and some file systems cannot.
+void syncFolder(const fs::path& folder)
+{
+    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0)
+        static_cast<void>(::fsync(fd.get()));
+}
+
+Status fillTemp(TempFile& temp, std::string_view bytes, const TargetFile& old)
+{
+    if (Status written = writeAllAt(temp.fd.get(), bytes); !written)
+        return written;
+    if (old.exists) {
+        takeOverOwnership(temp.fd.get(), old);
+        if (::fchmod(temp.fd.get(), old.mode) != 0)
+            return systemError(errno, "set permissions");
+    }
+    if (::fsync(temp.fd.get()) != 0)
+        return systemError(errno, "flush");
+    if (!temp.fd.close())
+        return systemError(errno, "close");
+    return {};
+}
+
+Status replaceThroughTemp(TempFile temp, const fs::path& target, std::string_view bytes, const TargetFile& old)
+{
+    Status status = fillTemp(temp, bytes, old);
+    if (status && ::rename(temp.path.c_str(), target.c_str()) != 0)
+        status = systemError(errno, "rename");
+    if (!status) {
+        ::unlink(temp.path.c_str());
+        return status;
+    }
+    syncFolder(folderOf(target));
+    return {};
+}
+
+Status overwrite(int fd, std::string_view bytes)
+{
+    if (Status written = writeAllAt(fd, bytes); !written)
+        return written;
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        return systemError(errno, "truncate");
+    if (::fsync(fd) != 0)
+        return systemError(errno, "flush");
+    return {};
+}
+
+// The fallback for a file the user may write in a folder he may not: no
+// temporary file can be made, so the file is rewritten where it stands.
+// This gives up the safety of the rename (a crash midway leaves a mix of
+// both contents), so the old bytes are read first and put back when the
+// write fails. Safety where the folder allows it, saving where only the
+// file allows it.
+Status writeInPlace(const fs::path& target, std::string_view bytes)
+{
+    FileDescriptor fd(::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW));
     if (fd.get() < 0)
-        return std::nullopt;
+        return systemError(errno, "open");
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        if (bytes.size() + static_cast<std::size_t>(n) > kMaxReadBytes)
-            return std::nullopt;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    return bytes;
+        return errorOf(ErrorKind::NotRegularFile);
+    Result<std::string> old = readAll(fd.get());
+    if (!old)
+        return old.error();
+    Status status = overwrite(fd.get(), bytes);
+    if (!status)
+        static_cast<void>(overwrite(fd.get(), *old));
+    if (!fd.close() && status)
+        return systemError(errno, "close");
+    return status;
 }
 
-bool replaceFile(const fs::path& target, std::string_view bytes)
+bool folderRefusesNewFiles(const Error& error)
 {
-    const fs::path folder = folderOf(target);
-    struct stat folderStat {};
-    if (::stat(folder.c_str(), &folderStat) != 0 || !S_ISDIR(folderStat.st_mode))
-        return false;
+    return error.errnum == EACCES || error.errnum == EPERM;
+}
 
-    mode_t mode = defaultMode();
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode) || isReadOnly(st))
-            return false;
-        mode = st.st_mode & 07777;
-    }
+}  // namespace
 
-    std::string tempName = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    FileDescriptor fd(::mkstemp(tempName.data()));
+Result<std::string> readWholeFile(const fs::path& path)
+{
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0)
-        return false;
-    const bool written = writeAll(fd.get(), bytes) && ::fchmod(fd.get(), mode) == 0 &&
-                         ::fsync(fd.get()) == 0;
-    const bool closed = fd.close();
-    if (!written || !closed || ::rename(tempName.c_str(), target.c_str()) != 0) {
-        ::unlink(tempName.c_str());
-        return false;
-    }
-    return true;
+        return systemError(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return systemError(errno, "stat");
+    if (!S_ISREG(st.st_mode))
+        return errorOf(ErrorKind::NotRegularFile);
+    return readAll(fd.get());
 }
 
-bool touchFile(const fs::path& target)
+// A hard-linked target is replaced like any other file: its other names
+// keep the old content. Writing through all names would give up the safe
+// replacement, and hard links in a data folder are most often a backup
+// made by linking (cp -al), which must keep the old state.
+Status replaceFile(const fs::path& target, std::string_view bytes)
 {
-    FileDescriptor fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, defaultMode()));
-    if (fd.get() >= 0)
-        return fd.close();
-    // An existing read-only file is still "opened" for the purpose of "new":
-    // nothing is written to it.
+    const Result<fs::path> real = realTarget(target);
+    if (!real)
+        return real.error();
+    const fs::path folder = folderOf(*real);
+    if (Status folderOk = checkFolder(folder); !folderOk)
+        return folderOk;
+    const Result<TargetFile> old = inspectTarget(*real);
+    if (!old)
+        return old.error();
+    Result<TempFile> temp = createTempBeside(folder, old->exists);
+    if (!temp) {
+        if (old->exists && folderRefusesNewFiles(temp.error()))
+            return writeInPlace(*real, bytes);
+        return temp.error();
+    }
+    return replaceThroughTemp(std::move(*temp), *real, bytes, *old);
+}
+
+Status touchFile(const fs::path& target)
+{
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    FileDescriptor fd(::open(target.c_str(), flags, 0666));
     struct stat st {};
-    return ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (fd.get() >= 0) {
+        if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+            return errorOf(ErrorKind::NotRegularFile);
+        if (!fd.close())
+            return systemError(errno, "close");
+        return {};
+    }
+    Error error = systemError(errno);
+    if (error.errnum == ENOENT)
+        error.kind = ErrorKind::FolderMissing;  // O_CREAT makes the file wherever its folder exists
+    // An existing file that may not be written still counts as there: "new"
+    // writes nothing into it.
+    if (::stat(target.c_str(), &st) == 0)
+        return S_ISREG(st.st_mode) ? Status() : Status(errorOf(ErrorKind::NotRegularFile));
+    return error;
 }
 
 }  // namespace tervok

@@ -2,10 +2,12 @@
 // Whole-file reading and safe replacement. Every load reads the file whole
 // before anything is parsed; every save goes to a temporary file in the same
 // folder, is flushed and then renamed over the target, so a failed or
-// interrupted save never leaves a half-written file.
+// interrupted save never leaves a half-written file. Every failure carries
+// its reason.
+#include "errors/result.h"
+
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,15 +17,30 @@ namespace tervok {
 // game comes near it, and it keeps a bad file from exhausting memory.
 constexpr std::size_t kMaxReadBytes = 64u * 1024u * 1024u;
 
-// The bytes of a regular file, or nothing when it cannot be read.
-std::optional<std::string> readWholeFile(const std::filesystem::path& path);
+// A save's temporary file is this prefix and six random characters, short
+// so that it fits beside a target whose own name nears the system's limit.
+constexpr std::string_view kTempFilePrefix = ".tervok-";
 
-// Replaces target with bytes. Fails without touching anything when the
-// folder is missing, the target is not a regular file, or it is read-only.
-// An existing file keeps its permissions. No temporary file is left behind.
-bool replaceFile(const std::filesystem::path& target, std::string_view bytes);
+// The bytes of a regular file. A pipe, socket, device or folder is refused
+// at once, never waited on.
+Result<std::string> readWholeFile(const std::filesystem::path& path);
 
-// Creates an empty file when none exists; an existing file is left as it is.
-bool touchFile(const std::filesystem::path& target);
+// Replaces the file at target with bytes.
+// - A symbolic link is followed to the file it names, which is replaced in
+//   its own folder; the link stays a link. A link that leads nowhere or in a
+//   circle fails.
+// - Fails without touching anything when the folder is missing, the target
+//   is not a regular file, has no write permission at all (even for root),
+//   or may not be written by the user who runs the program.
+// - An existing file keeps its permissions, and its owner and group where
+//   the system lets us. No temporary file is left behind.
+// - Where no temporary file can be made beside a file the user may write,
+//   the file is written in place instead, and its old bytes are put back
+//   when that write fails.
+Status replaceFile(const std::filesystem::path& target, std::string_view bytes);
+
+// Creates an empty file when none exists; an existing regular file is left
+// as it is, even when it may not be written.
+Status touchFile(const std::filesystem::path& target);
 
 }  // namespace tervok

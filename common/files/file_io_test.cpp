@@ -16,9 +16,9 @@ TEST(ReadWholeFile, ReadsBytesAndRefusesWhatIsNoRegularFile)
     TempDir dir;
     writeFile("a.txt", std::string("x\0y", 3));
     EXPECT_EQ(readWholeFile("a.txt"), std::string("x\0y", 3));
-    EXPECT_EQ(readWholeFile("missing.txt"), std::nullopt);
+    EXPECT_EQ(readWholeFile("missing.txt").error().kind, ErrorKind::NotFound);
     std::filesystem::create_directory("folder");
-    EXPECT_EQ(readWholeFile("folder"), std::nullopt);
+    EXPECT_EQ(readWholeFile("folder").error().kind, ErrorKind::NotRegularFile);
 }
 
 TEST(ReplaceFile, WritesNewAndReplacesOldFilesKeepingPermissions)

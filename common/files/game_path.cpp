@@ -27,29 +27,30 @@ std::vector<std::string> splitComponents(std::string_view gamePath)
     return parts;
 }
 
-std::string foldAscii(std::string s)
+std::string foldCase(std::string s)
 {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-    });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](char c) { return static_cast<char>(foldCaseCp1252(static_cast<unsigned char>(c))); });
     return s;
 }
 
-// The entry of dir whose name equals name but for ASCII case, when there is
-// exactly one such entry.
-std::string matchCaseInsensitive(const fs::path& dir, const std::string& name)
+// The entry of dir whose name equals the Windows-1252 name but for case, as
+// Windows compares names, when there is exactly one such entry. Entries
+// whose names Windows-1252 cannot hold match nothing.
+std::string matchCaseInsensitive(const fs::path& dir, const std::string& cp1252Name, const std::string& name)
 {
     std::error_code ec;
     fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
     if (ec)
         return name;
-    const std::string wanted = foldAscii(name);
+    const std::string wanted = foldCase(cp1252Name);
     std::string found;
     int matches = 0;
     for (const auto& entry : it) {
-        const std::string candidate = entry.path().filename().string();
-        if (foldAscii(candidate) == wanted) {
-            found = candidate;
+        std::string candidate = entry.path().filename().string();
+        const std::optional<std::string> candidateBytes = utf8ToCp1252Exactly(candidate);
+        if (candidateBytes && foldCase(*candidateBytes) == wanted) {
+            found = std::move(candidate);
             ++matches;
         }
     }
@@ -69,7 +70,7 @@ fs::path nativePath(std::string_view gamePath)
         if (resolving && name != "." && name != "..") {
             std::error_code ec;
             if (!fs::exists(result / name, ec)) {
-                name = matchCaseInsensitive(result, name);
+                name = matchCaseInsensitive(result, part, name);
                 resolving = fs::exists(result / name, ec);
             }
         }

@@ -1,6 +1,19 @@
 #include "text/field_reader.h"
 
 namespace tervok {
+namespace {
+
+// Line ends inside a quoted value, counted as skipLineEnd counts them.
+std::size_t lineEndsIn(const std::string& text)
+{
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++count;
+    return count;
+}
+
+}  // namespace
 
 bool FieldReader::atLineEnd() const
 {
@@ -10,6 +23,7 @@ bool FieldReader::atLineEnd() const
 // CR LF counts as one line end; a lone CR or LF ends a line as well.
 void FieldReader::skipLineEnd()
 {
+    ++line_;
     if (bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n')
         pos_ += 2;
     else
@@ -45,6 +59,7 @@ std::string FieldReader::readQuoted()
     const std::size_t close = bytes_.find('"', pos_);
     const std::size_t end = close == std::string::npos ? bytes_.size() : close;
     std::string value = bytes_.substr(pos_, end - pos_);
+    line_ += lineEndsIn(value);
     pos_ = end == bytes_.size() ? end : end + 1;
     readPlain();
     return value;

@@ -20,6 +20,10 @@ public:
     // The next field, or nothing when no byte is left (a read failure).
     std::optional<std::string> next();
 
+    // The 1-based line the next field starts on (lone CR and LF count as
+    // line ends, as they end fields).
+    std::size_t line() const { return line_; }
+
 private:
     bool atLineEnd() const;
     void skipLineEnd();
@@ -29,6 +33,7 @@ private:
 
     std::string bytes_;
     std::size_t pos_ = 0;
+    std::size_t line_ = 1;
 };
 
 }  // namespace tervok

@@ -9,7 +9,7 @@
 namespace tervok {
 namespace {
 
-bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Collects the characters of the number, with the skipped characters removed,

@@ -39,18 +39,17 @@ public:
     std::string next()
     {
         std::optional<std::string> field = reader_.next();
-        if (!field) {
-            complete_ = false;
+        if (!field)
             return std::string();
-        }
+        ++read_;
         return std::move(*field);
     }
     void skip() { next(); }
-    bool complete() const { return complete_; }
+    int read() const { return read_; }
 
 private:
     tervok::FieldReader reader_;
-    bool complete_ = true;
+    int read_ = 0;
 };
 
 }  // namespace
@@ -88,7 +87,7 @@ std::string playerFileBytes(const PlayerRecord& record)
     return out.bytes();
 }
 
-std::optional<PlayerRecord> parsePlayerFile(std::string bytes)
+tervok::Result<PlayerRecord> parsePlayerFile(std::string bytes)
 {
     FieldSource fields(std::move(bytes));
     PlayerRecord record;
@@ -101,26 +100,27 @@ std::optional<PlayerRecord> parsePlayerFile(std::string bytes)
         fields.skip();
         slot = readSlotLine(fields.next());
     }
-    if (!fields.complete())
-        return std::nullopt;
+    if (fields.read() < kPlayerFileFields)
+        return tervok::formatError("the file ends after " + std::to_string(fields.read()) + " of " +
+                                   std::to_string(kPlayerFileFields) + " fields");
     return record;
 }
 
-std::optional<PlayerRecord> loadPlayerFile(std::string_view gamePath)
+tervok::Result<PlayerRecord> loadPlayerFile(std::string_view gamePath)
 {
-    std::optional<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
+    tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
     if (!bytes)
-        return std::nullopt;
+        return bytes.error();
     return parsePlayerFile(std::move(*bytes));
 }
 
-bool savePlayerFile(std::string_view gamePath, PlayerRecord& record)
+tervok::Status savePlayerFile(std::string_view gamePath, PlayerRecord& record)
 {
     PlayerRecord filled = withFilledAmmunition(record);
-    if (!tervok::replaceFile(tervok::nativePath(gamePath), playerFileBytes(filled)))
-        return false;
+    if (tervok::Status saved = tervok::replaceFile(tervok::nativePath(gamePath), playerFileBytes(filled)); !saved)
+        return saved;
     record = std::move(filled);
-    return true;
+    return {};
 }
 
 }  // namespace figureloom

@@ -2,9 +2,9 @@
 // The player file: 35 text lines, header lines in square brackets each
 // followed by its value line, then a label line and a fixed-column slot line
 // for each of the ten weapon slots.
+#include "errors/result.h"
 #include "player_record.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,16 +23,18 @@ PlayerRecord withFilledAmmunition(PlayerRecord record);
 // The bytes of the file for a record whose ammunition is already filled.
 std::string playerFileBytes(const PlayerRecord& record);
 
-// Reads the 35 fields of a player file. Nothing when the file holds fewer;
-// anything after the 35th field is ignored.
-std::optional<PlayerRecord> parsePlayerFile(std::string bytes);
+// A player file holds this many fields; anything after them is ignored.
+constexpr int kPlayerFileFields = 35;
 
-// Reads the file at a game path; nothing when it cannot be read or is short.
-std::optional<PlayerRecord> loadPlayerFile(std::string_view gamePath);
+// Reads the 35 fields of a player file; a format error when it holds fewer.
+tervok::Result<PlayerRecord> parsePlayerFile(std::string bytes);
+
+// Reads the file at a game path.
+tervok::Result<PlayerRecord> loadPlayerFile(std::string_view gamePath);
 
 // Writes the record to the file at a game path, replacing it safely. On
 // success the record holds its filled ammunition texts; on failure neither
 // the record nor the old file changes.
-bool savePlayerFile(std::string_view gamePath, PlayerRecord& record);
+tervok::Status savePlayerFile(std::string_view gamePath, PlayerRecord& record);
 
 }  // namespace figureloom

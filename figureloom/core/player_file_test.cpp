@@ -66,7 +66,7 @@ TEST(PlayerFileTest, SaveFillsAmmunitionButNotTheWeaponNumber)
     EXPECT_NE(bytes.find("\r\n05 1 00-1 0000\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n07 0 12345 0030\r\n"), std::string::npos);
 
-    const std::optional<PlayerRecord> loaded = loadPlayerFile("p.dat");
+    const tervok::Result<PlayerRecord> loaded = loadPlayerFile("p.dat");
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->slots[0], (WeaponSlot{"05", 1, "00-1", "0000"}));
     EXPECT_EQ(loaded->slots[1], (WeaponSlot{"07", 0, "1234", " 003"}));
@@ -79,7 +79,7 @@ TEST(PlayerFileTest, EmptyWeaponNumberComesBackAsZeroAndBlankUnticked)
     record.slots[4] = WeaponSlot{"", 1, "10", "20"};
     ASSERT_TRUE(savePlayerFile("p.dat", record));
     EXPECT_NE(readFile("p.dat").find("weapon[5]\r\n0 1 0010 0020\r\n"), std::string::npos);
-    const std::optional<PlayerRecord> loaded = loadPlayerFile("p.dat");
+    const tervok::Result<PlayerRecord> loaded = loadPlayerFile("p.dat");
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->slots[4].shottyp, "0 ");
     EXPECT_EQ(loaded->slots[4].present, 0);
@@ -90,7 +90,7 @@ TEST(PlayerFileTest, CommaShiftsEveryLaterFieldAndLeadingBlanksAreLost)
     PlayerRecord record = fullRecord();
     record.sprite = "1,2";
     record.health = "  300";
-    const std::optional<PlayerRecord> loaded = parsePlayerFile(playerFileBytes(record));
+    const tervok::Result<PlayerRecord> loaded = parsePlayerFile(playerFileBytes(record));
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->sprite, "1");
     EXPECT_EQ(loaded->team, "[team]");   // the header, read as a value
@@ -122,7 +122,7 @@ TEST(PlayerFileTest, HeadersAndLabelsAreNotChecked)
         text += (i % 2 == 0 ? "x\r\n" : std::to_string(i) + "\r\n");
     for (int i = 0; i < kWeaponSlotCount; ++i)
         text += "?\r\n0" + std::to_string(i) + " 1 0001 0002\r\n";
-    const std::optional<PlayerRecord> loaded = parsePlayerFile(text);
+    const tervok::Result<PlayerRecord> loaded = parsePlayerFile(text);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->sprite, "1");
     EXPECT_EQ(loaded->exploBlood, "13");

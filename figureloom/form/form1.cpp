@@ -1,6 +1,10 @@
 #include "form1.h"
 
+#include "game/game_files.h"
+#include "game/messages.h"
 #include "player_file.h"
+#include "ui/catalogue_list.h"
+#include "ui/failure_message.h"
 
 namespace figureloom {
 
@@ -46,8 +50,10 @@ void Form1::connectEvents()
 // be read leaves its list with "<none>" alone.
 void Form1::loadCatalogues()
 {
-    tervok::loadCatalogue(*weapons_, "shots\\weapons.lst", tervok::kWeaponNameColumn, weaponNumbers_);
-    tervok::loadCatalogue(*particles_, "sprites\\particle.lst", tervok::kParticleNameColumn, particleNumbers_);
+    tervok::loadCatalogue(toolkit_, *weapons_, tervok::kWeaponCataloguePath, tervok::kWeaponNameColumn,
+                          weaponNumbers_);
+    tervok::loadCatalogue(toolkit_, *particles_, tervok::kParticleCataloguePath, tervok::kParticleNameColumn,
+                          particleNumbers_);
 }
 
 std::string Form1::playerPath() const
@@ -99,9 +105,10 @@ void Form1::showAmmunition(const PlayerRecord& record)
 
 void Form1::loadPlayer()
 {
-    const std::optional<PlayerRecord> record = loadPlayerFile(playerPath());
+    const std::string path = playerPath();
+    const tervok::Result<PlayerRecord> record = loadPlayerFile(path);
     if (!record) {
-        reportFailure("Fehler beim laden !");
+        tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, path, tervok::kCannotLoad, record.error());
         return;
     }
     showRecord(*record);
@@ -109,9 +116,10 @@ void Form1::loadPlayer()
 
 void Form1::savePlayer()
 {
+    const std::string path = playerPath();
     PlayerRecord record = recordFromControls();
-    if (!savePlayerFile(playerPath(), record)) {
-        reportFailure("Fehler beim speichern !");
+    if (const tervok::Status saved = savePlayerFile(path, record); !saved) {
+        tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotSave, saved.error());
         return;
     }
     showAmmunition(record);
@@ -123,11 +131,6 @@ void Form1::pick(const ui::ListBox& list, const tervok::NumberTable& table, ui::
 {
     if (const std::optional<std::string> number = tervok::pickedNumber(table, list.selectedIndex()))
         target.setText(*number);
-}
-
-void Form1::reportFailure(const std::string& text)
-{
-    toolkit_.messageBox(text, ui::MessageButtons::Ok, ui::MessageIcon::Critical);
 }
 
 }  // namespace figureloom

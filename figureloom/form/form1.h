@@ -4,7 +4,7 @@
 // controls are the record; the core reads and writes the file.
 #include "catalogue/catalogue.h"
 #include "player_record.h"
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 #include <array>
 #include <functional>
@@ -59,7 +59,6 @@ private:
     void loadPlayer();
     void savePlayer();
     void pick(const ui::ListBox& list, const tervok::NumberTable& table, ui::TextField& target);
-    void reportFailure(const std::string& text);
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Window> window_;

@@ -2,7 +2,7 @@
 // The running player editor: owns the one Form1, replaces it on "new" and
 // ends the program when the user closes it.
 #include "form1.h"
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 #include <memory>
 

@@ -1,5 +1,7 @@
 #include "fault_scene.h"
 
+#include "files/file_io.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -123,7 +125,7 @@ WriteLimit::~WriteLimit()
 
 fs::path staleTempPathFor(const fs::path& target)
 {
-    return target.parent_path() / ("." + target.filename().string() + ".Xq7Lm2");
+    return target.parent_path() / (std::string(tervok::kTempFilePrefix) + "Xq7Lm2");
 }
 
 FaultScene::FaultScene(Fault fault, fs::path target)

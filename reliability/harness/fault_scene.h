@@ -66,7 +66,7 @@ private:
 };
 
 // The name an interrupted save of target leaves behind: the temporary file
-// of the safe replacement ("." + file name + "." + six characters).
+// of the safe replacement (the temporary prefix and six characters).
 std::filesystem::path staleTempPathFor(const std::filesystem::path& target);
 
 // Stages one fault around a target path relative to the working directory.

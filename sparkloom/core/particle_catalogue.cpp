@@ -28,15 +28,15 @@ std::string particleCatalogueBytes(const Rows& rows)
     return writer.bytes();
 }
 
-std::optional<Rows> loadParticleCatalogue(std::string_view gamePath)
+tervok::Result<Rows> loadParticleCatalogue(std::string_view gamePath)
 {
-    std::optional<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
+    tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
     if (!bytes)
-        return std::nullopt;
+        return bytes.error();
     return parseParticleRows(std::move(*bytes));
 }
 
-bool saveParticleCatalogue(std::string_view gamePath, const Rows& rows)
+tervok::Status saveParticleCatalogue(std::string_view gamePath, const Rows& rows)
 {
     return tervok::replaceFile(tervok::nativePath(gamePath), particleCatalogueBytes(rows));
 }

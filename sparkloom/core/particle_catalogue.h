@@ -2,14 +2,16 @@
 // The particle catalogue as this editor keeps it: a header line followed by
 // rows, each row one line of the file kept exactly as it stands (entry lines,
 // switched-off entries in brackets, empty lines).
-#include <optional>
+#include "errors/result.h"
+#include "game/game_files.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace sparkloom {
 
-inline constexpr std::string_view kParticleCataloguePath = "sprites\\particle.lst";
+inline constexpr std::string_view kParticleCataloguePath = tervok::kParticleCataloguePath;
 inline constexpr std::string_view kParticleHeader = "[nummer repeat sprite]";
 
 using Rows = std::vector<std::string>;
@@ -21,11 +23,11 @@ Rows parseParticleRows(std::string bytes);
 // The header line, then one line per row, each ending with CR LF.
 std::string particleCatalogueBytes(const Rows& rows);
 
-// Reads the catalogue at gamePath whole; nothing when it cannot be read.
-std::optional<Rows> loadParticleCatalogue(std::string_view gamePath);
+// Reads the catalogue at gamePath whole.
+tervok::Result<Rows> loadParticleCatalogue(std::string_view gamePath);
 
-// Replaces the catalogue at gamePath safely; false when it cannot be written,
-// in which case the old file is left as it was.
-bool saveParticleCatalogue(std::string_view gamePath, const Rows& rows);
+// Replaces the catalogue at gamePath safely; on failure the old file is left
+// as it was.
+tervok::Status saveParticleCatalogue(std::string_view gamePath, const Rows& rows);
 
 }  // namespace sparkloom

@@ -37,7 +37,8 @@ TEST(ParticleCatalogueBytes, WritesTheHeaderThenEveryRowWithCrLf)
 TEST(ParticleCatalogueFile, MissingFileOrFolderIsAFailure)
 {
     TempDir dir;
-    EXPECT_FALSE(loadParticleCatalogue(kParticleCataloguePath).has_value());
+    EXPECT_EQ(loadParticleCatalogue(kParticleCataloguePath).error().kind, tervok::ErrorKind::NotFound);
+    EXPECT_EQ(saveParticleCatalogue(kParticleCataloguePath, {}).error().kind, tervok::ErrorKind::FolderMissing);
     EXPECT_FALSE(saveParticleCatalogue(kParticleCataloguePath, {"05 12 fire.spr"}));
     EXPECT_FALSE(std::filesystem::exists("sprites"));
 }

@@ -1,7 +1,9 @@
 #include "form/form1.h"
 
 #include "core/row_edits.h"
-#include "files/sprite_dialog.h"
+#include "ui/sprite_dialog.h"
+#include "game/messages.h"
+#include "ui/failure_message.h"
 
 #include <optional>
 
@@ -11,8 +13,6 @@ namespace {
 constexpr int kClientWidth = 3345;
 constexpr int kClientHeight = 3195;
 constexpr const char* kCaption = "ParticleEditor by Drummel V1.0";
-constexpr const char* kLoadFailed = "Fehler beim laden !";
-constexpr const char* kSaveFailed = "Fehler beim speichern !";
 
 }  // namespace
 
@@ -66,9 +66,10 @@ void Form1::bindEvents()
 // All or nothing: the rows are replaced only once the whole file was read.
 void Form1::reloadCatalogue()
 {
-    const std::optional<Rows> loaded = loadParticleCatalogue(kParticleCataloguePath);
+    const tervok::Result<Rows> loaded = loadParticleCatalogue(kParticleCataloguePath);
     if (!loaded) {
-        reportFailure(kLoadFailed);
+        tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, kParticleCataloguePath, tervok::kCannotLoad,
+                            loaded.error());
         return;
     }
     showRows(*loaded);
@@ -76,8 +77,9 @@ void Form1::reloadCatalogue()
 
 void Form1::saveCatalogue()
 {
-    if (!saveParticleCatalogue(kParticleCataloguePath, rows()))
-        reportFailure(kSaveFailed);
+    if (const tervok::Status saved = saveParticleCatalogue(kParticleCataloguePath, rows()); !saved)
+        tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, kParticleCataloguePath, tervok::kCannotSave,
+                            saved.error());
 }
 
 void Form1::deleteRow()
@@ -126,11 +128,6 @@ void Form1::showRows(const Rows& rows)
     list1_->clear();
     for (const std::string& row : rows)
         list1_->addItem(row);
-}
-
-void Form1::reportFailure(const std::string& text)
-{
-    toolkit_.messageBox(text, ui::MessageButtons::Ok, ui::MessageIcon::Critical);
 }
 
 }  // namespace sparkloom

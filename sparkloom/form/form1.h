@@ -4,7 +4,7 @@
 // built from. The rows of List1 are the whole document.
 #include "core/particle_catalogue.h"
 #include "files/start_directory.h"
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 #include <memory>
 
@@ -37,7 +37,6 @@ private:
 
     Rows rows() const;
     void showRows(const Rows& rows);
-    void reportFailure(const std::string& text);
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Window> window_;

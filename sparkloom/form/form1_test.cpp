@@ -1,6 +1,6 @@
 #include "form/program.h"
 
-#include "catalogue/catalogue.h"
+#include "ui/catalogue_list.h"
 #include "headless_toolkit.h"
 #include "temp_dir.h"
 
@@ -282,7 +282,7 @@ TEST_F(Form1Test, SavedCatalogueIsWhatTheOtherEditorsLoad)
     auto window = other.createWindow("Form1", "", 100, 100);
     ui::ListBox& picker = other.createListBox(*window, "List1", -1, {});
     tervok::NumberTable table{};
-    tervok::loadCatalogue(picker, "sprites\\particle.lst", tervok::kParticleNameColumn, table);
+    tervok::loadCatalogue(other, picker, "sprites\\particle.lst", tervok::kParticleNameColumn, table);
     EXPECT_EQ(dynamic_cast<HeadlessListBox&>(picker).items(),
               (Items{"<none>", " 5: fire.spr", " 3: smoke.spr", " 5: again.spr"}));
     EXPECT_EQ(table[1], 5);

@@ -1,13 +1,14 @@
 #pragma once
 // The colours in which the overview draws a cell, by the class of its tile.
-#include "toolkit/controls.h"
-
 #include <array>
 #include <cstdint>
 
 namespace terraloom {
 
-constexpr std::array<ui::Colour, 11> kClassColours = {
+// 0x00BBGGRR (red in the low byte), the form the window toolkit takes.
+using ClassColour = std::uint32_t;
+
+constexpr std::array<ClassColour, 11> kClassColours = {
     0x000000,  // 0 black
     0xA0A0A0,  // 1 grey
     0x0000FF,  // 2 red
@@ -19,7 +20,7 @@ constexpr std::array<ui::Colour, 11> kClassColours = {
 };
 
 // Classes above 10 have no colour of their own and draw black.
-constexpr ui::Colour classColour(std::uint8_t tileClass)
+constexpr ClassColour classColour(std::uint8_t tileClass)
 {
     return tileClass < kClassColours.size() ? kClassColours[tileClass] : 0x000000;
 }

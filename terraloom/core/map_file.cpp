@@ -1,15 +1,36 @@
 #include "map_file.h"
 
+#include "files/file_io.h"
+#include "files/game_path.h"
+
 #include <algorithm>
+#include <filesystem>
 
 namespace terraloom {
+namespace {
+
+// "cell (x, y) holds tile 200, above 100" for the cell at a file offset.
+std::string aboveMaxTile(std::size_t offset, int tile)
+{
+    std::string text = "cell (";
+    text += std::to_string(offset % kMapSize + 1);
+    text += ", ";
+    text += std::to_string(offset / kMapSize + 1);
+    text += ") holds tile ";
+    text += std::to_string(tile);
+    text += ", above ";
+    text += std::to_string(kMaxTile);
+    return text;
+}
+
+}  // namespace
 
 std::string mapPath(std::string_view mapName)
 {
     return "map\\" + std::string(mapName) + ".map";
 }
 
-std::optional<MapGrid> parseMapFile(std::string_view bytes)
+tervok::Result<MapGrid> parseMapFile(std::string_view bytes)
 {
     const std::size_t used = std::min(bytes.size(), kMapFileSize);
     MapGrid grid;
@@ -17,7 +38,7 @@ std::optional<MapGrid> parseMapFile(std::string_view bytes)
     for (std::size_t i = 0; i < used; ++i) {
         const auto tile = static_cast<std::uint8_t>(bytes[i]);
         if (tile > kMaxTile)
-            return std::nullopt;
+            return tervok::formatErrorAtOffset(i, aboveMaxTile(i, tile));
         cells[i] = tile;
     }
     return grid;
@@ -29,6 +50,33 @@ std::string mapFileBytes(const MapGrid& grid, std::string_view oldBytes)
     if (oldBytes.size() > kMapFileSize)
         bytes.append(oldBytes.substr(kMapFileSize));
     return bytes;
+}
+
+tervok::Result<MapGrid> loadMapFile(std::string_view gamePath)
+{
+    const tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
+    if (!bytes)
+        return bytes.error();
+    return parseMapFile(*bytes);
+}
+
+tervok::Status saveMapFile(std::string_view gamePath, const MapGrid& grid)
+{
+    const std::filesystem::path path = tervok::nativePath(gamePath);
+    std::string old;
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        tervok::Result<std::string> bytes = tervok::readWholeFile(path);
+        if (!bytes)
+            return bytes.error();
+        old = std::move(*bytes);
+    }
+    return tervok::replaceFile(path, mapFileBytes(grid, old));
+}
+
+tervok::Status createMapFile(std::string_view gamePath)
+{
+    return tervok::touchFile(tervok::nativePath(gamePath));
 }
 
 }  // namespace terraloom

@@ -1,5 +1,7 @@
 #include "script_file.h"
 
+#include "files/file_io.h"
+#include "files/game_path.h"
 #include "text/field_reader.h"
 #include "text/line_writer.h"
 
@@ -13,15 +15,16 @@ std::string scriptPath(std::string_view directory, std::string_view mapName)
     return path;
 }
 
-std::optional<ScriptRows> parseScriptFile(std::string bytes)
+tervok::Result<ScriptRows> parseScriptFile(std::string bytes)
 {
     tervok::FieldReader fields(std::move(bytes));
     if (!fields.next())
-        return std::nullopt;
+        return tervok::formatError("no header line");
     ScriptRows rows;
     while (!fields.atEnd()) {
+        static_assert(kMaxScriptRows == 32767, "the message names the limit");
         if (rows.size() == kMaxScriptRows)
-            return std::nullopt;
+            return tervok::formatErrorAtLine(fields.line(), "more than 32767 rows");
         rows.push_back(*fields.next());
     }
     return rows;
@@ -30,10 +33,26 @@ std::optional<ScriptRows> parseScriptFile(std::string bytes)
 std::string scriptFileBytes(std::string_view grammar, const ScriptRows& rows)
 {
     tervok::LineWriter writer;
-    writer.line("[" + std::string(grammar) + "]");
+    std::string header = "[";
+    header += grammar;
+    header += ']';
+    writer.line(header);
     for (const std::string& row : rows)
         writer.line(row);
     return writer.bytes();
+}
+
+tervok::Result<ScriptRows> loadScriptFile(std::string_view gamePath)
+{
+    tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
+    if (!bytes)
+        return bytes.error();
+    return parseScriptFile(std::move(*bytes));
+}
+
+tervok::Status saveScriptFile(std::string_view gamePath, std::string_view grammar, const ScriptRows& rows)
+{
+    return tervok::replaceFile(tervok::nativePath(gamePath), scriptFileBytes(grammar, rows));
 }
 
 }  // namespace terraloom

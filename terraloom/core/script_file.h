@@ -2,7 +2,8 @@
 // The map script file: a header line in square brackets, then one line per
 // script row, every line ending with CR LF. The script itself is held as
 // rows of text that this layer neither checks nor changes.
-#include <optional>
+#include "errors/result.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,11 +20,14 @@ std::string scriptPath(std::string_view directory, std::string_view mapName);
 
 // The rows of a script file. The first field (the header line) is skipped
 // unread; every further field is a row, so a line with commas gives several
-// rows and leading blanks are dropped. Nothing when the file holds not even
-// a header, or more rows than a script can hold.
-std::optional<ScriptRows> parseScriptFile(std::string bytes);
+// rows and leading blanks are dropped. A format error when the file holds
+// not even a header, or more rows than a script can hold.
+tervok::Result<ScriptRows> parseScriptFile(std::string bytes);
 
 // The header "[" grammar "]" and one line per row, each ending with CR LF.
 std::string scriptFileBytes(std::string_view grammar, const ScriptRows& rows);
+
+tervok::Result<ScriptRows> loadScriptFile(std::string_view gamePath);
+tervok::Status saveScriptFile(std::string_view gamePath, std::string_view grammar, const ScriptRows& rows);
 
 }  // namespace terraloom

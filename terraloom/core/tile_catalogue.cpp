@@ -1,5 +1,7 @@
 #include "tile_catalogue.h"
 
+#include "files/file_io.h"
+#include "files/game_path.h"
 #include "text/field_reader.h"
 #include "text/number_reader.h"
 
@@ -50,6 +52,14 @@ TileCatalogue parseTileCatalogue(std::string bytes)
         catalogue.classes[tile] = static_cast<std::uint8_t>(classOf(field));
     }
     return catalogue;
+}
+
+tervok::Result<TileCatalogue> loadTileCatalogue(std::string_view gamePath)
+{
+    tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
+    if (!bytes)
+        return bytes.error();
+    return parseTileCatalogue(std::move(*bytes));
 }
 
 std::optional<std::string> tileImagePath(const std::string& tileName)

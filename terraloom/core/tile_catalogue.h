@@ -1,12 +1,14 @@
 #pragma once
 // The tile catalogue "map\mapteile.lst": tile names and tile classes by tile
 // number. Entry columns: 1-2 tile number, 4-5 class, 7 on the name.
+#include "errors/result.h"
 #include "map_grid.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace terraloom {
@@ -24,6 +26,9 @@ struct TileCatalogue {
 // Later entries replace earlier ones. Entries whose tile number lies outside
 // 0..100 are skipped; a class outside 0..255 is stored as 0.
 TileCatalogue parseTileCatalogue(std::string bytes);
+
+// Reads and parses the tile catalogue at a game path.
+tervok::Result<TileCatalogue> loadTileCatalogue(std::string_view gamePath = kTileCataloguePath);
 
 // "ep\" + the name without its last three characters + ".bmp"; nothing for
 // a name shorter than three characters.

@@ -1,8 +1,10 @@
 #include "form1.h"
 
-#include "files/file_io.h"
-#include "files/game_path.h"
+#include "errors/failure_report.h"
 #include "form1_layout.h"
+#include "game/game_files.h"
+#include "game/messages.h"
+#include "ui/catalogue_list.h"
 
 namespace terraloom {
 
@@ -35,15 +37,18 @@ void Form1::startUp()
     c_.Slider4->onChange = [this] { view_.viewColumnSliderChanged(); };
     c_.Slider3->onChange = [this] { view_.viewRowSliderChanged(); };
     view_.redrawView();
-    tervok::loadCatalogue(*c_.List3, "player\\player.lst", tervok::kPlayerNameColumn, state_.playerNumbers);
+    tervok::loadCatalogue(toolkit_, *c_.List3, tervok::kPlayerCataloguePath, tervok::kPlayerNameColumn,
+                          state_.playerNumbers);
 }
 
 // A missing catalogue leaves every tile unnamed; the list still has its 101
 // items.
 void Form1::readTileCatalogue()
 {
-    std::optional<std::string> bytes = tervok::readWholeFile(tervok::nativePath(kTileCataloguePath));
-    state_.tiles = bytes ? parseTileCatalogue(std::move(*bytes)) : TileCatalogue{};
+    tervok::Result<TileCatalogue> tiles = loadTileCatalogue();
+    if (!tiles)
+        tervok::reportFailure(toolkit_.programName(), kTileCataloguePath, tervok::kCannotRead, tiles.error());
+    state_.tiles = tiles ? std::move(*tiles) : TileCatalogue{};
     c_.List1->clear();
     for (const std::string& item : state_.tiles.listItems())
         c_.List1->addItem(item);

@@ -8,8 +8,8 @@
 #include "script_editor.h"
 #include "script_position_commands.h"
 #include "tile_painter.h"
-#include "toolkit/bitmap_cache.h"
-#include "toolkit/toolkit.h"
+#include "ui/bitmap_cache.h"
+#include "ui/toolkit.h"
 
 namespace terraloom {
 

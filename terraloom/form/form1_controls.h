@@ -1,6 +1,6 @@
 #pragma once
 // The controls of the level editor's window, by their design names.
-#include "toolkit/controls.h"
+#include "ui/controls.h"
 
 #include <array>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 #include "form1_controls.h"
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 namespace terraloom {
 

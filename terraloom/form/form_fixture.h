@@ -1,6 +1,7 @@
 #pragma once
 // A level editor started in a fresh data folder on the headless toolkit.
 #include "form1.h"
+#include "bmp_bytes.h"
 #include "headless_toolkit.h"
 #include "temp_dir.h"
 
@@ -15,15 +16,9 @@ using headless::HeadlessPictureBox;
 using headless::HeadlessSlider;
 using headless::HeadlessTextField;
 
-// The smallest file the headless toolkit accepts as a bitmap of that size.
 inline std::string bitmapFile(int width = 20, int height = 20)
 {
-    std::string bytes(54, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    bytes[18] = static_cast<char>(width);
-    bytes[22] = static_cast<char>(height);
-    return bytes;
+    return bmpFile(width, height);
 }
 
 // Tiles (names carry a three-character variant after the image name): 1 grass (class 4), 2 water (class 3), 3 wall (class 1), 7 lava

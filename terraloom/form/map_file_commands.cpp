@@ -1,8 +1,8 @@
 #include "map_file_commands.h"
 
-#include "files/file_io.h"
-#include "files/game_path.h"
+#include "game/messages.h"
 #include "map_file.h"
+#include "ui/failure_message.h"
 
 namespace terraloom {
 
@@ -11,21 +11,16 @@ bool MapFileCommands::confirm(const std::string& question)
     return toolkit_.messageBox(question, ui::MessageButtons::OkCancel, ui::MessageIcon::None) == ui::kAnswerOk;
 }
 
-void MapFileCommands::fail(const std::string& message)
-{
-    toolkit_.messageBox(message, ui::MessageButtons::Ok, ui::MessageIcon::Critical);
-}
-
 // The whole file is read and checked before the grid changes, so a failed
 // load never leaves a mix of two maps.
 void MapFileCommands::load()
 {
     if (!confirm("LADEN ?"))
         return;
-    const std::optional<std::string> bytes = tervok::readWholeFile(tervok::nativePath(mapPath(c_.Text1->text())));
-    const std::optional<MapGrid> grid = bytes ? parseMapFile(*bytes) : std::nullopt;
+    const std::string path = mapPath(c_.Text1->text());
+    const tervok::Result<MapGrid> grid = loadMapFile(path);
     if (!grid) {
-        fail("Fehler beim laden !");
+        tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, path, tervok::kCannotLoad, grid.error());
         return;
     }
     state_.grid = *grid;
@@ -33,24 +28,13 @@ void MapFileCommands::load()
     view_.redrawOverview();
 }
 
-// Bytes that an existing file holds past the map are kept.
 void MapFileCommands::save()
 {
     if (!confirm("SPECIHERN ?"))
         return;
-    const std::filesystem::path path = tervok::nativePath(mapPath(c_.Text1->text()));
-    std::string old;
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        std::optional<std::string> bytes = tervok::readWholeFile(path);
-        if (!bytes) {
-            fail("Fehler beim speichern !");
-            return;
-        }
-        old = std::move(*bytes);
-    }
-    if (!tervok::replaceFile(path, mapFileBytes(state_.grid, old)))
-        fail("Fehler beim speichern !");
+    const std::string path = mapPath(c_.Text1->text());
+    if (const tervok::Status saved = saveMapFile(path, state_.grid); !saved)
+        tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotSave, saved.error());
 }
 
 // Clears the grid and makes sure the file exists (an empty one when it was
@@ -58,10 +42,11 @@ void MapFileCommands::save()
 void MapFileCommands::create()
 {
     if (confirm("Wirklich neu anlegen ?")) {
-        const bool created = tervok::touchFile(tervok::nativePath(mapPath(c_.Text1->text())));
+        const std::string path = mapPath(c_.Text1->text());
+        const tervok::Status created = createMapFile(path);
         state_.grid.clear();
         if (!created)
-            fail("Fehler beim speichern !");
+            tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotCreate, created.error());
     }
     view_.redrawView();
 }

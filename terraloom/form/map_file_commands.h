@@ -4,7 +4,7 @@
 #include "editor_state.h"
 #include "form1_controls.h"
 #include "map_view.h"
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 namespace terraloom {
 
@@ -21,7 +21,6 @@ public:
 
 private:
     bool confirm(const std::string& question);
-    void fail(const std::string& message);
 
     ui::Toolkit& toolkit_;
     Form1Controls& c_;

@@ -4,7 +4,7 @@
 // view (scroll buttons, position sliders, overview click, "goto").
 #include "editor_state.h"
 #include "form1_controls.h"
-#include "toolkit/bitmap_cache.h"
+#include "ui/bitmap_cache.h"
 
 namespace terraloom {
 

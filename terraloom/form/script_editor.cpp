@@ -1,8 +1,8 @@
 #include "script_editor.h"
 
 #include "catalogue/catalogue.h"
-#include "files/file_io.h"
-#include "files/game_path.h"
+#include "errors/failure_report.h"
+#include "game/messages.h"
 
 namespace terraloom {
 namespace {
@@ -36,10 +36,10 @@ ScriptRows ScriptEditor::rows() const
 // load keeps the script the user is working on.
 void ScriptEditor::load()
 {
-    std::optional<std::string> bytes = tervok::readWholeFile(tervok::nativePath(path()));
-    const std::optional<ScriptRows> loaded = bytes ? parseScriptFile(std::move(*bytes)) : std::nullopt;
+    const std::string gamePath = path();
+    const tervok::Result<ScriptRows> loaded = loadScriptFile(gamePath);
     if (!loaded) {
-        tell(kFailed, ui::MessageIcon::Critical);
+        fail(gamePath, tervok::kCannotLoad, loaded.error());
         return;
     }
     c_.List2->clear();
@@ -50,12 +50,19 @@ void ScriptEditor::load()
 
 void ScriptEditor::save()
 {
-    const std::string bytes = scriptFileBytes(c_.Label4->caption(), rows());
-    if (!tervok::replaceFile(tervok::nativePath(path()), bytes)) {
-        tell(kFailed, ui::MessageIcon::Critical);
+    const std::string gamePath = path();
+    if (const tervok::Status saved = saveScriptFile(gamePath, c_.Label4->caption(), rows()); !saved) {
+        fail(gamePath, tervok::kCannotSave, saved.error());
         return;
     }
     tell("Script gespeichert ", ui::MessageIcon::None);
+}
+
+// The script's one failure message, for loads and saves alike.
+void ScriptEditor::fail(const std::string& gamePath, const char* action, const tervok::Error& error)
+{
+    tervok::reportFailure(toolkit_.programName(), gamePath, action, error);
+    tell(kFailed, ui::MessageIcon::Critical);
 }
 
 int ScriptEditor::chosenDirection() const

@@ -9,7 +9,7 @@
 #include "script_file.h"
 #include "script_line.h"
 #include "script_position_commands.h"
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 namespace terraloom {
 
@@ -38,6 +38,7 @@ private:
     void chooseDirection(int direction);
     void putPlayerFields(const PlayerLineFields& fields);
     void tell(const std::string& message, ui::MessageIcon icon);
+    void fail(const std::string& gamePath, const char* action, const tervok::Error& error);
 
     ui::Toolkit& toolkit_;
     Form1Controls& c_;

@@ -2,7 +2,7 @@
 // In-memory controls: they keep everything a user would see, so tests can
 // read it back, and offer the user's actions (click, type, press, move) as
 // plain calls.
-#include "toolkit/controls.h"
+#include "ui/controls.h"
 
 #include <string>
 #include <vector>

@@ -1,23 +1,12 @@
 #include "headless_toolkit.h"
 
-#include "files/file_io.h"
+#include "files/bitmap_file.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 
 namespace headless {
-namespace {
-
-std::int32_t readInt32(const std::string& bytes, std::size_t offset)
-{
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
-    return static_cast<std::int32_t>(v);
-}
-
-}  // namespace
 
 template <class T, class... Args>
 T& HeadlessToolkit::add(ui::Container& parent, Args&&... args)
@@ -115,18 +104,19 @@ ui::PictureBox& HeadlessToolkit::createPictureBox(ui::Container& parent, const s
     return add<HeadlessPictureBox>(parent, name, index, geometry);
 }
 
-// Reads the BMP header: "BM", then width and height at offsets 18 and 22.
+// Decodes only the BMP header, through the same guarded read as the Qt back
+// end: a file that is not regular, or whose pixels are cut short, is no
+// bitmap.
 ui::BitmapRef HeadlessToolkit::loadBitmap(const std::filesystem::path& path)
 {
     ++bitmapLoads_;
-    const std::optional<std::string> bytes = tervok::readWholeFile(path);
-    if (!bytes || bytes->size() < 26 || bytes->compare(0, 2, "BM") != 0)
+    const tervok::Result<std::string> bytes = tervok::readBitmapFile(path);
+    if (!bytes)
         return nullptr;
-    const int width = readInt32(*bytes, 18);
-    const int height = readInt32(*bytes, 22);
-    if (width <= 0 || width > 65535 || height == 0 || height < -65535 || height > 65535)
+    const tervok::Result<tervok::BmpHeader> header = tervok::readBmpHeader(*bytes);
+    if (!header)
         return nullptr;
-    return std::make_shared<HeadlessBitmap>(path, width, height < 0 ? -height : height);
+    return std::make_shared<HeadlessBitmap>(path, header->width, header->height);
 }
 
 int HeadlessToolkit::messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon)

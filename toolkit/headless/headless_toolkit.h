@@ -3,7 +3,7 @@
 // records what a user would see (controls and their state, message boxes,
 // dialogs) and lets a test act as the user and script the user's answers.
 #include "headless_controls.h"
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 #include <deque>
 #include <filesystem>

@@ -5,7 +5,7 @@
 //     qtui::QtApplication app(argc, argv, "figureloom");
 //     auto program = std::make_unique<figureloom::Program>(app.toolkit());
 //     return app.exec();
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 #include <memory>
 #include <string>

@@ -1,15 +1,25 @@
 #include "qt_bitmap.h"
 
-#include "qt_convert.h"
+#include "files/bitmap_file.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QImageReader>
 
 namespace qtui {
 
+// The bytes come through the guarded reader (regular files only, never a
+// wait, pixel data complete) and are decoded from memory.
 ui::BitmapRef loadQtBitmap(const std::filesystem::path& path)
 {
-    QImageReader reader(toQtPath(path));
+    const tervok::Result<std::string> bytes = tervok::readBitmapFile(path);
+    if (!bytes)
+        return nullptr;
+    QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     const QImage image = reader.read();
     if (image.isNull())
         return nullptr;

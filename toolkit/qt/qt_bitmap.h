@@ -1,6 +1,6 @@
 #pragma once
 // A decoded bitmap, held as a pixmap ready to be drawn.
-#include "toolkit/controls.h"
+#include "ui/controls.h"
 
 #include <QPixmap>
 

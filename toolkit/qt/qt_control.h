@@ -2,7 +2,7 @@
 // The state every Qt control shares: its widget, placed at the control's
 // geometry in twips (kept exactly as given, shown at 15 twips a pixel).
 #include "qt_convert.h"
-#include "toolkit/controls.h"
+#include "ui/controls.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -3,7 +3,7 @@
 // size, and which owns every control created in it. Frames are the other
 // kind of container (qt_frame.h).
 #include "qt_control.h"
-#include "toolkit/controls.h"
+#include "ui/controls.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "toolkit/folder_watch.h"
+#include "ui/folder_watch.h"
 
 #include <sys/inotify.h>
 #include <unistd.h>

@@ -1,5 +1,6 @@
-#include "toolkit/bitmap_cache.h"
+#include "ui/bitmap_cache.h"
 
+#include "bmp_bytes.h"
 #include "headless_toolkit.h"
 #include "temp_dir.h"
 
@@ -11,12 +12,7 @@ namespace {
 
 std::string bmpHeader(int width, int height)
 {
-    std::string bytes(54, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    bytes[18] = static_cast<char>(width);
-    bytes[22] = static_cast<char>(height);
-    return bytes;
+    return testing::bmpFile(width, height);
 }
 
 TEST(BitmapCache, LoadsOnceAndNoticesChangedAndRemovedFiles)

@@ -1,4 +1,4 @@
-#include "toolkit/bitmap_cache.h"
+#include "ui/bitmap_cache.h"
 
 #include "files/game_path.h"
 
@@ -55,6 +55,8 @@ void BitmapCache::refresh(const std::string& gamePath, Entry& entry, bool known)
     const Stamp file = stampOf(native);
     if (!known || native != entry.native || !(file == entry.file))
         entry.bitmap = file.exists ? toolkit_.loadBitmap(native) : nullptr;
+    struct stat st {};
+    entry.isLink = ::lstat(native.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
     entry.native = std::move(native);
     entry.file = file;
     entry.trusted = entry.folderWatch >= 0;
@@ -69,6 +71,19 @@ bool BitmapCache::unchanged(const Entry& entry) const
     if (file.exists)
         return file == entry.file;
     return !entry.file.exists && stampOf(entry.native.parent_path()) == entry.folder;
+}
+
+// News from the folder may concern another of its files, or change which
+// file a case-insensitive path leads to: the path is looked up anew. A file
+// in an unwatched folder, and a link (whose target's folder nobody
+// watches), is compared with its copy instead.
+bool BitmapCache::needsLookup(const Entry& entry) const
+{
+    if (!entry.trusted && entry.folderWatch >= 0)
+        return true;
+    if (!entry.trusted || entry.isLink)
+        return !unchanged(entry);
+    return false;
 }
 
 BitmapCache::Batch::Batch(BitmapCache& cache) : cache_(cache)
@@ -90,9 +105,7 @@ ui::BitmapRef BitmapCache::get(const std::string& gamePath)
     Entry& entry = it->second;
     if (inserted)
         refresh(gamePath, entry, false);
-    else if (!entry.trusted && (entry.folderWatch >= 0 || !unchanged(entry)))
-        // News from the folder may concern another of its files, or change
-        // which file a case-insensitive path leads to: look it up anew.
+    else if (needsLookup(entry))
         refresh(gamePath, entry, true);
     return entry.bitmap;
 }

@@ -1,4 +1,6 @@
-#include "catalogue/catalogue.h"
+#include "ui/catalogue_list.h"
+
+#include "errors/failure_report.h"
 
 #include "headless_toolkit.h"
 #include "temp_dir.h"
@@ -20,7 +22,7 @@ protected:
     void load(const std::string& bytes, int nameColumn)
     {
         testing::writeFile("sprites/particle.lst", bytes);
-        loadCatalogue(list_, "sprites\\particle.lst", nameColumn, table_);
+        loadCatalogue(toolkit_, list_, "sprites\\particle.lst", nameColumn, table_);
     }
 
     testing::TempDir dir_;
@@ -67,11 +69,14 @@ TEST_F(CatalogueLoader, KeepsAtMostOneHundredEntriesConsistentWithTheTable)
     EXPECT_EQ(list_.item(100), " 99: name");
 }
 
-TEST_F(CatalogueLoader, MissingFileLeavesNoneAlone)
+TEST_F(CatalogueLoader, MissingFileLeavesNoneAloneAndSaysWhyOnStandardError)
 {
+    FailureCapture reasons;
     list_.addItem("stale");
-    loadCatalogue(list_, "shots\\weapons.lst", kWeaponNameColumn, table_);
+    loadCatalogue(toolkit_, list_, "shots\\weapons.lst", kWeaponNameColumn, table_);
     EXPECT_EQ(list_.items(), Items{"<none>"});
+    EXPECT_TRUE(toolkit_.messages().empty());
+    EXPECT_EQ(reasons.last(), "test: shots\\weapons.lst: cannot read: no such file");
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 // for a file whose folder cannot be watched, a lookup compares the file's
 // identity, size and times with the copy's and loads the file again when
 // they differ. An edited, replaced or removed bitmap thus shows up at the
-// next lookup. Game paths are taken relative to the working directory, which
+// next lookup. A bitmap that is a symbolic link is compared at every
+// lookup, as its target may lie in a folder nobody watches. Game paths are
+// taken relative to the working directory, which
 // must not change while the cache is in use.
-#include "toolkit/folder_watch.h"
-#include "toolkit/toolkit.h"
+#include "ui/folder_watch.h"
+#include "ui/toolkit.h"
 
 #include <ctime>
 #include <filesystem>
@@ -52,6 +54,7 @@ private:
         std::filesystem::path native;
         int folderWatch = -1;
         bool trusted = false;  // nothing changed in the watched folder since the check
+        bool isLink = false;   // the path names a symbolic link
         Stamp file;
         Stamp folder;
         ui::BitmapRef bitmap;
@@ -60,6 +63,7 @@ private:
     void takeNews();
     void refresh(const std::string& gamePath, Entry& entry, bool known);
     bool unchanged(const Entry& entry) const;
+    bool needsLookup(const Entry& entry) const;
 
     ui::Toolkit& toolkit_;
     FolderWatch watch_;

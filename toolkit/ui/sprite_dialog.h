@@ -2,7 +2,7 @@
 // The sprite pick of the shot and particle editors: the open-file dialog on
 // "sprites\*.spr" below the start directory.
 #include "files/start_directory.h"
-#include "toolkit/toolkit.h"
+#include "ui/toolkit.h"
 
 #include <optional>
 #include <string>

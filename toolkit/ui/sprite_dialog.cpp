@@ -1,4 +1,4 @@
-#include "files/sprite_dialog.h"
+#include "ui/sprite_dialog.h"
 
 namespace tervok {
 
