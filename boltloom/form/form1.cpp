@@ -5,6 +5,7 @@
 #include "game/messages.h"
 #include "ui/catalogue_list.h"
 #include "ui/failure_message.h"
+#include "ui/field_check.h"
 
 #include "core/shot_file.h"
 
@@ -146,6 +147,15 @@ void Form1::loadShot()
 
 void Form1::saveShot()
 {
+    if (!tervok::fieldsCanBeStored(toolkit_, {{text4_, "Schaden"},
+                                              {text5_, "Speed *100"},
+                                              {text6_, "ttl (in frames)"},
+                                              {text7_, "reload time"},
+                                              {text8_, "ShotSprite"},
+                                              {text9_, "ExploSprite - Particelnummer"},
+                                              {text10_, "Name"},
+                                              {text12_, "Schadenradius"}}))
+        return;
     const std::string path = shotPath();
     if (const tervok::Status saved = saveShotFile(path, shownShot()); !saved)
         tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotSave, saved.error());

@@ -173,16 +173,38 @@ TEST_F(ShotEditorTest, LoadBringsBackWhatWasSavedAndKeepsTheFileName)
     EXPECT_TRUE(toolkit.messages().empty());
 }
 
-TEST_F(ShotEditorTest, LoadLosesLeadingBlanksAndSplitsANameWithAComma)
+TEST_F(ShotEditorTest, LoadLosesLeadingBlanks)
 {
-    typeValues({" 25", "800", "60", "20", "laser.spr", "5", "Laser, big", "0"});
+    typeValues({" 25", "800", "60", "20", "laser.spr", "5", "Laser", "0"});
     saveAs("big");
-    EXPECT_NE(readFile("shots/big.sht").find("\r\nLaser, big\r\n"), std::string::npos);
     click("Command3");
     field("Text2").type("big");
     click("Command1");
-    EXPECT_EQ(shownValues(),
-              (std::vector<std::string>{"25", "800", "60", "20", "laser.spr", "5", "Laser", "[Schadenradius]"}));
+    EXPECT_EQ(shownValues(), (std::vector<std::string>{"25", "800", "60", "20", "laser.spr", "5", "Laser", "0"}));
+}
+
+// A comma, or a double quote at the start, would shift every later value on
+// the way back: the save refuses it, names the field and writes nothing.
+TEST_F(ShotEditorTest, AValueTheFileCannotHoldIsRefusedByName)
+{
+    writeFile("shots/big.sht", "old");
+    typeValues({"25", "800", "60", "20", "a,b.spr", "5", "Laser", "0"});
+    saveAs("big");
+    expectOnlyFailure("ShotSprite: Komma oder \" am Anfang nicht speicherbar !");
+    EXPECT_EQ(readFile("shots/big.sht"), "old");
+
+    toolkit.clearMessages();
+    typeValues({"25", "800", "60", "20", "a.spr", "5", "  \"Laser\"", "0"});
+    saveAs("big");
+    expectOnlyFailure("Name: Komma oder \" am Anfang nicht speicherbar !");
+    EXPECT_EQ(readFile("shots/big.sht"), "old");
+
+    toolkit.clearMessages();
+    typeValues({"25", "800", "60", "20", "a.spr", "5", "Laser \"2\"", "0"});
+    saveAs("big");
+    EXPECT_TRUE(toolkit.messages().empty());
+    click("Command1");
+    EXPECT_EQ(shownValues(), (std::vector<std::string>{"25", "800", "60", "20", "a.spr", "5", "Laser \"2\"", "0"}));
 }
 
 TEST_F(ShotEditorTest, FailedLoadShowsTheMessageAndChangesNoField)
@@ -224,6 +246,23 @@ TEST_F(ShotEditorTest, FailedSaveIsReportedAndLeavesTheOldFile)
     EXPECT_EQ(toolkit.messages().size(), 2u);
     EXPECT_FALSE(fs::exists("shots"));
     EXPECT_EQ(shownValues(), kLaser);
+}
+
+// The dialog reports the name as the file system spells it; a name that the
+// game's Windows-1252 files cannot hold would never lead back to its file.
+TEST_F(ShotEditorTest, SpritePickRefusesANameWindows1252CannotHold)
+{
+    field("Text8").type("laser.spr");
+    toolkit.answerDialog("\xD0\xBA\xD0\xBE\xD1\x82.spr");  // кот.spr
+    click("Command4");
+    expectOnlyFailure("Dateiname nicht in den Spieldateien speicherbar !");
+    EXPECT_EQ(field("Text8").text(), "laser.spr");
+
+    toolkit.clearMessages();
+    toolkit.answerDialog("f\xC3\xBC" "nf.spr");  // fünf.spr
+    click("Command4");
+    EXPECT_TRUE(toolkit.messages().empty());
+    EXPECT_EQ(field("Text8").text(), "f\xFC" "nf.spr");
 }
 
 TEST_F(ShotEditorTest, SpritePickOpensTheDialogFromTheStartDirectory)

@@ -29,5 +29,31 @@ TEST(Cp1252, UnmappableAndMalformedInputBecomesQuestionMarks)
     EXPECT_EQ(utf8ToCp1252("\xFF" "b"), "?b");
 }
 
+TEST(Cp1252, ExactConversionRefusesWhatWindows1252CannotHold)
+{
+    EXPECT_EQ(utf8ToCp1252Exactly("w\xC3\x9Cste?.spr"), "w\xDCste?.spr");
+    EXPECT_EQ(utf8ToCp1252Exactly("\xE2\x82\xAC"), "\x80");
+    EXPECT_EQ(utf8ToCp1252Exactly("\xD0\xBA\xD0\xBE\xD1\x82.spr"), std::nullopt);  // Cyrillic
+    EXPECT_EQ(utf8ToCp1252Exactly("a\xFF"), std::nullopt);                          // no UTF-8
+    EXPECT_EQ(utf8ToCp1252Exactly(""), "");
+}
+
+TEST(Cp1252, FoldsCaseAsWindowsDoes)
+{
+    EXPECT_EQ(foldCaseCp1252('A'), 'a');
+    EXPECT_EQ(foldCaseCp1252('z'), 'z');
+    EXPECT_EQ(foldCaseCp1252(0xC0), 0xE0);  // À
+    EXPECT_EQ(foldCaseCp1252(0xDC), 0xFC);  // Ü
+    EXPECT_EQ(foldCaseCp1252(0xDE), 0xFE);  // Þ
+    EXPECT_EQ(foldCaseCp1252(0xD7), 0xD7);  // × has no lower case
+    EXPECT_EQ(foldCaseCp1252(0xF7), 0xF7);  // ÷ neither
+    EXPECT_EQ(foldCaseCp1252(0xDF), 0xDF);  // ß has no capital here
+    EXPECT_EQ(foldCaseCp1252(0x8A), 0x9A);  // Š
+    EXPECT_EQ(foldCaseCp1252(0x8C), 0x9C);  // Œ
+    EXPECT_EQ(foldCaseCp1252(0x8E), 0x9E);  // Ž
+    EXPECT_EQ(foldCaseCp1252(0x9F), 0xFF);  // Ÿ
+    EXPECT_EQ(foldCaseCp1252(0x80), 0x80);
+}
+
 }  // namespace
 }  // namespace tervok

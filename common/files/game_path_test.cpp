@@ -35,5 +35,22 @@ TEST(GamePath, NamesAreConvertedFromWindows1252)
     EXPECT_EQ(nativePath("map\\K\xE4" "fer.map").string(), "map/K\xC3\xA4" "fer.map");
 }
 
+TEST(GamePath, MatchesWindows1252LettersCaseInsensitively)
+{
+    TempDir dir;
+    writeFile("map/w\xC3\x9Cste.map", "x");  // wÜste.map
+    EXPECT_EQ(nativePath("map\\w\xFCste.map").string(), "map/w\xC3\x9Cste.map");  // typed wüste
+    EXPECT_EQ(nativePath("MAP\\W\xDCSTE.MAP").string(), "map/w\xC3\x9Cste.map");
+    writeFile("map/\xC5\xA0" "ar.map", "x");  // Šar.map
+    EXPECT_EQ(nativePath("map\\\x9A" "ar.map").string(), "map/\xC5\xA0" "ar.map");
+
+    // Still only when exactly one entry fits, and never across a name that
+    // Windows-1252 cannot hold.
+    writeFile("map/W\xC3\x9CSTE.map", "y");
+    EXPECT_EQ(nativePath("map\\w\xFCste.map").string(), "map/w\xC3\xBCste.map");
+    writeFile("map/\xD0\xBA.map", "z");
+    EXPECT_EQ(nativePath("map\\?.map").string(), "map/?.map");
+}
+
 }  // namespace
 }  // namespace tervok

@@ -65,6 +65,14 @@ std::string FieldReader::readQuoted()
     return value;
 }
 
+bool splitsOrCutsField(std::string_view value)
+{
+    if (value.find_first_of(",\r\n") != std::string_view::npos)
+        return true;
+    const std::size_t first = value.find_first_not_of(' ');
+    return first != std::string_view::npos && value[first] == '"';
+}
+
 std::optional<std::string> FieldReader::next()
 {
     if (atEnd())

@@ -10,6 +10,11 @@
 
 namespace tervok {
 
+// Whether a value written as one field would read back as something else:
+// a comma or a line end splits it, and a double quote at its start (after
+// any blanks) cuts it at the next quote.
+bool splitsOrCutsField(std::string_view value);
+
 class FieldReader {
 public:
     explicit FieldReader(std::string bytes) : bytes_(std::move(bytes)) {}

@@ -25,6 +25,16 @@ TEST(NumberReader, ReadsTheLeadingNumberAndSkipsBlanksAnywhere)
     EXPECT_EQ(readNumber("."), 0);
 }
 
+// Only blanks, tabs and line feeds are skipped: a carriage return ends the
+// number as any other character does.
+TEST(NumberReader, ACarriageReturnStopsTheNumber)
+{
+    EXPECT_EQ(readNumber("\r5"), 0);
+    EXPECT_EQ(readNumber("1\r2"), 1);
+    EXPECT_EQ(readNumber("1\n2"), 12);
+    EXPECT_EQ(readNumber("- \r4"), 0);
+}
+
 TEST(NumberReader, ReadsAnExponentOnlyWithDigits)
 {
     EXPECT_EQ(readNumber("1e3"), 1000);

@@ -5,6 +5,7 @@
 #include "player_file.h"
 #include "ui/catalogue_list.h"
 #include "ui/failure_message.h"
+#include "ui/field_check.h"
 
 namespace figureloom {
 
@@ -114,8 +115,25 @@ void Form1::loadPlayer()
     showRecord(*record);
 }
 
+// Every field the file holds, by the caption the user sees beside it.
+std::vector<tervok::NamedField> Form1::storedFields() const
+{
+    std::vector<tervok::NamedField> fields{{sprite_, "Player Sprite"}, {team_, "team"},      {health_, "health"},
+                                           {moveSpeed_, "move"},       {stepSpeed_, "strafe"}, {blood_[0], "blood"},
+                                           {blood_[1], "explo"}};
+    for (std::size_t i = 0; i < slots_.size(); ++i) {
+        const std::string slot = std::to_string(i + 1);
+        fields.push_back({slots_[i].shottyp, std::string("nmr ").append(slot)});
+        fields.push_back({slots_[i].munnition, std::string("Munnition ").append(slot)});
+        fields.push_back({slots_[i].maxMunni, std::string("max Munni ").append(slot)});
+    }
+    return fields;
+}
+
 void Form1::savePlayer()
 {
+    if (!tervok::fieldsCanBeStored(toolkit_, storedFields()))
+        return;
     const std::string path = playerPath();
     PlayerRecord record = recordFromControls();
     if (const tervok::Status saved = savePlayerFile(path, record); !saved) {

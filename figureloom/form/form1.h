@@ -4,6 +4,7 @@
 // controls are the record; the core reads and writes the file.
 #include "catalogue/catalogue.h"
 #include "player_record.h"
+#include "ui/field_check.h"
 #include "ui/toolkit.h"
 
 #include <array>
@@ -53,6 +54,7 @@ private:
 
     std::string playerPath() const;
     PlayerRecord recordFromControls() const;
+    std::vector<tervok::NamedField> storedFields() const;
     void showRecord(const PlayerRecord& record);
     void showAmmunition(const PlayerRecord& record);
 

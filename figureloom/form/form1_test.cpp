@@ -270,6 +270,40 @@ TEST_F(Form1Test, FailedSaveReportsAndKeepsOldFileAndBoxes)
     EXPECT_EQ(text("Text12", 0).text(), "0");
 }
 
+// A comma anywhere, or a double quote at the start, would shift the fields
+// after it on the way back: the save is refused with the field's name, and
+// neither the file nor the ammunition boxes change.
+TEST_F(Form1Test, AValueTheFileCannotHoldIsRefusedByName)
+{
+    startWithCatalogues();
+    writeFile("player/hero.dat", "old");
+    text("Text2").type("hero");
+    text("Text10").type("1,5");
+    text("Text6", 3).type("7");
+    button("Command2").click();
+    ASSERT_EQ(toolkit.messages().size(), 1u);
+    EXPECT_EQ(toolkit.messages()[0].text, "health: Komma oder \" am Anfang nicht speicherbar !");
+    EXPECT_EQ(toolkit.messages()[0].icon, ui::MessageIcon::Critical);
+    EXPECT_EQ(readFile("player/hero.dat"), "old");
+    EXPECT_EQ(text("Text6", 3).text(), "7");
+
+    text("Text10").type("150");
+    text("Text12", 9).type("\"9");
+    button("Command2").click();
+    EXPECT_EQ(toolkit.messages().back().text, "max Munni 10: Komma oder \" am Anfang nicht speicherbar !");
+    text("Text12", 9).type("9");
+    text("Text9", 0).type(" \"1");
+    button("Command2").click();
+    EXPECT_EQ(toolkit.messages().back().text, "nmr 1: Komma oder \" am Anfang nicht speicherbar !");
+    EXPECT_EQ(readFile("player/hero.dat"), "old");
+
+    text("Text9", 0).type("1");
+    toolkit.clearMessages();
+    button("Command2").click();
+    EXPECT_TRUE(toolkit.messages().empty());
+    EXPECT_EQ(text("Text6", 3).text(), "0007");
+}
+
 TEST_F(Form1Test, EmptyNameUsesDirectoryAndExtensionAlone)
 {
     startWithCatalogues();

@@ -1,6 +1,7 @@
 #include "fault_scene.h"
 
 #include "files/file_io.h"
+#include "other_user.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,13 @@ std::string readBytes(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Where a linked target's file really lies: a folder of its own at the top
+// of the data folder.
+fs::path linkedPathFor(const fs::path& target)
+{
+    return fs::path("linked") / target.filename();
+}
+
 }  // namespace
 
 std::string faultName(Fault fault)
@@ -46,6 +54,11 @@ std::string faultName(Fault fault)
     case Fault::ReplacedAfterStart: return "ReplacedAfterStart";
     case Fault::FolderInPlace: return "FolderInPlace";
     case Fault::StaleTempBeside: return "StaleTempBeside";
+    case Fault::LinkedFile: return "LinkedFile";
+    case Fault::DanglingLink: return "DanglingLink";
+    case Fault::HardLinked: return "HardLinked";
+    case Fault::ForeignOwned: return "ForeignOwned";
+    case Fault::FolderNotWritable: return "FolderNotWritable";
     }
     return "Unknown";
 }
@@ -135,6 +148,26 @@ FaultScene::FaultScene(Fault fault, fs::path target)
         disk_ = std::make_unique<SmallDisk>(folder_);
 }
 
+std::string FaultScene::reason() const
+{
+    if (disk_ && !disk_->mounted())
+        return disk_->reason();
+    if (fault_ == Fault::ForeignOwned && !tervok::testing::runningAsRoot())
+        return "a file of another user needs root to make";
+    return std::string();
+}
+
+fs::path FaultScene::savedFile() const
+{
+    return fault_ == Fault::LinkedFile ? linkedPathFor(target_) : target_;
+}
+
+bool FaultScene::commandRunsAsOrdinaryUser() const
+{
+    return (fault_ == Fault::ForeignOwned || fault_ == Fault::FolderNotWritable) &&
+           tervok::testing::runningAsRoot();
+}
+
 void FaultScene::writeTarget(const std::string& bytes)
 {
     if (!folder_.empty())
@@ -176,6 +209,29 @@ void FaultScene::apply(const std::string& replacement)
         // Half of a file, as a save killed in the middle of its write leaves it.
         writeBytes(staleTempPathFor(target_), replacement.substr(0, replacement.size() / 2));
         break;
+    case Fault::LinkedFile:
+        fs::create_directories(linkedPathFor(target_).parent_path());
+        fs::rename(target_, linkedPathFor(target_));
+        fs::create_symlink(fs::relative(linkedPathFor(target_), folder_), target_);
+        break;
+    case Fault::DanglingLink:
+        fs::remove(target_);
+        fs::create_symlink("gone-" + target_.filename().string(), target_);
+        break;
+    case Fault::HardLinked:
+        fs::create_hard_link(target_, folder_ / ("backup-" + target_.filename().string()));
+        break;
+    case Fault::ForeignOwned:
+        // root's file, 0644, in a folder anybody may write.
+        fs::permissions(folder_, fs::perms::all);
+        fs::permissions(target_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                     fs::perms::others_read);
+        break;
+    case Fault::FolderNotWritable:
+        tervok::testing::giveToOrdinaryUser(target_.string());
+        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                     fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+        break;
     }
     std::error_code ec;
     if (fs::is_regular_file(target_, ec))
@@ -204,6 +260,14 @@ void FaultScene::heal()
         break;
     case Fault::FolderInPlace:
         fs::remove_all(target_, ec);
+        break;
+    case Fault::DanglingLink:
+        fs::remove(target_, ec);
+        break;
+    case Fault::ForeignOwned:
+    case Fault::FolderNotWritable:
+        fs::permissions(folder_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                     fs::perms::others_read | fs::perms::others_exec, ec);
         break;
     default:
         break;

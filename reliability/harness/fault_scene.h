@@ -2,8 +2,9 @@
 // The file faults an editor meets in the field, staged in a test's data
 // folder around one file (the target of a command): a missing file or
 // folder, a read-only file, a full disk, a refused write, a file removed or
-// replaced while the editor runs, a folder in the file's place, and the
-// temporary file an interrupted save leaves beside its target.
+// replaced while the editor runs, a folder in the file's place, the
+// temporary file an interrupted save leaves beside its target, links, and
+// files and folders the user may not write.
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -21,6 +22,11 @@ enum class Fault {
     ReplacedAfterStart,  // the target is replaced by another valid file before the command
     FolderInPlace,       // a folder stands where the target was
     StaleTempBeside,     // a temporary file of an interrupted save lies beside the target
+    LinkedFile,          // the target is a symbolic link to the file, which lies in another folder
+    DanglingLink,        // the target is a symbolic link to a file that does not exist
+    HardLinked,          // the target has a second name (a hard link) beside it
+    ForeignOwned,        // the target belongs to another user and may not be written; its folder may
+    FolderNotWritable,   // the target may be written, its folder may not
 };
 
 std::string faultName(Fault fault);
@@ -78,8 +84,15 @@ public:
 
     Fault fault() const { return fault_; }
     // False when the fault cannot be staged on this machine; reason() says why.
-    bool ready() const { return !disk_ || disk_->mounted(); }
-    std::string reason() const { return disk_ ? disk_->reason() : std::string(); }
+    bool ready() const { return reason().empty(); }
+    std::string reason() const;
+
+    // The file whose bytes a save changes: the target, or for a link the
+    // file it names.
+    std::filesystem::path savedFile() const;
+    // Whether the command runs as an ordinary user in a child process (the
+    // faults about who may write what, when the tests run as root).
+    bool commandRunsAsOrdinaryUser() const;
 
     // Writes the target as it stands before the fault (nothing for a file
     // that never existed).

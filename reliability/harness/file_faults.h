@@ -53,6 +53,8 @@ enum class Outcome { Fails, Succeeds };
 struct FaultCase {
     Fault fault;
     Outcome outcome;
+    // How the reason on standard error ends for a failure ("no such file").
+    std::string reason = std::string();
 };
 
 std::ostream& operator<<(std::ostream& out, const FaultCase& c);
@@ -90,5 +92,10 @@ void expectStillWorking(EditorUnderTest& editor, const DocumentFile& file);
 void expectFailureShown(const headless::HeadlessToolkit& toolkit, const std::string& text);
 // No message is critical, and the success message (if any) was shown.
 void expectNoFailureShown(const headless::HeadlessToolkit& toolkit, const std::string& successText);
+
+// The reason lines a command wrote: for a failure one line
+// "program: path: what failed: reason", for a success none.
+void expectReason(const headless::HeadlessToolkit& toolkit, const std::vector<std::string>& lines,
+                  const FaultCase& c);
 
 }  // namespace reliability

@@ -1,5 +1,7 @@
 #include "snapshots.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -50,11 +52,21 @@ void describe(const ui::Control& control, std::vector<std::string>& lines)
         describePicture(*picture, lines);
 }
 
-std::string fileEntry(const fs::path& path)
+// Permission bits, owner and bytes; a link shows where it leads, and what is
+// neither file, folder nor link is never opened (a pipe would wait).
+std::string entryOf(const fs::directory_entry& entry)
 {
-    std::ifstream in(path, std::ios::binary);
+    if (entry.is_symlink())
+        return std::string("<link to ").append(fs::read_symlink(entry.path()).generic_string()).append(">");
+    if (entry.is_directory())
+        return "<folder>";
+    if (!entry.is_regular_file())
+        return "<special>";
+    struct stat st {};
+    ::stat(entry.path().c_str(), &st);
+    std::ifstream in(entry.path(), std::ios::binary);
     std::ostringstream out;
-    out << std::oct << static_cast<unsigned>(fs::status(path).permissions()) << " " << in.rdbuf();
+    out << std::oct << (st.st_mode & 07777) << std::dec << " " << st.st_uid << ":" << st.st_gid << " " << in.rdbuf();
     return out.str();
 }
 
@@ -73,7 +85,7 @@ FolderTree snapshotTree(const fs::path& root)
     FolderTree tree;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         const std::string name = fs::relative(entry.path(), root).generic_string();
-        tree[name] = entry.is_directory() ? std::string("<folder>") : fileEntry(entry.path());
+        tree[name] = entryOf(entry);
     }
     return tree;
 }

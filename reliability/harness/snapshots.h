@@ -16,8 +16,8 @@ namespace reliability {
 // drawn into.
 std::vector<std::string> snapshotWindow(const headless::HeadlessWindow& window);
 
-// Every entry below root (relative path -> permission bits and bytes; a
-// folder shows as "<folder>").
+// Every entry below root (relative path -> permission bits, owner and
+// bytes; a folder shows as "<folder>", a link as where it leads).
 using FolderTree = std::map<std::string, std::string>;
 FolderTree snapshotTree(const std::filesystem::path& root);
 

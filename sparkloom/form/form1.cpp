@@ -4,6 +4,7 @@
 #include "ui/sprite_dialog.h"
 #include "game/messages.h"
 #include "ui/failure_message.h"
+#include "ui/field_check.h"
 
 #include <optional>
 
@@ -13,6 +14,7 @@ namespace {
 constexpr int kClientWidth = 3345;
 constexpr int kClientHeight = 3195;
 constexpr const char* kCaption = "ParticleEditor by Drummel V1.0";
+constexpr const char* kOverwriteUnloadedQuestion = "Liste nicht geladen - Datei trotzdem \xFC" "berschreiben ?";
 
 }  // namespace
 
@@ -73,13 +75,41 @@ void Form1::reloadCatalogue()
         return;
     }
     showRows(*loaded);
+    rowsFromFile_ = true;
 }
 
+// The list starts empty until "reload", so a save before it would wipe the
+// catalogue with one click: while the rows shown did not come from the file
+// (no reload or save succeeded yet) and the file holds rows, the user is
+// asked first.
 void Form1::saveCatalogue()
 {
-    if (const tervok::Status saved = saveParticleCatalogue(kParticleCataloguePath, rows()); !saved)
+    if (!rowsFromFile_ && fileHoldsRows() && !confirmOverwrite())
+        return;
+    if (const tervok::Status saved = saveParticleCatalogue(kParticleCataloguePath, rows()); !saved) {
         tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, kParticleCataloguePath, tervok::kCannotSave,
                             saved.error());
+        return;
+    }
+    rowsFromFile_ = true;
+}
+
+// Entries and switched-off entries alike: losing either loses work.
+bool Form1::fileHoldsRows() const
+{
+    const tervok::Result<Rows> onDisk = loadParticleCatalogue(kParticleCataloguePath);
+    if (!onDisk)
+        return false;
+    for (const std::string& row : *onDisk)
+        if (!row.empty())
+            return true;
+    return false;
+}
+
+bool Form1::confirmOverwrite()
+{
+    return toolkit_.messageBox(kOverwriteUnloadedQuestion, ui::MessageButtons::OkCancel, ui::MessageIcon::None) ==
+           ui::kAnswerOk;
 }
 
 void Form1::deleteRow()
@@ -101,6 +131,8 @@ void Form1::pickSprite()
 
 void Form1::addEntry()
 {
+    if (!tervok::fieldsCanBeStored(toolkit_, {{text1_, "Nummer"}, {text2_, "repeat"}, {text3_, "Sprite"}}))
+        return;
     const std::optional<std::string> line = entryLine(text1_->text(), text2_->text(), text3_->text());
     if (line)
         list1_->addItem(*line);

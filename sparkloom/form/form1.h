@@ -30,6 +30,8 @@ private:
 
     void reloadCatalogue();
     void saveCatalogue();
+    bool fileHoldsRows() const;
+    bool confirmOverwrite();
     void deleteRow();
     void pickSprite();
     void addEntry();
@@ -50,6 +52,7 @@ private:
     ui::TextField* text3_ = nullptr;
     ui::Button* command4_ = nullptr;
     ui::Button* command5_ = nullptr;
+    bool rowsFromFile_ = false;  // a reload or a save succeeded since start-up
 };
 
 }  // namespace sparkloom

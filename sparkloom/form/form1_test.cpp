@@ -165,11 +165,63 @@ TEST_F(Form1Test, FailedSaveIsReportedAndLeavesTheOldFile)
     toolkit.clearMessages();
     writeFile(kCatalogue, kSample);
     makeReadOnly(kCatalogue);
+    reload();
     save();
     expectOneFailure("Fehler beim speichern !");
     EXPECT_EQ(readFile(kCatalogue), kSample);
     EXPECT_EQ(tervok::testing::entryCount("sprites"), 1u);
-    EXPECT_EQ(list().items(), (Items{"01 01 a.spr"}));
+    EXPECT_EQ(list().items(), (Items{"05 12 fire.spr", "[03 01 smoke.spr", "", "11 00 spark.spr"}));
+}
+
+// The list starts empty until "reload": a save before it asks first when the
+// file holds rows, and Cancel writes nothing.
+TEST_F(Form1Test, SavingAListThatWasNeverLoadedOverAFullFileAsksFirst)
+{
+    writeFile(kCatalogue, kSample);
+    toolkit.answerMessages({ui::kAnswerCancel});
+    save();
+    ASSERT_EQ(toolkit.messages().size(), 1u);
+    EXPECT_EQ(toolkit.messages()[0].text, "Liste nicht geladen - Datei trotzdem \xFC" "berschreiben ?");
+    EXPECT_EQ(toolkit.messages()[0].buttons, ui::MessageButtons::OkCancel);
+    EXPECT_EQ(toolkit.messages()[0].icon, ui::MessageIcon::None);
+    EXPECT_EQ(readFile(kCatalogue), kSample);
+
+    // OK goes ahead; from then on the rows are the file's and no question
+    // comes again.
+    toolkit.clearMessages();
+    addRows({"a.spr"});
+    save();
+    EXPECT_EQ(readFile(kCatalogue), "[nummer repeat sprite]\r\n01 01 a.spr\r\n");
+    add("2", "2", "b.spr");
+    save();
+    EXPECT_EQ(toolkit.messages().size(), 1u);
+    EXPECT_EQ(readFile(kCatalogue), "[nummer repeat sprite]\r\n01 01 a.spr\r\n02 02 b.spr\r\n");
+}
+
+TEST_F(Form1Test, NoQuestionAfterAReloadOrWhenTheFileHoldsNoRows)
+{
+    writeFile(kCatalogue, "[nummer repeat sprite]\r\n\r\n");
+    addRows({"a.spr"});
+    save();
+    EXPECT_TRUE(toolkit.messages().empty());
+
+    writeFile(kCatalogue, kSample);
+    reload();
+    list().setSelectedIndex(0);
+    remove();
+    save();
+    EXPECT_TRUE(toolkit.messages().empty());
+    EXPECT_EQ(readFile(kCatalogue), "[nummer repeat sprite]\r\n[03 01 smoke.spr\r\n\r\n11 00 spark.spr\r\n");
+}
+
+TEST_F(Form1Test, AddRefusesAValueTheFileCannotHold)
+{
+    add("5", "1", "big,fire.spr");
+    expectOneFailure("Sprite: Komma oder \" am Anfang nicht speicherbar !");
+    toolkit.clearMessages();
+    add("\"5", "1", "fire.spr");
+    expectOneFailure("Nummer: Komma oder \" am Anfang nicht speicherbar !");
+    EXPECT_TRUE(list().items().empty());
 }
 
 TEST_F(Form1Test, AddBuildsEntryLinesFromTheFields)
@@ -265,6 +317,15 @@ TEST_F(Form1Test, SpritePickOpensTheDialogFromTheStartDirectory)
 
     toolkit.answerDialog(std::nullopt);
     button("Command4").click();
+    EXPECT_EQ(field("Text3").text(), "laser.spr");
+}
+
+TEST_F(Form1Test, SpritePickRefusesANameWindows1252CannotHold)
+{
+    field("Text3").type("laser.spr");
+    toolkit.answerDialog("\xD0\xBA\xD0\xBE\xD1\x82.spr");  // кот.spr
+    button("Command4").click();
+    expectOneFailure("Dateiname nicht in den Spieldateien speicherbar !");
     EXPECT_EQ(field("Text3").text(), "laser.spr");
 }
 

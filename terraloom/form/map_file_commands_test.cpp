@@ -1,4 +1,5 @@
 #include "form_fixture.h"
+#include "map_file.h"
 
 namespace terraloom::testing {
 namespace {
@@ -147,6 +148,36 @@ TEST_F(MapFileTest, AnEmptyNameUsesTheBareExtension)
     find<HeadlessTextField>("Text1").type("");
     answerAndClick("Command2");
     EXPECT_EQ(readFile("map/.map").size(), 10000u);
+}
+
+// "new" can create a file whose name nears the system's limit of 255
+// bytes; its save must fit a temporary file beside it too.
+TEST_F(MapFileTest, AMapNamedAsLongAsNewAllowsCanBeSaved)
+{
+    const std::string name(246, 'w');
+    find<HeadlessTextField>("Text1").type(name);
+    answerAndClick("Command3");
+    ASSERT_TRUE(std::filesystem::exists("map/" + name + ".map"));
+    state().grid.set(5, 5, 3);
+    answerAndClick("Command2");
+    EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Wirklich neu anlegen ?", "SPECIHERN ?"}));
+    EXPECT_EQ(readFile("map/" + name + ".map"), mapFileBytes(state().grid, ""));
+}
+
+// Windows matches the letters of Windows-1252 case-insensitively, so a map
+// typed "wüste" is the file "wÜste.map", and "new" finds it too instead of
+// making a second, empty file beside it.
+TEST_F(MapFileTest, NamesMatchTheAccentedLettersOfWindows1252WhateverTheirCase)
+{
+    writeFile("map/w\xC3\x9Cste.map", mapWith(2, 3));
+    find<HeadlessTextField>("Text1").type("w\xFCste");
+    answerAndClick("Command1");
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{"LADEN ?"});
+    EXPECT_EQ(state().grid.at(1, 1), 2);
+
+    answerAndClick("Command3");
+    EXPECT_EQ(tervok::testing::entryCount("map"), 2u);  // the catalogue and the map
+    EXPECT_EQ(readFile("map/w\xC3\x9Cste.map"), mapWith(2, 3));
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
+
 namespace terraloom {
 namespace {
 
@@ -39,6 +43,37 @@ TEST(TerraloomQtSmoke, OpensTheSampleMapAndPaints)
     c.pic[2]->onMouseDown({2, ui::kLeftButton, 0, 10, 10});
     EXPECT_EQ(form.state().grid.at(2, 1), 5);
     EXPECT_EQ(c.pic[2]->bitmap(), c.pic[0]->bitmap());
+}
+
+// A pipe in place of a tile bitmap once froze the window for good in the
+// image reader; now the cell shows nothing, at once.
+TEST(TerraloomQtSmoke, APipeInPlaceOfATileBitmapShowsNothingAndDoesNotWait)
+{
+    const char* sample = std::getenv("TERVOK_SAMPLE_DIR");
+    ASSERT_NE(sample, nullptr);
+    tervok::testing::TempDir dir;
+    std::filesystem::copy(sample, dir.path(), std::filesystem::copy_options::recursive);
+    std::filesystem::remove("ep/grass.bmp");
+    ASSERT_EQ(::mkfifo("ep/grass.bmp", 0644), 0);
+    int argc = 1;
+    char name[] = "terraloom";
+    char* argv[] = {name, nullptr};
+    qtui::QtApplication app(argc, argv, "terraloom");
+    Form1 form(app.toolkit());
+    form.show();
+    Form1Controls& c = form.controls();
+
+    const auto& names = form.state().tiles.names;
+    const auto grass = std::find_if(names.begin(), names.end(), [](const std::string& n) { return n.rfind("grass", 0) == 0; });
+    ASSERT_NE(grass, names.end());
+    const auto tile = static_cast<std::uint8_t>(grass - names.begin());
+    form.state().grid.set(1, 1, tile);
+    c.Slider4->setValue(2);
+    c.Slider4->setValue(1);
+    EXPECT_EQ(c.pic[1]->bitmap(), nullptr);
+    c.List1->setSelectedIndex(tile);
+    c.List1->onMouseDown({-1, ui::kLeftButton, 0, 0, 0});
+    EXPECT_EQ(c.pic[0]->bitmap(), nullptr);
 }
 
 }  // namespace

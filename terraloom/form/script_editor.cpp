@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "errors/failure_report.h"
 #include "game/messages.h"
+#include "ui/field_check.h"
 
 namespace terraloom {
 namespace {
@@ -94,10 +95,17 @@ std::string ScriptEditor::composeFromFields() const
     return composeScriptLine(pieces);
 }
 
+// A composed row is one field of the script file: a comma in a typed value
+// would split it into two rows on the next load.
+bool ScriptEditor::fieldsCanBeStored()
+{
+    return tervok::fieldsCanBeStored(toolkit_, {{c_.Text5, "ObjektTyp"}, {c_.Text4, "nmr"}, {c_.Text6, "Anzahl"}});
+}
+
 // A full list takes no more rows: row numbers would not reach them.
 void ScriptEditor::add()
 {
-    if (static_cast<std::size_t>(c_.List2->count()) >= kMaxScriptRows)
+    if (static_cast<std::size_t>(c_.List2->count()) >= kMaxScriptRows || !fieldsCanBeStored())
         return;
     c_.List2->addItem(composeFromFields());
 }
@@ -105,7 +113,7 @@ void ScriptEditor::add()
 void ScriptEditor::change()
 {
     const int row = c_.List2->selectedIndex();
-    if (row >= 0)
+    if (row >= 0 && fieldsCanBeStored())
         c_.List2->setItem(row, composeFromFields());
 }
 

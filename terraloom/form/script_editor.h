@@ -34,6 +34,7 @@ private:
     std::string path() const;
     ScriptRows rows() const;
     std::string composeFromFields() const;
+    bool fieldsCanBeStored();
     int chosenDirection() const;
     void chooseDirection(int direction);
     void putPlayerFields(const PlayerLineFields& fields);

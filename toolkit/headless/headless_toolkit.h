@@ -89,6 +89,9 @@ public:
     const std::vector<MessageRecord>& messages() const { return messages_; }
     const std::vector<DialogRecord>& dialogs() const { return dialogs_; }
     void clearMessages() { messages_.clear(); }
+    // A message that a copy of this toolkit showed in a child process, where
+    // a test played the user under another account.
+    void recordMessage(MessageRecord message) { messages_.push_back(std::move(message)); }
 
     // Runs the tasks posted while an event was handled; the user actions of
     // the headless controls call it after each event.

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -51,7 +52,7 @@ std::optional<std::string> showOpenFileDialog(const std::string& presetFileName)
         dialog.selectFile(toQt(preset.pattern));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return fromQt(QFileInfo(dialog.selectedFiles().first()).fileName());
+    return QFile::encodeName(QFileInfo(dialog.selectedFiles().first()).fileName()).toStdString();
 }
 
 }  // namespace qtui

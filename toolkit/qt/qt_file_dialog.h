@@ -14,7 +14,8 @@ struct DialogPreset {
 };
 DialogPreset splitPreset(const std::string& presetFileName);
 
-// The chosen file's name without its folder, or nothing when cancelled.
+// The chosen file's name without its folder, as the file system spells it,
+// or nothing when cancelled.
 std::optional<std::string> showOpenFileDialog(const std::string& presetFileName);
 
 }  // namespace qtui

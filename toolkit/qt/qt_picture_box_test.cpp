@@ -4,6 +4,8 @@
 
 #include "temp_dir.h"
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QImage>
 
@@ -92,6 +94,34 @@ TEST_F(PictureBoxTest, ShowsBitmapsUnderTheDrawing)
     EXPECT_EQ(picture.bitmap(), nullptr);
     EXPECT_EQ(shown(0, 0), toQColor(ui::kWindowBackgroundColour).rgb());
     EXPECT_EQ(widgetOf(preview)->grab().toImage().pixel(2, 2), kGreen);
+}
+
+// The image reader would wait for ever on a pipe and show leftovers of a
+// cut image; both are missing bitmaps, refused before Qt sees them.
+TEST_F(PictureBoxTest, PipesAndCutBitmapsAreMissingBitmaps)
+{
+    tervok::testing::TempDir folder;
+    ASSERT_EQ(::mkfifo("pipe.bmp", 0644), 0);
+    EXPECT_EQ(toolkit.loadBitmap("pipe.bmp"), nullptr);
+    std::filesystem::create_symlink("pipe.bmp", "link.bmp");
+    EXPECT_EQ(toolkit.loadBitmap("link.bmp"), nullptr);
+    std::filesystem::create_directory("folder.bmp");
+    EXPECT_EQ(toolkit.loadBitmap("folder.bmp"), nullptr);
+
+    QImage tile(20, 20, QImage::Format_RGB888);
+    tile.fill(kGreen);
+    ASSERT_TRUE(tile.save("whole.bmp", "BMP"));
+    const std::string whole = tervok::testing::readFile("whole.bmp");
+    ASSERT_NE(toolkit.loadBitmap("whole.bmp"), nullptr);
+    for (const std::size_t size : {std::size_t{60}, std::size_t{800}, whole.size() - 1}) {
+        tervok::testing::writeFile("cut.bmp", whole.substr(0, size));
+        EXPECT_EQ(toolkit.loadBitmap("cut.bmp"), nullptr) << size << " bytes";
+    }
+    std::string bogusOffset = whole;
+    bogusOffset[10] = '\x50';
+    bogusOffset[11] = '\x50';
+    tervok::testing::writeFile("offset.bmp", bogusOffset);
+    EXPECT_EQ(toolkit.loadBitmap("offset.bmp"), nullptr);
 }
 
 TEST_F(PictureBoxTest, MouseEventsCarryIndexButtonsKeysAndTwips)

@@ -133,6 +133,22 @@ TEST_F(ToolkitTest, OpenFileDialogListsThePresetFolderAndReturnsTheName)
     EXPECT_EQ(toolkit.openFileDialog("sprites\\*.spr"), std::nullopt);
 }
 
+// The name comes back as the file system spells it, so that a name the
+// game's files cannot hold is told apart from one holding "?".
+TEST_F(ToolkitTest, OpenFileDialogReturnsTheNameAsTheFileSystemSpellsIt)
+{
+    tervok::testing::TempDir folder;
+    const std::string cyrillic = "\xD0\xBA\xD0\xBE\xD1\x82.spr";
+    tervok::testing::writeFile("sprites/" + cyrillic, "");
+    whenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromUtf8(cyrillic.c_str()));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(toolkit.openFileDialog("sprites\\*.spr"), cyrillic);
+}
+
 TEST_F(ToolkitTest, PostedTasksRunAfterTheCurrentEventInOrder)
 {
     std::vector<int> ran;

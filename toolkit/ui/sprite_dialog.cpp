@@ -1,12 +1,20 @@
 #include "ui/sprite_dialog.h"
 
+#include "encoding/cp1252.h"
+#include "game/messages.h"
+
 namespace tervok {
 
 std::optional<std::string> pickSpriteFile(ui::Toolkit& toolkit, const StartDirectory& start)
 {
     start.restore();
-    std::optional<std::string> fileTitle = toolkit.openFileDialog("sprites\\*.spr");
+    const std::optional<std::string> fileName = toolkit.openFileDialog("sprites\\*.spr");
     start.restore();
+    if (!fileName)
+        return std::nullopt;
+    std::optional<std::string> fileTitle = utf8ToCp1252Exactly(*fileName);
+    if (!fileTitle)
+        toolkit.messageBox(kNameNotStorableMessage, ui::MessageButtons::Ok, ui::MessageIcon::Critical);
     return fileTitle;
 }
 

@@ -9,9 +9,12 @@
 
 namespace tervok {
 
-// The chosen sprite file's name without its folder, or nothing when the user
-// cancelled. The start directory is made the working directory before the
-// dialog opens and again after it closed, whatever folder the dialog left.
+// The chosen sprite file's name without its folder, in Windows-1252 as the
+// game's files hold it, or nothing when the user cancelled. A name that
+// Windows-1252 cannot hold could never lead back to its file: it is refused
+// with a message and nothing is chosen. The start directory is made the
+// working directory before the dialog opens and again after it closed,
+// whatever folder the dialog left.
 std::optional<std::string> pickSpriteFile(ui::Toolkit& toolkit, const StartDirectory& start);
 
 }  // namespace tervok

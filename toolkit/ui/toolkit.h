@@ -55,8 +55,9 @@ public:
     virtual int messageBox(const std::string& text, MessageButtons buttons, MessageIcon icon) = 0;
 
     // Modal open-file dialog with its file name preset (for example
-    // "sprites\*.spr"); the chosen file's name without its folder, or nothing
-    // when the user cancelled.
+    // "sprites\*.spr"); the chosen file's name without its folder, as the
+    // file system spells it (UTF-8 on this system, not Windows-1252), or
+    // nothing when the user cancelled.
     virtual std::optional<std::string> openFileDialog(const std::string& presetFileName) = 0;
 
     // Runs task after the current event has been handled (for example to
