@@ -38,24 +38,14 @@ public:
     const std::string& programName() const override { return qt_.programName(); }
     std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
                                              int height) override;
-    ui::Frame& createFrame(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
-                           const std::string& caption) override;
-    ui::Label& createLabel(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
-                           const std::string& caption) override;
-    ui::Button& createButton(ui::Container& parent, const std::string& name, int index,
-                             const ui::Geometry& geometry, const std::string& caption) override;
-    ui::TextField& createTextField(ui::Container& parent, const std::string& name, int index,
-                                   const ui::Geometry& geometry, const std::string& text) override;
-    ui::CheckBox& createCheckBox(ui::Container& parent, const std::string& name, int index,
-                                 const ui::Geometry& geometry, const std::string& caption) override;
-    ui::OptionButton& createOptionButton(ui::Container& parent, const std::string& name, int index,
-                                         const ui::Geometry& geometry, const std::string& caption) override;
-    ui::ListBox& createListBox(ui::Container& parent, const std::string& name, int index,
-                               const ui::Geometry& geometry) override;
-    ui::Slider& createSlider(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
-                             ui::Orientation orientation) override;
-    ui::PictureBox& createPictureBox(ui::Container& parent, const std::string& name, int index,
-                                     const ui::Geometry& geometry) override;
+    // Creation is hooked: every control is the Qt back end's own,
+    // remembered on the way.
+    ui::Control& create(ui::Container& parent, const ui::ControlSpec& spec) override
+    {
+        ui::Control& control = qt_.create(parent, spec);
+        controls_[{control.name(), control.index()}] = &control;
+        return control;
+    }
 
     ui::BitmapRef loadBitmap(const std::filesystem::path& path) override { return qt_.loadBitmap(path); }
     int messageBox(const std::string&, ui::MessageButtons, ui::MessageIcon) override;
@@ -65,13 +55,6 @@ public:
     void quit() override {}
 
 private:
-    template <class T>
-    T& remember(T& control)
-    {
-        controls_[{control.name(), control.index()}] = &control;
-        return control;
-    }
-
     qtui::QtToolkit qt_;
     std::map<std::pair<std::string, int>, ui::Control*> controls_;
     std::optional<std::string> dialogAnswer_;

@@ -12,7 +12,7 @@ using tervok::fuzz::check;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string bytes = tervok::fuzz::bytesOf(data, size);
-    const std::optional<terraloom::MapGrid> grid = terraloom::parseMapFile(bytes);
+    const tervok::Result<terraloom::MapGrid> grid = terraloom::parseMapFile(bytes);
     const std::string_view cells = std::string_view(bytes).substr(0, terraloom::kMapFileSize);
     const bool hasBadCell = std::any_of(cells.begin(), cells.end(),
                                         [](char c) { return static_cast<std::uint8_t>(c) > terraloom::kMaxTile; });
@@ -24,6 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(written.size() == std::max(bytes.size(), terraloom::kMapFileSize), "all cells and the old tail are written");
     if (bytes.size() >= terraloom::kMapFileSize)
         check(written == bytes, "a full map file is written back unchanged");
-    check(terraloom::parseMapFile(written) == grid, "a written map reads back as the same grid");
+    check(terraloom::parseMapFile(written) == *grid, "a written map reads back as the same grid");
     return 0;
 }

@@ -35,12 +35,12 @@ bool fitsFile(const figureloom::PlayerRecord& record)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::optional<figureloom::PlayerRecord> record = figureloom::parsePlayerFile(tervok::fuzz::bytesOf(data, size));
+    const tervok::Result<figureloom::PlayerRecord> record = figureloom::parsePlayerFile(tervok::fuzz::bytesOf(data, size));
     if (!record)
         return 0;
     const figureloom::PlayerRecord filled = figureloom::withFilledAmmunition(*record);
     const std::string saved = figureloom::playerFileBytes(filled);
-    const std::optional<figureloom::PlayerRecord> reread = figureloom::parsePlayerFile(saved);
+    const tervok::Result<figureloom::PlayerRecord> reread = figureloom::parsePlayerFile(saved);
     check(reread.has_value(), "a saved player file reads back");
     if (fitsFile(filled))
         check(reread == filled, "a saved player reads back as the same record");

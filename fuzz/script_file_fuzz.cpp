@@ -7,13 +7,13 @@ using tervok::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::optional<terraloom::ScriptRows> rows = terraloom::parseScriptFile(tervok::fuzz::bytesOf(data, size));
+    const tervok::Result<terraloom::ScriptRows> rows = terraloom::parseScriptFile(tervok::fuzz::bytesOf(data, size));
     if (!rows)
         return 0;
     check(rows->size() <= terraloom::kMaxScriptRows, "no more rows than a script holds");
     if (!tervok::fuzz::allPlainFields(*rows))
         return 0;
     const std::string saved = terraloom::scriptFileBytes("set <type> <nmr> <anz> <x> <y> <r>", *rows);
-    check(terraloom::parseScriptFile(saved) == rows, "a saved script reads back as the same rows");
+    check(terraloom::parseScriptFile(saved) == *rows, "a saved script reads back as the same rows");
     return 0;
 }

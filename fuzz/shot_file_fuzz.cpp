@@ -9,15 +9,15 @@ using tervok::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::optional<boltloom::ShotRecord> shot = boltloom::parseShotFile(tervok::fuzz::bytesOf(data, size));
+    const tervok::Result<boltloom::ShotRecord> shot = boltloom::parseShotFile(tervok::fuzz::bytesOf(data, size));
     if (!shot)
         return 0;
     const std::string saved = boltloom::shotFileBytes(*shot);
-    const std::optional<boltloom::ShotRecord> reread = boltloom::parseShotFile(saved);
+    const tervok::Result<boltloom::ShotRecord> reread = boltloom::parseShotFile(saved);
     check(reread.has_value(), "a saved shot file reads back");
     const std::array<std::string, 8> values{shot->schaden,     shot->speed,       shot->ttl,  shot->reloadTime,
                                             shot->shotSprite, shot->exploSprite, shot->name, shot->schadenradius};
     if (tervok::fuzz::allPlainFields(values))
-        check(reread == shot, "a saved shot reads back as the same shot");
+        check(reread == *shot, "a saved shot reads back as the same shot");
     return 0;
 }

@@ -68,13 +68,13 @@ void Form1::bindEvents()
 // All or nothing: the rows are replaced only once the whole file was read.
 void Form1::reloadCatalogue()
 {
-    const tervok::Result<Rows> loaded = loadParticleCatalogue(kParticleCataloguePath);
+    tervok::Result<Rows> loaded = loadParticleCatalogue(kParticleCataloguePath);
     if (!loaded) {
         tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, kParticleCataloguePath, tervok::kCannotLoad,
                             loaded.error());
         return;
     }
-    showRows(*loaded);
+    showRows(std::move(*loaded));
     rowsFromFile_ = true;
 }
 
@@ -155,11 +155,9 @@ Rows Form1::rows() const
     return rows;
 }
 
-void Form1::showRows(const Rows& rows)
+void Form1::showRows(Rows rows)
 {
-    list1_->clear();
-    for (const std::string& row : rows)
-        list1_->addItem(row);
+    list1_->setItems(std::move(rows));
 }
 
 }  // namespace sparkloom

@@ -38,7 +38,7 @@ private:
     void switchRow();
 
     Rows rows() const;
-    void showRows(const Rows& rows);
+    void showRows(Rows rows);
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Window> window_;

@@ -49,9 +49,7 @@ void Form1::readTileCatalogue()
     if (!tiles)
         tervok::reportFailure(toolkit_.programName(), kTileCataloguePath, tervok::kCannotRead, tiles.error());
     state_.tiles = tiles ? std::move(*tiles) : TileCatalogue{};
-    c_.List1->clear();
-    for (const std::string& item : state_.tiles.listItems())
-        c_.List1->addItem(item);
+    c_.List1->setItems(state_.tiles.listItems());
 }
 
 void Form1::bindMapEvents()

@@ -38,14 +38,12 @@ ScriptRows ScriptEditor::rows() const
 void ScriptEditor::load()
 {
     const std::string gamePath = path();
-    const tervok::Result<ScriptRows> loaded = loadScriptFile(gamePath);
+    tervok::Result<ScriptRows> loaded = loadScriptFile(gamePath);
     if (!loaded) {
         fail(gamePath, tervok::kCannotLoad, loaded.error());
         return;
     }
-    c_.List2->clear();
-    for (const std::string& row : *loaded)
-        c_.List2->addItem(row);
+    c_.List2->setItems(std::move(*loaded));
     tell("Script geladen ", ui::MessageIcon::None);
 }
 

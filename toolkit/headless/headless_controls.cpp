@@ -55,6 +55,12 @@ void HeadlessOptionButton::click()
     toolkit_.runPending();
 }
 
+void HeadlessListBox::setItems(std::vector<std::string> rows)
+{
+    items_ = std::move(rows);
+    selected_ = -1;
+}
+
 void HeadlessListBox::clear()
 {
     items_.clear();

@@ -140,6 +140,7 @@ public:
     using HeadlessControl::HeadlessControl;
     void clear() override;
     void addItem(const std::string& text) override { items_.push_back(text); }
+    void setItems(std::vector<std::string> rows) override;
     void removeItem(int row) override;
     std::string item(int row) const override;
     void setItem(int row, const std::string& text) override;

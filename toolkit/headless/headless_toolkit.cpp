@@ -48,60 +48,35 @@ HeadlessWindow& HeadlessToolkit::ownerOf(ui::Container& parent) const
     return *it->second;
 }
 
-ui::Frame& HeadlessToolkit::createFrame(ui::Container& parent, const std::string& name, int index,
-                                        const ui::Geometry& geometry, const std::string& caption)
+ui::Control& HeadlessToolkit::create(ui::Container& parent, const ui::ControlSpec& spec)
 {
-    return add<HeadlessContainer>(parent, name, index, geometry, caption);
-}
-
-ui::Label& HeadlessToolkit::createLabel(ui::Container& parent, const std::string& name, int index,
-                                        const ui::Geometry& geometry, const std::string& caption)
-{
-    return add<HeadlessLabel>(parent, name, index, geometry, caption);
-}
-
-ui::Button& HeadlessToolkit::createButton(ui::Container& parent, const std::string& name, int index,
-                                          const ui::Geometry& geometry, const std::string& caption)
-{
-    return add<HeadlessButton>(parent, name, index, geometry, caption);
-}
-
-ui::TextField& HeadlessToolkit::createTextField(ui::Container& parent, const std::string& name, int index,
-                                                const ui::Geometry& geometry, const std::string& text)
-{
-    auto& field = add<HeadlessTextField>(parent, name, index, geometry);
-    field.setText(text);
-    return field;
-}
-
-ui::CheckBox& HeadlessToolkit::createCheckBox(ui::Container& parent, const std::string& name, int index,
-                                              const ui::Geometry& geometry, const std::string& caption)
-{
-    return add<HeadlessCheckBox>(parent, name, index, geometry, caption);
-}
-
-ui::OptionButton& HeadlessToolkit::createOptionButton(ui::Container& parent, const std::string& name, int index,
-                                                      const ui::Geometry& geometry, const std::string&)
-{
-    return add<HeadlessOptionButton>(parent, parent, name, index, geometry);
-}
-
-ui::ListBox& HeadlessToolkit::createListBox(ui::Container& parent, const std::string& name, int index,
-                                            const ui::Geometry& geometry)
-{
-    return add<HeadlessListBox>(parent, name, index, geometry);
-}
-
-ui::Slider& HeadlessToolkit::createSlider(ui::Container& parent, const std::string& name, int index,
-                                          const ui::Geometry& geometry, ui::Orientation orientation)
-{
-    return add<HeadlessSlider>(parent, name, index, geometry, orientation);
-}
-
-ui::PictureBox& HeadlessToolkit::createPictureBox(ui::Container& parent, const std::string& name, int index,
-                                                  const ui::Geometry& geometry)
-{
-    return add<HeadlessPictureBox>(parent, name, index, geometry);
+    const auto& [kind, name, index, geometry, caption] = spec;
+    switch (kind) {
+    case ui::ControlKind::Frame:
+        return add<HeadlessContainer>(parent, name, index, geometry, caption);
+    case ui::ControlKind::Label:
+        return add<HeadlessLabel>(parent, name, index, geometry, caption);
+    case ui::ControlKind::Button:
+        return add<HeadlessButton>(parent, name, index, geometry, caption);
+    case ui::ControlKind::TextField: {
+        auto& field = add<HeadlessTextField>(parent, name, index, geometry);
+        field.setText(caption);
+        return field;
+    }
+    case ui::ControlKind::CheckBox:
+        return add<HeadlessCheckBox>(parent, name, index, geometry, caption);
+    case ui::ControlKind::OptionButton:
+        return add<HeadlessOptionButton>(parent, parent, name, index, geometry);
+    case ui::ControlKind::ListBox:
+        return add<HeadlessListBox>(parent, name, index, geometry);
+    case ui::ControlKind::HorizontalSlider:
+        return add<HeadlessSlider>(parent, name, index, geometry, ui::Orientation::Horizontal);
+    case ui::ControlKind::VerticalSlider:
+        return add<HeadlessSlider>(parent, name, index, geometry, ui::Orientation::Vertical);
+    case ui::ControlKind::PictureBox:
+        return add<HeadlessPictureBox>(parent, name, index, geometry);
+    }
+    throw std::logic_error("unknown kind of control " + name);
 }
 
 // Decodes only the BMP header, through the same guarded read as the Qt back

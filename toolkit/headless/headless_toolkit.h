@@ -49,24 +49,7 @@ public:
     const std::string& programName() const override { return programName_; }
     std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
                                              int height) override;
-    ui::Frame& createFrame(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
-                           const std::string& caption) override;
-    ui::Label& createLabel(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
-                           const std::string& caption) override;
-    ui::Button& createButton(ui::Container& parent, const std::string& name, int index,
-                             const ui::Geometry& geometry, const std::string& caption) override;
-    ui::TextField& createTextField(ui::Container& parent, const std::string& name, int index,
-                                   const ui::Geometry& geometry, const std::string& text) override;
-    ui::CheckBox& createCheckBox(ui::Container& parent, const std::string& name, int index,
-                                 const ui::Geometry& geometry, const std::string& caption) override;
-    ui::OptionButton& createOptionButton(ui::Container& parent, const std::string& name, int index,
-                                         const ui::Geometry& geometry, const std::string& caption) override;
-    ui::ListBox& createListBox(ui::Container& parent, const std::string& name, int index,
-                               const ui::Geometry& geometry) override;
-    ui::Slider& createSlider(ui::Container& parent, const std::string& name, int index, const ui::Geometry& geometry,
-                             ui::Orientation orientation) override;
-    ui::PictureBox& createPictureBox(ui::Container& parent, const std::string& name, int index,
-                                     const ui::Geometry& geometry) override;
+    ui::Control& create(ui::Container& parent, const ui::ControlSpec& spec) override;
     ui::BitmapRef loadBitmap(const std::filesystem::path& path) override;
     int messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon) override;
     std::optional<std::string> openFileDialog(const std::string& presetFileName) override;

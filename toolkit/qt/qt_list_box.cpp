@@ -106,6 +106,19 @@ void QtListBox::clear()
     view()->clear();
 }
 
+// One insertion for all rows: Qt's cost per row is what makes a long list
+// slow to fill row by row.
+void QtListBox::setItems(std::vector<std::string> rows)
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(rows.size()));
+    for (const std::string& row : rows)
+        texts.append(toQt(row));
+    items_ = std::move(rows);
+    view()->clear();
+    view()->addItems(texts);
+}
+
 void QtListBox::addItem(const std::string& text)
 {
     items_.push_back(text);

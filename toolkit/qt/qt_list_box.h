@@ -43,6 +43,7 @@ public:
 
     void clear() override;
     void addItem(const std::string& text) override;
+    void setItems(std::vector<std::string> rows) override;
     void removeItem(int row) override;
     std::string item(int row) const override;
     void setItem(int row, const std::string& text) override;

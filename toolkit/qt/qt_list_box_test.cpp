@@ -43,6 +43,21 @@ TEST_F(ListBoxTest, KeepsRowsByteForByte)
     EXPECT_EQ(list.selectedIndex(), -1);
 }
 
+TEST_F(ListBoxTest, SetItemsReplacesEveryRowAndTheSelection)
+{
+    list.setSelectedIndex(2);
+    list.setItems({"a", "\xE9", "c"});
+    EXPECT_EQ(list.count(), 3);
+    EXPECT_EQ(widget->count(), 3);
+    EXPECT_EQ(list.item(1), "\xE9");
+    EXPECT_EQ(widget->item(1)->text(), QString::fromUtf8("é"));
+    EXPECT_EQ(list.selectedIndex(), -1);
+    list.setSelectedIndex(2);
+    EXPECT_EQ(list.selectedIndex(), 2);
+    list.setItems({});
+    EXPECT_EQ(widget->count(), 0);
+}
+
 TEST_F(ListBoxTest, SelectionFromCodeRaisesNoMouseEvent)
 {
     list.setSelectedIndex(2);

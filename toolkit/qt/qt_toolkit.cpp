@@ -60,61 +60,37 @@ std::unique_ptr<ui::Window> QtToolkit::createWindow(const std::string& name, con
     return std::make_unique<QtWindow>(name, caption, width, height);
 }
 
-ui::Frame& QtToolkit::createFrame(ui::Container& parent, const std::string& name, int index,
-                                  const ui::Geometry& geometry, const std::string& caption)
+ui::Control& QtToolkit::create(ui::Container& parent, const ui::ControlSpec& spec)
 {
-    QtContainer& container = containerOf(parent);
-    return adopt(container, std::make_unique<QtFrame>(container, name, index, geometry, caption));
-}
-
-ui::Label& QtToolkit::createLabel(ui::Container& parent, const std::string& name, int index,
-                                  const ui::Geometry& geometry, const std::string& caption)
-{
-    return add<QtLabel>(parent, name, index, geometry, caption);
-}
-
-ui::Button& QtToolkit::createButton(ui::Container& parent, const std::string& name, int index,
-                                    const ui::Geometry& geometry, const std::string& caption)
-{
-    return add<QtButton>(parent, name, index, geometry, caption);
-}
-
-ui::TextField& QtToolkit::createTextField(ui::Container& parent, const std::string& name, int index,
-                                          const ui::Geometry& geometry, const std::string& text)
-{
-    auto& field = add<QtTextField>(parent, name, index, geometry);
-    field.setText(text);
-    return field;
-}
-
-ui::CheckBox& QtToolkit::createCheckBox(ui::Container& parent, const std::string& name, int index,
-                                        const ui::Geometry& geometry, const std::string& caption)
-{
-    return add<QtCheckBox>(parent, name, index, geometry, caption);
-}
-
-ui::OptionButton& QtToolkit::createOptionButton(ui::Container& parent, const std::string& name, int index,
-                                                const ui::Geometry& geometry, const std::string& caption)
-{
-    return add<QtOptionButton>(parent, name, index, geometry, caption);
-}
-
-ui::ListBox& QtToolkit::createListBox(ui::Container& parent, const std::string& name, int index,
-                                      const ui::Geometry& geometry)
-{
-    return add<QtListBox>(parent, name, index, geometry);
-}
-
-ui::Slider& QtToolkit::createSlider(ui::Container& parent, const std::string& name, int index,
-                                    const ui::Geometry& geometry, ui::Orientation orientation)
-{
-    return add<QtSlider>(parent, name, index, geometry, orientation);
-}
-
-ui::PictureBox& QtToolkit::createPictureBox(ui::Container& parent, const std::string& name, int index,
-                                            const ui::Geometry& geometry)
-{
-    return add<QtPictureBox>(parent, name, index, geometry);
+    const auto& [kind, name, index, geometry, caption] = spec;
+    switch (kind) {
+    case ui::ControlKind::Frame: {
+        QtContainer& container = containerOf(parent);
+        return adopt(container, std::make_unique<QtFrame>(container, name, index, geometry, caption));
+    }
+    case ui::ControlKind::Label:
+        return add<QtLabel>(parent, name, index, geometry, caption);
+    case ui::ControlKind::Button:
+        return add<QtButton>(parent, name, index, geometry, caption);
+    case ui::ControlKind::TextField: {
+        auto& field = add<QtTextField>(parent, name, index, geometry);
+        field.setText(caption);
+        return field;
+    }
+    case ui::ControlKind::CheckBox:
+        return add<QtCheckBox>(parent, name, index, geometry, caption);
+    case ui::ControlKind::OptionButton:
+        return add<QtOptionButton>(parent, name, index, geometry, caption);
+    case ui::ControlKind::ListBox:
+        return add<QtListBox>(parent, name, index, geometry);
+    case ui::ControlKind::HorizontalSlider:
+        return add<QtSlider>(parent, name, index, geometry, ui::Orientation::Horizontal);
+    case ui::ControlKind::VerticalSlider:
+        return add<QtSlider>(parent, name, index, geometry, ui::Orientation::Vertical);
+    case ui::ControlKind::PictureBox:
+        return add<QtPictureBox>(parent, name, index, geometry);
+    }
+    throw std::logic_error("unknown kind of control " + name);
 }
 
 ui::BitmapRef QtToolkit::loadBitmap(const std::filesystem::path& path)

@@ -16,9 +16,7 @@ void fillCatalogueList(ui::ListBox& list, const std::vector<CatalogueEntry>& ent
         table[rows.size()] = entry.number;
         rows.push_back(entry.rowText);
     }
-    list.clear();
-    for (const std::string& row : rows)
-        list.addItem(row);
+    list.setItems(std::move(rows));
 }
 
 void loadCatalogue(ui::Toolkit& toolkit, ui::ListBox& list, std::string_view gamePath, int nameColumn,

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -166,6 +167,9 @@ public:
     using Control::Control;
     virtual void clear() = 0;
     virtual void addItem(const std::string& text) = 0;
+    // Replaces every row at once (a list filled from a file); no row is
+    // selected afterwards.
+    virtual void setItems(std::vector<std::string> rows) = 0;
     virtual void removeItem(int row) = 0;
     virtual std::string item(int row) const = 0;
     virtual void setItem(int row, const std::string& text) = 0;

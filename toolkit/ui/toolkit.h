@@ -11,6 +11,31 @@
 
 namespace ui {
 
+enum class ControlKind {
+    Frame,
+    Label,
+    Button,
+    TextField,
+    CheckBox,
+    OptionButton,
+    ListBox,
+    HorizontalSlider,
+    VerticalSlider,
+    PictureBox,
+};
+
+// A control as a form asks for it: its kind, its design name and
+// control-array index (-1 for a single control), its place in twips inside
+// its container, and its caption (a text field's first text; lists,
+// sliders and pictures have none).
+struct ControlSpec {
+    ControlKind kind = ControlKind::Label;
+    std::string name;
+    int index = -1;
+    Geometry geometry;
+    std::string caption;
+};
+
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageIcon { None, Critical };
 constexpr int kAnswerOk = 1;
@@ -28,25 +53,57 @@ public:
     virtual std::unique_ptr<Window> createWindow(const std::string& name, const std::string& caption,
                                                  int width, int height) = 0;
 
-    // index is the control-array index, or -1 for a single control.
-    virtual Frame& createFrame(Container& parent, const std::string& name, int index,
-                               const Geometry& geometry, const std::string& caption) = 0;
-    virtual Label& createLabel(Container& parent, const std::string& name, int index,
-                               const Geometry& geometry, const std::string& caption) = 0;
-    virtual Button& createButton(Container& parent, const std::string& name, int index,
-                                 const Geometry& geometry, const std::string& caption) = 0;
-    virtual TextField& createTextField(Container& parent, const std::string& name, int index,
-                                       const Geometry& geometry, const std::string& text) = 0;
-    virtual CheckBox& createCheckBox(Container& parent, const std::string& name, int index,
-                                     const Geometry& geometry, const std::string& caption) = 0;
-    virtual OptionButton& createOptionButton(Container& parent, const std::string& name, int index,
-                                             const Geometry& geometry, const std::string& caption) = 0;
-    virtual ListBox& createListBox(Container& parent, const std::string& name, int index,
-                                   const Geometry& geometry) = 0;
-    virtual Slider& createSlider(Container& parent, const std::string& name, int index,
-                                 const Geometry& geometry, Orientation orientation) = 0;
-    virtual PictureBox& createPictureBox(Container& parent, const std::string& name, int index,
-                                         const Geometry& geometry) = 0;
+    // Creates a control inside parent (a window or a frame of one); the
+    // window owns it.
+    virtual Control& create(Container& parent, const ControlSpec& spec) = 0;
+
+    // Typed shorthands for create(); index is the control-array index, or
+    // -1 for a single control.
+    Frame& createFrame(Container& parent, const std::string& name, int index, const Geometry& geometry,
+                       const std::string& caption)
+    {
+        return make<Frame>(parent, {ControlKind::Frame, name, index, geometry, caption});
+    }
+    Label& createLabel(Container& parent, const std::string& name, int index, const Geometry& geometry,
+                       const std::string& caption)
+    {
+        return make<Label>(parent, {ControlKind::Label, name, index, geometry, caption});
+    }
+    Button& createButton(Container& parent, const std::string& name, int index, const Geometry& geometry,
+                         const std::string& caption)
+    {
+        return make<Button>(parent, {ControlKind::Button, name, index, geometry, caption});
+    }
+    TextField& createTextField(Container& parent, const std::string& name, int index, const Geometry& geometry,
+                               const std::string& text)
+    {
+        return make<TextField>(parent, {ControlKind::TextField, name, index, geometry, text});
+    }
+    CheckBox& createCheckBox(Container& parent, const std::string& name, int index, const Geometry& geometry,
+                             const std::string& caption)
+    {
+        return make<CheckBox>(parent, {ControlKind::CheckBox, name, index, geometry, caption});
+    }
+    OptionButton& createOptionButton(Container& parent, const std::string& name, int index,
+                                     const Geometry& geometry, const std::string& caption)
+    {
+        return make<OptionButton>(parent, {ControlKind::OptionButton, name, index, geometry, caption});
+    }
+    ListBox& createListBox(Container& parent, const std::string& name, int index, const Geometry& geometry)
+    {
+        return make<ListBox>(parent, {ControlKind::ListBox, name, index, geometry, {}});
+    }
+    Slider& createSlider(Container& parent, const std::string& name, int index, const Geometry& geometry,
+                         Orientation orientation)
+    {
+        const ControlKind kind =
+            orientation == Orientation::Horizontal ? ControlKind::HorizontalSlider : ControlKind::VerticalSlider;
+        return make<Slider>(parent, {kind, name, index, geometry, {}});
+    }
+    PictureBox& createPictureBox(Container& parent, const std::string& name, int index, const Geometry& geometry)
+    {
+        return make<PictureBox>(parent, {ControlKind::PictureBox, name, index, geometry, {}});
+    }
 
     // Decodes a .bmp file; null when it cannot be loaded. Never shows a message.
     virtual BitmapRef loadBitmap(const std::filesystem::path& path) = 0;
@@ -66,6 +123,13 @@ public:
 
     // Ends the program's event loop.
     virtual void quit() = 0;
+
+private:
+    template <class T>
+    T& make(Container& parent, const ControlSpec& spec)
+    {
+        return dynamic_cast<T&>(create(parent, spec));
+    }
 };
 
 }  // namespace ui
