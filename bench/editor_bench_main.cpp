@@ -34,7 +34,7 @@ std::vector<Figure> editorFigures()
         timed("one Shift-move paint + repaint", "one_paint", "repaint alone", "one_paint_repaint_only", {0.1, {}}),
         timed("map load, both redraws + repaint", "map_load", "reading the file", "map_load_read_only", {1.0, {}}),
         timed("map save", "map_save", "plain write", "map_save_plain_write"),
-        timed("script load + repaint", "script_load", "reading the file", "script_read_only"),
+        timed("script load + repaint", "script_load", "reading the file", "script_read_only", {8.0, {}}),
         timed("script save", "script_save", "plain write", "script_plain_write"),
         timed("player load + repaint", "player_load", "reading the file", "player_read_only"),
         timed("player save", "player_save", "plain write", "player_plain_write"),

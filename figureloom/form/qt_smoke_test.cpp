@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVariant>
 #include <QWidget>
@@ -47,15 +47,15 @@ TEST(FigureloomQtSmoke, WindowComesUpAndPicksFromTheWeaponList)
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     auto* directory = child<QLineEdit>(window, "Text1");
-    auto* weapons = child<QListWidget>(window, "List2");
+    auto* weapons = child<QListView>(window, "List2");
     auto* pick = child<QPushButton>(window, "Command5", 4);
     auto* shottyp = child<QLineEdit>(window, "Text9", 4);
     ASSERT_TRUE(directory && weapons && pick && shottyp);
     EXPECT_EQ(directory->text(), QString("player\\"));
-    ASSERT_EQ(weapons->count(), 3);
-    EXPECT_EQ(weapons->item(2)->text(), QString(" 12: railgun"));
+    ASSERT_EQ(weapons->model()->rowCount(), 3);
+    EXPECT_EQ(weapons->model()->index(2, 0).data().toString(), QString(" 12: railgun"));
 
-    weapons->setCurrentRow(2);
+    weapons->setCurrentIndex(weapons->model()->index(2, 0));
     pick->click();
     EXPECT_EQ(shottyp->text(), QString("12"));
 

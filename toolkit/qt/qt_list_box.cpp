@@ -8,8 +8,9 @@
 
 namespace qtui {
 
-ListWidget::ListWidget(QWidget* parent) : QListWidget(parent)
+ListWidget::ListWidget(QWidget* parent) : QListView(parent), rows_(new ListRows(this))
 {
+    setModel(rows_);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
@@ -27,9 +28,9 @@ void ListWidget::passWithoutModifiers(QMouseEvent* event, QEvent::Type type)
     QMouseEvent plain(type, event->position(), event->scenePosition(), event->globalPosition(), event->button(),
                       event->buttons(), Qt::NoModifier, event->pointingDevice());
     if (type == QEvent::MouseButtonRelease)
-        QListWidget::mouseReleaseEvent(&plain);
+        QListView::mouseReleaseEvent(&plain);
     else
-        QListWidget::mousePressEvent(&plain);
+        QListView::mousePressEvent(&plain);
 }
 
 // The list selects the row under the pointer; a press below the last row
@@ -80,7 +81,7 @@ void ListWidget::keyPressEvent(QKeyEvent* event)
     const int code = windowsKeyCode(event->key(), event->modifiers());
     if (code != 0 && keyPressed)
         keyPressed(code, modifierCode(event->modifiers()));
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
 }
 
 QtListBox::QtListBox(QWidget* parent, const std::string& name, int index, const ui::Geometry& geometry)
@@ -102,27 +103,18 @@ QtListBox::QtListBox(QWidget* parent, const std::string& name, int index, const 
 
 void QtListBox::clear()
 {
-    items_.clear();
-    view()->clear();
+    view()->rows().setRows({});
 }
 
-// One insertion for all rows: Qt's cost per row is what makes a long list
-// slow to fill row by row.
+// One reset of the model, whatever the number of rows.
 void QtListBox::setItems(std::vector<std::string> rows)
 {
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(rows.size()));
-    for (const std::string& row : rows)
-        texts.append(toQt(row));
-    items_ = std::move(rows);
-    view()->clear();
-    view()->addItems(texts);
+    view()->rows().setRows(std::move(rows));
 }
 
 void QtListBox::addItem(const std::string& text)
 {
-    items_.push_back(text);
-    view()->addItem(toQt(text));
+    view()->rows().append(text);
 }
 
 // Removing the selected row leaves no row selected (Qt would move the
@@ -132,8 +124,7 @@ void QtListBox::removeItem(int row)
     if (!isRow(row))
         return;
     const int selected = selectedIndex();
-    items_.erase(items_.begin() + row);
-    delete view()->takeItem(row);
+    view()->rows().remove(row);
     if (selected == row)
         setSelectedIndex(-1);
     else
@@ -142,15 +133,14 @@ void QtListBox::removeItem(int row)
 
 std::string QtListBox::item(int row) const
 {
-    return isRow(row) ? items_[static_cast<std::size_t>(row)] : std::string();
+    return isRow(row) ? view()->rows().rows()[static_cast<std::size_t>(row)] : std::string();
 }
 
 void QtListBox::setItem(int row, const std::string& text)
 {
     if (!isRow(row))
         return;
-    items_[static_cast<std::size_t>(row)] = text;
-    view()->item(row)->setText(toQt(text));
+    view()->rows().replace(row, text);
 }
 
 int QtListBox::selectedIndex() const
@@ -162,7 +152,7 @@ int QtListBox::selectedIndex() const
 void QtListBox::setSelectedIndex(int row)
 {
     if (isRow(row))
-        view()->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        view()->selectionModel()->setCurrentIndex(view()->rows().index(row), QItemSelectionModel::ClearAndSelect);
     else
         view()->selectionModel()->clear();
 }

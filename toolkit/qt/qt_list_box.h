@@ -4,9 +4,10 @@
 // the selection alone. KeyDown reports Windows virtual-key codes and fires
 // before the list moves its selection for the key.
 #include "qt_control.h"
+#include "qt_list_rows.h"
 
 #include <QEvent>
-#include <QListWidget>
+#include <QListView>
 
 #include <functional>
 #include <string>
@@ -14,9 +15,12 @@
 
 namespace qtui {
 
-class ListWidget : public QListWidget {
+class ListWidget : public QListView {
 public:
     explicit ListWidget(QWidget* parent);
+
+    ListRows& rows() { return *rows_; }
+    const ListRows& rows() const { return *rows_; }
 
     // Position in twips inside the list.
     std::function<void(int button, int shift, QPoint twips)> pressed;
@@ -34,6 +38,7 @@ private:
     void passWithoutModifiers(QMouseEvent* event, QEvent::Type type);
     int rowAt(QPointF viewportPosition) const;
 
+    ListRows* rows_;  // owned by the widget
     int pressedRow_ = -1;
 };
 
@@ -47,15 +52,12 @@ public:
     void removeItem(int row) override;
     std::string item(int row) const override;
     void setItem(int row, const std::string& text) override;
-    int count() const override { return static_cast<int>(items_.size()); }
+    int count() const override { return view()->rows().rowCount(); }
     int selectedIndex() const override;
     void setSelectedIndex(int row) override;
 
 private:
     bool isRow(int row) const { return row >= 0 && row < count(); }
-
-    // The rows as given, so texts come back byte for byte.
-    std::vector<std::string> items_;
 };
 
 }  // namespace qtui

@@ -23,7 +23,9 @@ protected:
         QApplication::processEvents();
     }
 
-    QPointF rowCentre(int row) const { return widget->visualItemRect(widget->item(row)).center(); }
+    QPointF rowCentre(int row) const { return widget->visualRect(widget->model()->index(row, 0)).center(); }
+    QString shownText(int row) const { return widget->model()->index(row, 0).data().toString(); }
+    int shownRows() const { return widget->model()->rowCount(); }
     QWidget* viewport() const { return widget->viewport(); }
 
     ui::ListBox& list = toolkit.createListBox(*window, "List1", -1, {3000, 120, 2000, 1500});
@@ -36,9 +38,9 @@ TEST_F(ListBoxTest, KeepsRowsByteForByte)
 {
     EXPECT_EQ(list.count(), 4);
     EXPECT_EQ(list.item(3), "\xE9t\xE9");
-    EXPECT_EQ(widget->item(3)->text(), QString::fromUtf8("été"));
+    EXPECT_EQ(shownText(3), QString::fromUtf8("été"));
     list.setItem(1, "laser2");
-    EXPECT_EQ(widget->item(1)->text(), "laser2");
+    EXPECT_EQ(shownText(1), "laser2");
     EXPECT_EQ(list.item(9), "");
     EXPECT_EQ(list.selectedIndex(), -1);
 }
@@ -48,14 +50,14 @@ TEST_F(ListBoxTest, SetItemsReplacesEveryRowAndTheSelection)
     list.setSelectedIndex(2);
     list.setItems({"a", "\xE9", "c"});
     EXPECT_EQ(list.count(), 3);
-    EXPECT_EQ(widget->count(), 3);
+    EXPECT_EQ(shownRows(), 3);
     EXPECT_EQ(list.item(1), "\xE9");
-    EXPECT_EQ(widget->item(1)->text(), QString::fromUtf8("é"));
+    EXPECT_EQ(shownText(1), QString::fromUtf8("é"));
     EXPECT_EQ(list.selectedIndex(), -1);
     list.setSelectedIndex(2);
     EXPECT_EQ(list.selectedIndex(), 2);
     list.setItems({});
-    EXPECT_EQ(widget->count(), 0);
+    EXPECT_EQ(shownRows(), 0);
 }
 
 TEST_F(ListBoxTest, SelectionFromCodeRaisesNoMouseEvent)
@@ -145,7 +147,7 @@ TEST_F(ListBoxTest, RemovingRowsKeepsTheSelectionOnItsRow)
     list.removeItem(1);
     EXPECT_EQ(list.selectedIndex(), -1);
     EXPECT_EQ(list.count(), 1);
-    EXPECT_EQ(widget->count(), 1);
+    EXPECT_EQ(shownRows(), 1);
 
     list.removeItem(5);
     list.clear();
