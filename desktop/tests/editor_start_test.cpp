@@ -1,12 +1,12 @@
 // An editor's start as its main runs it, on the Qt back end (offscreen):
 // the command line, then the game folder, then the window, which must show
 // the catalogues of the game folder that was chosen.
-#include "form1.h"
-#include "program.h"
+#include "figureloom/form/program.h"
 #include "qt_application.h"
 #include "qt_game_folder.h"
 #include "startup/command_line.h"
 #include "temp_dir.h"
+#include "terraloom/form/form1.h"
 
 #include <QApplication>
 #include <QListWidget>
