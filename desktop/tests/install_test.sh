@@ -6,7 +6,8 @@
 #   layout    every installed path, nothing more; icon sizes; gzip -n pages
 #   entries   desktop-file-validate on each menu entry, its program and icon
 #   metainfo  appstreamcli validate --no-net, and the tree it describes
-#   manpages  man's own check, as lintian runs it; every option documented
+#   manpages  man's own check, as lintian runs it, on every page made;
+#             every option and the game folder rule documented
 #   programs  --help, --version, usage errors and a bad game folder, with
 #             no display at all
 # Exit status 77 means a checker is not installed (the test is skipped).
@@ -130,6 +131,11 @@ check_manpages() {
     grep -q "^NAME" <<<"$out" && grep -q "^SYNOPSIS" <<<"$out" || fail "$p.1 lacks NAME or SYNOPSIS"
     grep -qF -- "--help" <<<"$out" && grep -qF -- "--version" <<<"$out" || fail "$p.1 does not document --help and --version"
     grep -qF "Tervok editors $version" <<<"$out" || fail "$p.1 does not carry version $version"
+  done
+  # The pages of programs not built yet are made all the same.
+  for page in "$build"/desktop/man/*.1; do
+    out="$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)"
+    [ -z "$out" ] || fail "man reports on $page: $out"
   done
   for p in "${editors[@]}"; do
     out="$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$usr/share/man/man1/$p.1.gz" 2>/dev/null)"
