@@ -75,15 +75,6 @@ TEST_F(QtGameFolder, CancelStaysInTheStartFolderAndStoresNothing)
     EXPECT_FALSE(fs::exists(settingsFile));
 }
 
-TEST_F(QtGameFolder, VanishedFolderIsAskedForAgain)
-{
-    QtFolderMemory().remember(dir.path() / "removed");
-    enterGameFolder(Start{}, "terraloom", answer(game));
-    EXPECT_EQ(questions, 1);
-    EXPECT_EQ(fs::current_path(), game);
-    EXPECT_EQ(QtFolderMemory().recall(), game);
-}
-
 TEST_F(QtGameFolder, NamedFolderOrGameLikeWorkingDirectoryAsksNothing)
 {
     QtFolderMemory().remember(plain);
