@@ -63,11 +63,13 @@ protected:
     }
 };
 
-QListWidget* listOf(const QString& windowTitle, const char* name)
+// The list box of that name in the shown window.
+QListWidget* shownList(const char* name)
 {
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->windowTitle() == windowTitle)
-            return window->findChild<QListWidget*>(QString::fromLatin1(name));
+        if (window->isVisible())
+            if (auto* list = window->findChild<QListWidget*>(QString::fromLatin1(name)))
+                return list;
     return nullptr;
 }
 
@@ -92,7 +94,7 @@ TEST_F(EditorStart, FigureloomShowsTheCataloguesOfTheFolderNamedOnItsCommandLine
 
     EXPECT_EQ(questions, 0);
     EXPECT_EQ(fs::current_path(), game);
-    const QListWidget* weapons = listOf("Player Editor V1.0 by Drummel", "List2");
+    const QListWidget* weapons = shownList("List2");
     ASSERT_NE(weapons, nullptr);
     const QStringList rows = rowsOf(weapons);
     ASSERT_GE(rows.size(), 3);
