@@ -1,0 +1,159 @@
+#include "startup/command_line.h"
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tervok::startup {
+namespace {
+
+namespace fs = std::filesystem;
+using Action = CommandLine::Action;
+
+TEST(ParseCommandLine, FolderAndOptions)
+{
+    EXPECT_EQ(parseCommandLine({}).action, Action::Start);
+    EXPECT_EQ(parseCommandLine({}).folder, std::nullopt);
+
+    const CommandLine withFolder = parseCommandLine({"games/tervok"});
+    EXPECT_EQ(withFolder.action, Action::Start);
+    EXPECT_EQ(withFolder.folder, "games/tervok");
+
+    EXPECT_EQ(parseCommandLine({"-h"}).action, Action::Help);
+    EXPECT_EQ(parseCommandLine({"folder", "--help"}).action, Action::Help);
+    EXPECT_EQ(parseCommandLine({"--version"}).action, Action::Version);
+    // "-" is a name like any other.
+    EXPECT_EQ(parseCommandLine({"-"}).folder, "-");
+}
+
+TEST(ParseCommandLine, DoubleDashEndsTheOptions)
+{
+    EXPECT_EQ(parseCommandLine({"--", "--help"}).folder, "--help");
+    EXPECT_EQ(parseCommandLine({"--", "-x"}).action, Action::Start);
+    EXPECT_EQ(parseCommandLine({"--", "--"}).folder, "--");
+    EXPECT_EQ(parseCommandLine({"a", "--", "b"}).action, Action::UsageError);
+}
+
+TEST(ParseCommandLine, UsageErrors)
+{
+    const CommandLine unknown = parseCommandLine({"--verbose"});
+    EXPECT_EQ(unknown.action, Action::UsageError);
+    EXPECT_EQ(unknown.problem, "unknown option '--verbose'");
+    EXPECT_EQ(parseCommandLine({"-v"}).action, Action::UsageError);
+    // Qt's own options are not taken either: the window system never sees
+    // the command line.
+    EXPECT_EQ(parseCommandLine({"-platform", "offscreen"}).action, Action::UsageError);
+
+    const CommandLine two = parseCommandLine({"one", "two"});
+    EXPECT_EQ(two.action, Action::UsageError);
+    EXPECT_EQ(two.problem, "one game folder only ('two' is a second one)");
+
+    // The first of them decides.
+    EXPECT_EQ(parseCommandLine({"--bogus", "--help"}).action, Action::UsageError);
+    EXPECT_EQ(parseCommandLine({"--help", "--bogus"}).action, Action::Help);
+}
+
+struct Outcome {
+    Start start;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const ProgramInfo& program, std::vector<const char*> arguments)
+{
+    arguments.insert(arguments.begin(), program.name.c_str());
+    std::ostringstream out;
+    std::ostringstream err;
+    Start start = readCommandLine(program, static_cast<int>(arguments.size()), arguments.data(), out, err);
+    return {start, out.str(), err.str()};
+}
+
+TEST(ReadCommandLine, HelpGoesToStandardOutput)
+{
+    const Outcome help = run(kTerraloom, {"--help"});
+    EXPECT_EQ(help.start.exitStatus, kExitOk);
+    EXPECT_TRUE(help.err.empty());
+    EXPECT_EQ(help.out.rfind("Usage: terraloom [OPTION]... [GAME-FOLDER]\n", 0), 0u);
+    for (const char* part : {"map, ep, player, shots or", "~/.config/tervok/editors.conf", "Cancel", "--version",
+                             "Ctrl+Z", "Shift + pointer", "right click"})
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+
+    const Outcome sparkHelp = run(kSparkloom, {"-h"});
+    EXPECT_NE(sparkHelp.out.find("Usage: sparkloom "), std::string::npos);
+    EXPECT_NE(sparkHelp.out.find("double click on a row"), std::string::npos);
+    EXPECT_EQ(sparkHelp.out.find("Ctrl+Z"), std::string::npos);
+}
+
+TEST(ReadCommandLine, HelpLinesFitAnEightyColumnTerminal)
+{
+    for (const ProgramInfo* program : {&kTerraloom, &kFigureloom, &kBoltloom, &kSparkloom}) {
+        std::istringstream text(helpText(*program));
+        for (std::string line; std::getline(text, line);)
+            EXPECT_LE(line.size(), 79u) << program->name << ": " << line;
+    }
+}
+
+TEST(ReadCommandLine, VersionCarriesTheSuiteVersion)
+{
+    const Outcome version = run(kBoltloom, {"--version"});
+    EXPECT_EQ(version.start.exitStatus, kExitOk);
+    EXPECT_EQ(version.out, std::string("boltloom (Tervok editors) ") + TERVOK_EXPECTED_VERSION + "\n");
+    EXPECT_TRUE(version.err.empty());
+}
+
+TEST(ReadCommandLine, UsageErrorGoesToStandardErrorWithStatusTwo)
+{
+    const Outcome bad = run(kFigureloom, {"--colour"});
+    EXPECT_EQ(bad.start.exitStatus, kExitUsage);
+    EXPECT_TRUE(bad.out.empty());
+    EXPECT_EQ(bad.err, "figureloom: unknown option '--colour'\n"
+                       "Usage: figureloom [OPTION]... [GAME-FOLDER]\n"
+                       "Try 'figureloom --help' for more.\n");
+    EXPECT_EQ(run(kFigureloom, {"a", "b"}).start.exitStatus, kExitUsage);
+}
+
+TEST(ReadCommandLine, NamedFolderBecomesTheWorkingDirectory)
+{
+    tervok::testing::TempDir dir;
+    fs::create_directories("my games/tervok");
+    const Outcome started = run(kTerraloom, {"my games/tervok"});
+    EXPECT_EQ(started.start.exitStatus, std::nullopt);
+    EXPECT_TRUE(started.start.folderNamed);
+    EXPECT_EQ(fs::current_path(), dir.path() / "my games/tervok");
+    EXPECT_TRUE(started.out.empty());
+    EXPECT_TRUE(started.err.empty());
+
+    fs::current_path(dir.path());
+    fs::create_directory("-odd");
+    EXPECT_TRUE(run(kTerraloom, {"--", "-odd"}).start.folderNamed);
+    EXPECT_EQ(fs::current_path(), dir.path() / "-odd");
+}
+
+TEST(ReadCommandLine, FolderThatCannotBeOpenedEndsWithStatusTwo)
+{
+    tervok::testing::TempDir dir;
+    tervok::testing::writeFile("level.map", "");
+    const Outcome missing = run(kSparkloom, {"nowhere"});
+    EXPECT_EQ(missing.start.exitStatus, kExitUsage);
+    EXPECT_FALSE(missing.start.folderNamed);
+    EXPECT_TRUE(missing.out.empty());
+    EXPECT_EQ(missing.err, "sparkloom: nowhere: cannot open the game folder: No such file or directory\n");
+
+    EXPECT_EQ(run(kSparkloom, {"level.map"}).err,
+              "sparkloom: level.map: cannot open the game folder: Not a directory\n");
+    EXPECT_EQ(fs::current_path(), dir.path());
+}
+
+TEST(ReadCommandLine, NoArgumentLeavesTheFolderToTheWindow)
+{
+    tervok::testing::TempDir dir;
+    const Outcome plain = run(kBoltloom, {});
+    EXPECT_EQ(plain.start.exitStatus, std::nullopt);
+    EXPECT_FALSE(plain.start.folderNamed);
+    EXPECT_EQ(fs::current_path(), dir.path());
+}
+
+}  // namespace
+}  // namespace tervok::startup

@@ -1,0 +1,45 @@
+#include "startup/program_info.h"
+
+#include "tervok_version.h"
+
+namespace tervok::startup {
+
+const ProgramInfo kTerraloom{
+    "terraloom",
+    "The Tervok level editor: paints the tile maps (map/*.map) and edits the map\n"
+    "scripts (map/*.msc) of a game folder.",
+    "  left click on a view cell        paint the current tile there\n"
+    "  Shift + pointer over view cells  paint every cell the pointer passes\n"
+    "  right click on a view cell       pick its tile, set the script position\n"
+    "  click on the overview            move the view there\n"
+    "  Delete in the script list        remove the selected row\n"
+    "  double click in the script list  take the row apart into the fields (get)\n"
+    "  Ctrl+Z                           undo the last painting step\n"
+    "  Ctrl+Y, Ctrl+Shift+Z             redo it\n"};
+
+const ProgramInfo kFigureloom{
+    "figureloom",
+    "The Tervok player editor: edits one player definition (player/*.dat) with\n"
+    "its ten weapon slots.",
+    "  Tab                              move to the next field\n"
+    "  (everything else is done with the buttons)\n"};
+
+const ProgramInfo kBoltloom{
+    "boltloom",
+    "The Tervok shot editor: edits one shot definition (shots/*.sht).",
+    "  Tab                              move to the next field\n"
+    "  (everything else is done with the buttons)\n"};
+
+const ProgramInfo kSparkloom{
+    "sparkloom",
+    "The Tervok particle editor: edits the particle catalogue\n"
+    "(sprites/particle.lst).",
+    "  double click on a row            switch it off or on (a \"[\" in front\n"
+    "                                   marks it off)\n"};
+
+const char* suiteVersion()
+{
+    return TERVOK_SUITE_VERSION;
+}
+
+}  // namespace tervok::startup

@@ -1,0 +1,22 @@
+#pragma once
+// What each editor says about itself on the command line: its name, one line
+// on what it edits and the keys its window knows beyond its buttons.
+#include <string>
+
+namespace tervok::startup {
+
+struct ProgramInfo {
+    std::string name;     // the command, also the window's program name
+    std::string summary;  // what it edits, one sentence over a line or two
+    std::string keys;     // lines for --help, each "  what  meaning\n"
+};
+
+extern const ProgramInfo kTerraloom;
+extern const ProgramInfo kFigureloom;
+extern const ProgramInfo kBoltloom;
+extern const ProgramInfo kSparkloom;
+
+// The suite's version, set once in the top CMakeLists.txt.
+const char* suiteVersion();
+
+}  // namespace tervok::startup
