@@ -1,7 +1,7 @@
 // Starts the shot editor's window as its program does, reporting the first
 // painted frame.
 #include "first_frame_report.h"
-#include "form/program.h"
+#include "program.h"
 #include "qt_application.h"
 
 #include <memory>

@@ -2,7 +2,7 @@
 #include "driven_toolkit.h"
 #include "editor_benchmarks.h"
 #include "file_baselines.h"
-#include "form/program.h"
+#include "program.h"
 #include "qt_driving.h"
 
 namespace bench {

@@ -29,20 +29,20 @@ struct Terraloom {
 
     Terraloom()
     {
-        showAndPaint(*c.Form1);
+        showAndPaint(*c.window);
         loadMap(kMapA);
     }
 
     void loadMap(const char* name)
     {
-        c.Text1->setText(name);
-        click(*c.Command1);
+        c.mapName->setText(name);
+        click(*c.loadMap);
         paintPending();
     }
 
     // Moves the view one column right or back to the first column, so every
     // view cell changes its tile on the worst-case map.
-    int nextColumn() const { return c.Slider4->value() == 1 ? 2 : 1; }
+    int nextColumn() const { return c.viewColumnSlider->value() == 1 ? 2 : 1; }
 };
 
 // Maps A and B in turn: B is A moved one column, so on the worst case every
@@ -70,7 +70,7 @@ void view_redraw(benchmark::State& state)
     TwoGrids grids(t.form.state());
     const auto redraw = [&] {
         grids.swap();
-        click(*t.c.Command3);
+        click(*t.c.newMap);
     };
     redraw();
     paintPending();
@@ -89,10 +89,10 @@ void redrawFromDisk(Terraloom& t)
         const terraloom::MapCell cell = state.view.cellOf(k);
         const std::string& name = state.tiles.names[state.grid.at(cell.x, cell.y)];
         const std::optional<std::string> path = terraloom::tileImagePath(name);
-        t.c.pic[static_cast<std::size_t>(k)]->setBitmap(
+        t.c.cells[static_cast<std::size_t>(k)]->setBitmap(
             name.empty() || !path ? nullptr : t.toolkit.loadBitmap(tervok::nativePath(*path)));
     }
-    t.c.Label1->setCaption(terraloom::positionText(state.view));
+    t.c.viewPositionLabel->setCaption(terraloom::positionText(state.view));
 }
 
 void view_redraw_from_disk(benchmark::State& state)
@@ -116,12 +116,12 @@ void view_redraw_from_disk(benchmark::State& state)
 void slider_scroll(benchmark::State& state)
 {
     Terraloom t;
-    moveSlider(*t.c.Slider4, 2);
-    moveSlider(*t.c.Slider4, 1);
+    moveSlider(*t.c.viewColumnSlider, 2);
+    moveSlider(*t.c.viewColumnSlider, 1);
     paintPending();
-    state.counters["widgets_painted"] = paintsDuring([&] { moveSlider(*t.c.Slider4, t.nextColumn()); });
+    state.counters["widgets_painted"] = paintsDuring([&] { moveSlider(*t.c.viewColumnSlider, t.nextColumn()); });
     for (auto _ : state) {
-        moveSlider(*t.c.Slider4, t.nextColumn());
+        moveSlider(*t.c.viewColumnSlider, t.nextColumn());
         paintPending();
     }
 }
@@ -134,8 +134,8 @@ void slider_scroll_from_disk(benchmark::State& state)
     const auto scroll = [&] {
         column = 3 - column;
         {
-            const QSignalBlocker quiet(widgetOf(*t.c.Slider4));
-            moveSlider(*t.c.Slider4, column);
+            const QSignalBlocker quiet(widgetOf(*t.c.viewColumnSlider));
+            moveSlider(*t.c.viewColumnSlider, column);
         }
         t.form.state().view.column = column;
         redrawFromDisk(t);
@@ -150,9 +150,9 @@ void slider_scroll_from_disk(benchmark::State& state)
 void overview_redraw(benchmark::State& state)
 {
     Terraloom t;
-    state.counters["widgets_painted"] = paintsDuring([&] { click(*t.c.Command8); });
+    state.counters["widgets_painted"] = paintsDuring([&] { click(*t.c.redraw); });
     for (auto _ : state) {
-        click(*t.c.Command8);
+        click(*t.c.redraw);
         paintPending();
     }
 }
@@ -175,7 +175,7 @@ void overview_redraw_qpainter(benchmark::State& state)
             }
         }
         painter.end();
-        scheduleRepaint(*t.c.Picture1);
+        scheduleRepaint(*t.c.overview);
         paintPending();
     }
     benchmark::DoNotOptimize(image.constBits());
@@ -198,7 +198,7 @@ void one_paint(benchmark::State& state)
     Terraloom t;
     const auto [first, second] = twoNamedTiles(t.form.state());
     int& current = t.form.state().currentTile;
-    const ui::PictureBox& cell = *t.c.pic[45];
+    const ui::PictureBox& cell = *t.c.cells[45];
     current = first;
     shiftMove(cell);
     paintPending();
@@ -216,10 +216,10 @@ void one_paint(benchmark::State& state)
 void one_paint_repaint_only(benchmark::State& state)
 {
     Terraloom t;
-    const ui::PictureBox& cell = *t.c.pic[45];
+    const ui::PictureBox& cell = *t.c.cells[45];
     for (auto _ : state) {
         scheduleRepaint(cell);
-        scheduleRepaint(*t.c.Picture1);
+        scheduleRepaint(*t.c.overview);
         paintPending();
     }
 }
@@ -245,7 +245,7 @@ void map_save(benchmark::State& state)
 {
     Terraloom t;
     for (auto _ : state)
-        click(*t.c.Command2);
+        click(*t.c.saveMap);
 }
 
 void map_save_plain_write(benchmark::State& state)
@@ -256,8 +256,8 @@ void map_save_plain_write(benchmark::State& state)
 struct TerraloomWithScript : Terraloom {
     TerraloomWithScript()
     {
-        c.Text1->setText("map1");
-        click(*c.Command10);
+        c.mapName->setText("map1");
+        click(*c.loadScript);
         paintPending();
     }
 };
@@ -265,9 +265,9 @@ struct TerraloomWithScript : Terraloom {
 void script_load(benchmark::State& state)
 {
     TerraloomWithScript t;
-    state.counters["rows"] = t.c.List2->count();
+    state.counters["rows"] = t.c.scriptList->count();
     for (auto _ : state) {
-        click(*t.c.Command10);
+        click(*t.c.loadScript);
         paintPending();
     }
 }
@@ -276,7 +276,7 @@ void script_save(benchmark::State& state)
 {
     TerraloomWithScript t;
     for (auto _ : state)
-        click(*t.c.Command12);
+        click(*t.c.saveScript);
 }
 
 void script_read_only(benchmark::State& state) { readFileBaseline(state, "map\\map1.msc"); }

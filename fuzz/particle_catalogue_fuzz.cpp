@@ -1,8 +1,8 @@
 // The particle catalogue reload on any bytes: rows that each fit a line read
 // back as the same rows after a save, and switching a row twice gives it
 // back unless it starts with two brackets (one of them is lost on the way).
-#include "core/particle_catalogue.h"
-#include "core/row_edits.h"
+#include "particle_catalogue.h"
+#include "row_edits.h"
 #include "fuzz_check.h"
 
 using tervok::fuzz::check;

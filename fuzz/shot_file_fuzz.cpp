@@ -1,7 +1,7 @@
 // The shot file on any bytes: a shot whose values each fit a line reads back
 // as the same shot after it was saved.
 #include "fuzz_check.h"
-#include "core/shot_file.h"
+#include "shot_file.h"
 
 #include <array>
 

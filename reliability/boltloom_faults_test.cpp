@@ -1,8 +1,8 @@
 // The shot editor against every file fault: load, save, the particle
 // catalogue read at start-up, and the sprite dialog after the start
 // directory vanished.
-#include "core/shot_file.h"
-#include "form/program.h"
+#include "shot_file.h"
+#include "program.h"
 #include "harness/file_faults.h"
 #include "harness/snapshots.h"
 #include "temp_dir.h"

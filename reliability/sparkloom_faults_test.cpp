@@ -1,7 +1,7 @@
 // The particle editor against every file fault: reload, save, and the
 // sprite dialog after the start directory vanished.
-#include "core/particle_catalogue.h"
-#include "form/program.h"
+#include "particle_catalogue.h"
+#include "program.h"
 #include "harness/file_faults.h"
 #include "harness/snapshots.h"
 #include "temp_dir.h"

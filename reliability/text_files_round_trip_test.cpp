@@ -1,6 +1,6 @@
 // Round trips of the player file, the shot file and the particle catalogue.
-#include "core/particle_catalogue.h"
-#include "core/shot_file.h"
+#include "particle_catalogue.h"
+#include "shot_file.h"
 #include "player_file.h"
 #include "round_trip_support.h"
 

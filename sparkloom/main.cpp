@@ -1,7 +1,7 @@
 // The sparkloom program: reads its command line before the window system
 // starts, finds the game folder, then opens its one window; closing the
 // window ends the program.
-#include "form/program.h"
+#include "program.h"
 #include "qt_application.h"
 #include "qt_game_folder.h"
 #include "startup/command_line.h"

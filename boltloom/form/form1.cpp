@@ -7,7 +7,7 @@
 #include "ui/failure_message.h"
 #include "ui/field_check.h"
 
-#include "core/shot_file.h"
+#include "shot_file.h"
 
 #include <optional>
 
@@ -39,7 +39,7 @@ Form1::Form1(ui::Toolkit& toolkit)
 void Form1::show()
 {
     window_->show();
-    text1_->setFocus();
+    directory_->setFocus();
 }
 
 ui::TextField& Form1::addField(ui::Container& parent, const char* name, const ui::Geometry& geometry,
@@ -63,11 +63,11 @@ ui::Frame& Form1::addFrame(const char* name, const ui::Geometry& geometry, const
 
 void Form1::buildPathRow()
 {
-    text1_ = &addField(*window_, "Text1", {480, 120, 615, 285}, "shots\\");
-    text1_->setReadOnly(true);
-    text2_ = &addField(*window_, "Text2", {1080, 120, 735, 285});
-    text3_ = &addField(*window_, "Text3", {1800, 120, 375, 285}, ".sht");
-    text3_->setReadOnly(true);
+    directory_ = &addField(*window_, "Text1", {480, 120, 615, 285}, "shots\\");
+    directory_->setReadOnly(true);
+    fileName_ = &addField(*window_, "Text2", {1080, 120, 735, 285});
+    extension_ = &addField(*window_, "Text3", {1800, 120, 375, 285}, ".sht");
+    extension_->setReadOnly(true);
 }
 
 void Form1::buildButtons()
@@ -79,58 +79,59 @@ void Form1::buildButtons()
 
 void Form1::buildValueFrames()
 {
-    text4_ = &addField(addFrame("Frame1", {120, 840, 1095, 615}, "Schaden"), "Text4", kWideValue);
-    text5_ = &addField(addFrame("Frame2", {120, 1560, 1095, 615}, "Speed *100"), "Text5", kWideValue);
-    text6_ = &addField(addFrame("Frame3", {1440, 840, 1095, 615}, "ttl (in frames)"), "Text6", kWideValue);
-    text7_ = &addField(addFrame("Frame4", {1440, 1560, 1095, 615}, "reload time"), "Text7", kWideValue);
+    schaden_ = &addField(addFrame("Frame1", {120, 840, 1095, 615}, "Schaden"), "Text4", kWideValue);
+    speed_ = &addField(addFrame("Frame2", {120, 1560, 1095, 615}, "Speed *100"), "Text5", kWideValue);
+    ttl_ = &addField(addFrame("Frame3", {1440, 840, 1095, 615}, "ttl (in frames)"), "Text6", kWideValue);
+    reloadTime_ = &addField(addFrame("Frame4", {1440, 1560, 1095, 615}, "reload time"), "Text7", kWideValue);
 }
 
 void Form1::buildSpriteFrames()
 {
     ui::Frame& frame5 = addFrame("Frame5", {120, 2280, 2415, 615}, "ShotSprite");
-    text8_ = &addField(frame5, "Text8", {120, 240, 1695, 285});
+    shotSprite_ = &addField(frame5, "Text8", {120, 240, 1695, 285});
     addButton(frame5, "Command4", {1920, 240, 375, 255}, ". . .", &Form1::pickShotSprite).setBold(true);
 
+    // Kept on purpose: "Particelnummer" is the caption as the window always showed it.
     ui::Frame& frame6 = addFrame("Frame6", {120, 3720, 2415, 615}, "ExploSprite - Particelnummer");
-    text9_ = &addField(frame6, "Text9", kShortValue);
+    exploSprite_ = &addField(frame6, "Text9", kShortValue);
     addButton(frame6, "Command5", {1440, 240, 375, 255}, "<-", &Form1::pickExploSprite);
 }
 
 void Form1::buildNameAndList()
 {
-    list1_ = &toolkit_.createListBox(*window_, "List1", -1, {2760, 480, 1935, 3765});
-    text10_ = &addField(*window_, "Text10", {3360, 120, 1335, 285});
+    particles_ = &toolkit_.createListBox(*window_, "List1", -1, {2760, 480, 1935, 3765});
+    name_ = &addField(*window_, "Text10", {3360, 120, 1335, 285});
     addField(*window_, "Text11", {2760, 120, 615, 285}, "Name:").setReadOnly(true);
-    text12_ = &addField(addFrame("Frame7", {120, 3000, 2415, 615}, "Schadenradius"), "Text12", kShortValue, "0");
+    schadenradius_ = &addField(addFrame("Frame7", {120, 3000, 2415, 615}, "Schadenradius"), "Text12", kShortValue, "0");
 }
 
 void Form1::startUp()
 {
-    tervok::loadCatalogue(toolkit_, *list1_, tervok::kParticleCataloguePath, tervok::kParticleNameColumn,
+    tervok::loadCatalogue(toolkit_, *particles_, tervok::kParticleCataloguePath, tervok::kParticleNameColumn,
                           particleNumbers_);
 }
 
 std::string Form1::shotPath() const
 {
-    return shotFilePath(text1_->text(), text2_->text(), text3_->text());
+    return shotFilePath(directory_->text(), fileName_->text(), extension_->text());
 }
 
 ShotRecord Form1::shownShot() const
 {
-    return ShotRecord{text4_->text(), text5_->text(), text6_->text(),  text7_->text(),
-                      text8_->text(), text9_->text(), text10_->text(), text12_->text()};
+    return ShotRecord{schaden_->text(), speed_->text(), ttl_->text(),  reloadTime_->text(),
+                      shotSprite_->text(), exploSprite_->text(), name_->text(), schadenradius_->text()};
 }
 
 void Form1::showShot(const ShotRecord& shot)
 {
-    text4_->setText(shot.schaden);
-    text5_->setText(shot.speed);
-    text6_->setText(shot.ttl);
-    text7_->setText(shot.reloadTime);
-    text8_->setText(shot.shotSprite);
-    text9_->setText(shot.exploSprite);
-    text10_->setText(shot.name);
-    text12_->setText(shot.schadenradius);
+    schaden_->setText(shot.schaden);
+    speed_->setText(shot.speed);
+    ttl_->setText(shot.ttl);
+    reloadTime_->setText(shot.reloadTime);
+    shotSprite_->setText(shot.shotSprite);
+    exploSprite_->setText(shot.exploSprite);
+    name_->setText(shot.name);
+    schadenradius_->setText(shot.schadenradius);
 }
 
 // The fields change only when the whole file was read.
@@ -147,24 +148,25 @@ void Form1::loadShot()
 
 void Form1::saveShot()
 {
-    if (!tervok::fieldsCanBeStored(toolkit_, {{text4_, "Schaden"},
-                                              {text5_, "Speed *100"},
-                                              {text6_, "ttl (in frames)"},
-                                              {text7_, "reload time"},
-                                              {text8_, "ShotSprite"},
-                                              {text9_, "ExploSprite - Particelnummer"},
-                                              {text10_, "Name"},
-                                              {text12_, "Schadenradius"}}))
+    if (!tervok::fieldsCanBeStored(toolkit_, {{schaden_, "Schaden"},
+                                              {speed_, "Speed *100"},
+                                              {ttl_, "ttl (in frames)"},
+                                              {reloadTime_, "reload time"},
+                                              {shotSprite_, "ShotSprite"},
+                                              {exploSprite_, "ExploSprite - Particelnummer"},
+                                              {name_, "Name"},
+                                              {schadenradius_, "Schadenradius"}}))
         return;
     const std::string path = shotPath();
     if (const tervok::Status saved = saveShotFile(path, shownShot()); !saved)
         tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotSave, saved.error());
 }
 
-// The radius is emptied too, not set back to its start-up "0".
+// Kept on purpose: the radius is emptied too, not set back to its start-up
+// "0".
 void Form1::newShot()
 {
-    text2_->setText(std::string());
+    fileName_->setText(std::string());
     showShot(ShotRecord{});
 }
 
@@ -173,13 +175,13 @@ void Form1::newShot()
 void Form1::pickShotSprite()
 {
     if (const std::optional<std::string> fileTitle = tervok::pickSpriteFile(toolkit_, startDirectory_))
-        text8_->setText(*fileTitle);
+        shotSprite_->setText(*fileTitle);
 }
 
 void Form1::pickExploSprite()
 {
-    if (const std::optional<std::string> number = tervok::pickedNumber(particleNumbers_, list1_->selectedIndex()))
-        text9_->setText(*number);
+    if (const std::optional<std::string> number = tervok::pickedNumber(particleNumbers_, particles_->selectedIndex()))
+        exploSprite_->setText(*number);
 }
 
 }  // namespace boltloom

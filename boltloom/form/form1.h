@@ -3,7 +3,7 @@
 // buttons load, save and empty it, pick the shot sprite through the file
 // dialog and the explosion particle from the particle catalogue.
 #include "catalogue/catalogue.h"
-#include "core/shot_record.h"
+#include "shot_record.h"
 #include "files/start_directory.h"
 #include "ui/toolkit.h"
 
@@ -22,10 +22,10 @@ public:
 
     // The path fields, the radius field and the particle list, for a look
     // from outside (the smoke test on the real back end).
-    const ui::TextField& text1() const { return *text1_; }
-    const ui::TextField& text3() const { return *text3_; }
-    const ui::TextField& text12() const { return *text12_; }
-    const ui::ListBox& list1() const { return *list1_; }
+    const ui::TextField& directory() const { return *directory_; }
+    const ui::TextField& extension() const { return *extension_; }
+    const ui::TextField& schadenradius() const { return *schadenradius_; }
+    const ui::ListBox& particles() const { return *particles_; }
 
 private:
     void buildPathRow();
@@ -55,18 +55,18 @@ private:
     tervok::StartDirectory startDirectory_;
     tervok::NumberTable particleNumbers_{};
 
-    ui::TextField* text1_ = nullptr;   // directory part of the path
-    ui::TextField* text2_ = nullptr;   // file name part of the path
-    ui::TextField* text3_ = nullptr;   // extension part of the path
-    ui::TextField* text4_ = nullptr;   // schaden
-    ui::TextField* text5_ = nullptr;   // speed
-    ui::TextField* text6_ = nullptr;   // ttl
-    ui::TextField* text7_ = nullptr;   // reloadTime
-    ui::TextField* text8_ = nullptr;   // shotSprite
-    ui::TextField* text9_ = nullptr;   // exploSprite
-    ui::TextField* text10_ = nullptr;  // name
-    ui::TextField* text12_ = nullptr;  // schadenradius
-    ui::ListBox* list1_ = nullptr;     // the particle catalogue
+    ui::TextField* directory_ = nullptr;      // Text1: "shots\"
+    ui::TextField* fileName_ = nullptr;       // Text2
+    ui::TextField* extension_ = nullptr;      // Text3: ".sht"
+    ui::TextField* schaden_ = nullptr;        // Text4: damage
+    ui::TextField* speed_ = nullptr;          // Text5
+    ui::TextField* ttl_ = nullptr;            // Text6: time to live
+    ui::TextField* reloadTime_ = nullptr;     // Text7
+    ui::TextField* shotSprite_ = nullptr;     // Text8
+    ui::TextField* exploSprite_ = nullptr;    // Text9: explosion particle number
+    ui::TextField* name_ = nullptr;           // Text10
+    ui::TextField* schadenradius_ = nullptr;  // Text12: radius of the damage
+    ui::ListBox* particles_ = nullptr;        // List1: the particle catalogue
 };
 
 }  // namespace boltloom

@@ -1,4 +1,4 @@
-#include "form/program.h"
+#include "program.h"
 #include "qt_application.h"
 #include "temp_dir.h"
 
@@ -21,12 +21,12 @@ TEST(BoltloomQtSmoke, WindowComesUpWithItsControls)
         Program program(app.toolkit());
         Form1& form = program.form();
         EXPECT_EQ(form.window().caption(), "ShotEditor by Drummel V1");
-        EXPECT_EQ(form.text1().text(), "shots\\");
-        EXPECT_EQ(form.text3().text(), ".sht");
-        EXPECT_EQ(form.text12().text(), "0");
-        EXPECT_EQ(form.list1().geometry(), (ui::Geometry{2760, 480, 1935, 3765}));
-        ASSERT_EQ(form.list1().count(), 2);
-        EXPECT_EQ(form.list1().item(1), " 5: fire.spr");
+        EXPECT_EQ(form.directory().text(), "shots\\");
+        EXPECT_EQ(form.extension().text(), ".sht");
+        EXPECT_EQ(form.schadenradius().text(), "0");
+        EXPECT_EQ(form.particles().geometry(), (ui::Geometry{2760, 480, 1935, 3765}));
+        ASSERT_EQ(form.particles().count(), 2);
+        EXPECT_EQ(form.particles().item(1), " 5: fire.spr");
     }
 }
 

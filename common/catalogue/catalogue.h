@@ -29,7 +29,9 @@ struct CatalogueEntry {
 };
 
 // The accepted entry lines of a catalogue file, at most 100, in file order.
-// Empty fields and bracket lines are skipped.
+// Empty fields and bracket lines are skipped. Kept on purpose: the name
+// starts at its fixed column whatever the number columns hold, so "7 blaster"
+// is number 7 named "laster".
 std::vector<CatalogueEntry> parseCatalogue(std::string bytes, int nameColumn);
 
 // Reads and parses the catalogue at a game path.

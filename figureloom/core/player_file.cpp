@@ -26,7 +26,8 @@ constexpr std::array<ValueField, 7> kValueFields{{
     {"[move speed *100]", &PlayerRecord::moveSpeed},
     {"[step speed *100]", &PlayerRecord::stepSpeed},
     {"[blood (sprites\\particle.lst)]", &PlayerRecord::blood},
-    // This header has no closing bracket; the game reads it exactly so.
+    // Kept on purpose: this header has no closing bracket; the game's files
+    // have it so.
     {"[explo blood (sprites\\particle.lst)", &PlayerRecord::exploBlood},
 }};
 

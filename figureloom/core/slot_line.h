@@ -20,7 +20,8 @@ std::string slotLine(const WeaponSlot& slot);
 // line give shorter or empty texts, and a flag that is not a digit gives 0.
 WeaponSlot readSlotLine(std::string_view line);
 
-// "weapon[1]" for slot 0 up to "weapon[:]" for slot 9.
+// "weapon[1]" for slot 0 up to "weapon[:]" for slot 9. Kept on purpose: the
+// tenth label is the character after "9", as the game's files have it.
 std::string slotLabel(int slot);
 
 }  // namespace figureloom

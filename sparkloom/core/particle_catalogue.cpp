@@ -1,4 +1,4 @@
-#include "core/particle_catalogue.h"
+#include "particle_catalogue.h"
 
 #include "files/file_io.h"
 #include "files/game_path.h"

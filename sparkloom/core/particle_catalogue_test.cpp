@@ -1,4 +1,4 @@
-#include "core/particle_catalogue.h"
+#include "particle_catalogue.h"
 
 #include "temp_dir.h"
 

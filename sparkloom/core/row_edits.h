@@ -11,8 +11,9 @@ namespace sparkloom {
 inline constexpr double kMaxEntryValue = 99;
 
 // Number text, blank, repeat text, blank, sprite name, where the number and
-// repeat texts get a "0" in front when their value is below 10. The texts are
-// kept as typed, so "05" gives "005". Nothing when either value exceeds 99.
+// repeat texts get a "0" in front when their value is below 10. Nothing when
+// either value exceeds 99. Kept on purpose: the texts are kept as typed, so
+// "05" gives "005".
 std::optional<std::string> entryLine(const std::string& number, const std::string& repeat,
                                      const std::string& sprite);
 

@@ -1,4 +1,4 @@
-#include "core/row_edits.h"
+#include "row_edits.h"
 
 #include <gtest/gtest.h>
 

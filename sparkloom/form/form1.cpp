@@ -1,6 +1,6 @@
-#include "form/form1.h"
+#include "form1.h"
 
-#include "core/row_edits.h"
+#include "row_edits.h"
 #include "ui/sprite_dialog.h"
 #include "game/messages.h"
 #include "ui/failure_message.h"
@@ -23,46 +23,46 @@ Form1::Form1(ui::Toolkit& toolkit)
 {
     createControls();
     bindEvents();
-    list1_->setFocus();
+    catalogueList_->setFocus();
 }
 
 // Controls are created in the keyboard focus order: List1, the three
 // buttons, Text1, Text2, Text3, the sprite pick button, "add".
 void Form1::createControls()
 {
-    list1_ = &toolkit_.createListBox(*window_, "List1", -1, {360, 240, 1695, 2205});
+    catalogueList_ = &toolkit_.createListBox(*window_, "List1", -1, {360, 240, 1695, 2205});
     createButtons();
     createEntryFields();
-    command5_ = &toolkit_.createButton(*window_, "Command5", -1, {2280, 2880, 855, 255}, "add");
+    add_ = &toolkit_.createButton(*window_, "Command5", -1, {2280, 2880, 855, 255}, "add");
 }
 
 void Form1::createButtons()
 {
-    command1_ = &toolkit_.createButton(*window_, "Command1", -1, {2280, 240, 855, 255}, "reload");
-    command2_ = &toolkit_.createButton(*window_, "Command2", -1, {2280, 600, 855, 255}, "save");
-    command3_ = &toolkit_.createButton(*window_, "Command3", -1, {2280, 1080, 855, 255}, "delete");
+    reload_ = &toolkit_.createButton(*window_, "Command1", -1, {2280, 240, 855, 255}, "reload");
+    save_ = &toolkit_.createButton(*window_, "Command2", -1, {2280, 600, 855, 255}, "save");
+    delete_ = &toolkit_.createButton(*window_, "Command3", -1, {2280, 1080, 855, 255}, "delete");
 }
 
 void Form1::createEntryFields()
 {
     ui::Frame& frame1 = toolkit_.createFrame(*window_, "Frame1", -1, {2280, 1560, 975, 615}, "Nummer");
-    text1_ = &toolkit_.createTextField(frame1, "Text1", -1, {120, 240, 735, 285}, "0");
+    number_ = &toolkit_.createTextField(frame1, "Text1", -1, {120, 240, 735, 285}, "0");
     ui::Frame& frame2 = toolkit_.createFrame(*window_, "Frame2", -1, {2280, 2160, 975, 615}, "repeat");
-    text2_ = &toolkit_.createTextField(frame2, "Text2", -1, {120, 240, 735, 285}, "0");
+    repeat_ = &toolkit_.createTextField(frame2, "Text2", -1, {120, 240, 735, 285}, "0");
     ui::Frame& frame3 = toolkit_.createFrame(*window_, "Frame3", -1, {240, 2520, 1935, 615}, "Sprite");
-    text3_ = &toolkit_.createTextField(frame3, "Text3", -1, {120, 240, 1215, 285}, "");
-    command4_ = &toolkit_.createButton(frame3, "Command4", -1, {1440, 240, 375, 255}, ". . .");
-    command4_->setBold(true);
+    sprite_ = &toolkit_.createTextField(frame3, "Text3", -1, {120, 240, 1215, 285}, "");
+    pickSprite_ = &toolkit_.createButton(frame3, "Command4", -1, {1440, 240, 375, 255}, ". . .");
+    pickSprite_->setBold(true);
 }
 
 void Form1::bindEvents()
 {
-    command1_->onClick = [this] { reloadCatalogue(); };
-    command2_->onClick = [this] { saveCatalogue(); };
-    command3_->onClick = [this] { deleteRow(); };
-    command4_->onClick = [this] { pickSprite(); };
-    command5_->onClick = [this] { addEntry(); };
-    list1_->onDblClick = [this] { switchRow(); };
+    reload_->onClick = [this] { reloadCatalogue(); };
+    save_->onClick = [this] { saveCatalogue(); };
+    delete_->onClick = [this] { deleteRow(); };
+    pickSprite_->onClick = [this] { pickSprite(); };
+    add_->onClick = [this] { addEntry(); };
+    catalogueList_->onDblClick = [this] { switchRow(); };
 }
 
 // All or nothing: the rows are replaced only once the whole file was read.
@@ -114,11 +114,11 @@ bool Form1::confirmOverwrite()
 
 void Form1::deleteRow()
 {
-    const int selected = list1_->selectedIndex();
+    const int selected = catalogueList_->selectedIndex();
     if (selected < 0)
         return;
-    list1_->removeItem(selected);
-    list1_->setSelectedIndex(selectionAfterDelete(selected, list1_->count()));
+    catalogueList_->removeItem(selected);
+    catalogueList_->setSelectedIndex(selectionAfterDelete(selected, catalogueList_->count()));
 }
 
 // The dialog may wander off to another folder; the start directory is made
@@ -126,38 +126,38 @@ void Form1::deleteRow()
 void Form1::pickSprite()
 {
     if (const std::optional<std::string> fileTitle = tervok::pickSpriteFile(toolkit_, startDirectory_))
-        text3_->setText(*fileTitle);
+        sprite_->setText(*fileTitle);
 }
 
 void Form1::addEntry()
 {
-    if (!tervok::fieldsCanBeStored(toolkit_, {{text1_, "Nummer"}, {text2_, "repeat"}, {text3_, "Sprite"}}))
+    if (!tervok::fieldsCanBeStored(toolkit_, {{number_, "Nummer"}, {repeat_, "repeat"}, {sprite_, "Sprite"}}))
         return;
-    const std::optional<std::string> line = entryLine(text1_->text(), text2_->text(), text3_->text());
+    const std::optional<std::string> line = entryLine(number_->text(), repeat_->text(), sprite_->text());
     if (line)
-        list1_->addItem(*line);
+        catalogueList_->addItem(*line);
 }
 
 void Form1::switchRow()
 {
-    const int selected = list1_->selectedIndex();
+    const int selected = catalogueList_->selectedIndex();
     if (selected < 0)
         return;
-    list1_->setItem(selected, switchedRow(list1_->item(selected)));
+    catalogueList_->setItem(selected, switchedRow(catalogueList_->item(selected)));
 }
 
 Rows Form1::rows() const
 {
     Rows rows;
-    const int count = list1_->count();
+    const int count = catalogueList_->count();
     for (int row = 0; row < count; ++row)
-        rows.push_back(list1_->item(row));
+        rows.push_back(catalogueList_->item(row));
     return rows;
 }
 
 void Form1::showRows(Rows rows)
 {
-    list1_->setItems(std::move(rows));
+    catalogueList_->setItems(std::move(rows));
 }
 
 }  // namespace sparkloom

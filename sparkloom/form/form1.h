@@ -2,7 +2,7 @@
 // The particle editor's window: the catalogue's rows in List1, the buttons
 // that reload, save and edit them, and the three fields a new entry line is
 // built from. The rows of List1 are the whole document.
-#include "core/particle_catalogue.h"
+#include "particle_catalogue.h"
 #include "files/start_directory.h"
 #include "ui/toolkit.h"
 
@@ -17,10 +17,10 @@ public:
     explicit Form1(ui::Toolkit& toolkit);
 
     ui::Window& window() { return *window_; }
-    ui::ListBox& list1() { return *list1_; }
-    ui::TextField& text1() { return *text1_; }
-    ui::TextField& text2() { return *text2_; }
-    ui::TextField& text3() { return *text3_; }
+    ui::ListBox& catalogueList() { return *catalogueList_; }
+    ui::TextField& numberField() { return *number_; }
+    ui::TextField& repeatField() { return *repeat_; }
+    ui::TextField& spriteField() { return *sprite_; }
 
 private:
     void createControls();
@@ -43,15 +43,15 @@ private:
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Window> window_;
     tervok::StartDirectory startDirectory_;
-    ui::ListBox* list1_ = nullptr;
-    ui::Button* command1_ = nullptr;
-    ui::Button* command2_ = nullptr;
-    ui::Button* command3_ = nullptr;
-    ui::TextField* text1_ = nullptr;
-    ui::TextField* text2_ = nullptr;
-    ui::TextField* text3_ = nullptr;
-    ui::Button* command4_ = nullptr;
-    ui::Button* command5_ = nullptr;
+    ui::ListBox* catalogueList_ = nullptr;  // List1: the rows of the catalogue
+    ui::Button* reload_ = nullptr;          // Command1
+    ui::Button* save_ = nullptr;            // Command2
+    ui::Button* delete_ = nullptr;          // Command3
+    ui::TextField* number_ = nullptr;       // Text1: "Nummer"
+    ui::TextField* repeat_ = nullptr;       // Text2: "repeat"
+    ui::TextField* sprite_ = nullptr;       // Text3: "Sprite"
+    ui::Button* pickSprite_ = nullptr;      // Command4: ". . ."
+    ui::Button* add_ = nullptr;             // Command5
     bool rowsFromFile_ = false;  // a reload or a save succeeded since start-up
 };
 

@@ -1,4 +1,4 @@
-#include "form/program.h"
+#include "program.h"
 
 #include "ui/catalogue_list.h"
 #include "headless_toolkit.h"

@@ -1,4 +1,4 @@
-#include "form/program.h"
+#include "program.h"
 
 namespace sparkloom {
 

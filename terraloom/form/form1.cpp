@@ -34,10 +34,10 @@ void Form1::startUp()
     readTileCatalogue();
     state_.currentTile = 0;
     state_.scriptPosition = {};
-    c_.Slider4->onChange = [this] { view_.viewColumnSliderChanged(); };
-    c_.Slider3->onChange = [this] { view_.viewRowSliderChanged(); };
+    c_.viewColumnSlider->onChange = [this] { view_.viewColumnSliderChanged(); };
+    c_.viewRowSlider->onChange = [this] { view_.viewRowSliderChanged(); };
     view_.redrawView();
-    tervok::loadCatalogue(toolkit_, *c_.List3, tervok::kPlayerCataloguePath, tervok::kPlayerNameColumn,
+    tervok::loadCatalogue(toolkit_, *c_.playerList, tervok::kPlayerCataloguePath, tervok::kPlayerNameColumn,
                           state_.playerNumbers);
 }
 
@@ -49,34 +49,34 @@ void Form1::readTileCatalogue()
     if (!tiles)
         tervok::reportFailure(toolkit_.programName(), kTileCataloguePath, tervok::kCannotRead, tiles.error());
     state_.tiles = tiles ? std::move(*tiles) : TileCatalogue{};
-    c_.List1->setItems(state_.tiles.listItems());
+    c_.tileList->setItems(state_.tiles.listItems());
 }
 
 void Form1::bindMapEvents()
 {
-    c_.Form1->onClose = [this] { toolkit_.quit(); };
-    c_.Command1->onClick = [this] { mapFile_.load(); };
-    c_.Command2->onClick = [this] { mapFile_.save(); };
-    c_.Command3->onClick = [this] { mapFile_.create(); };
-    c_.Command9->onClick = [this] { showHelp(); };
+    c_.window->onClose = [this] { toolkit_.quit(); };
+    c_.loadMap->onClick = [this] { mapFile_.load(); };
+    c_.saveMap->onClick = [this] { mapFile_.save(); };
+    c_.newMap->onClick = [this] { mapFile_.create(); };
+    c_.help->onClick = [this] { showHelp(); };
 }
 
 void Form1::bindNavigationEvents()
 {
-    c_.Command4->onClick = [this] { view_.scrollRight(); };
-    c_.Command5->onClick = [this] { view_.scrollLeft(); };
-    c_.Command6->onClick = [this] { view_.scrollUp(); };
-    c_.Command7->onClick = [this] { view_.scrollDown(); };
-    c_.Command8->onClick = [this] { view_.redrawOverview(); };
-    c_.Picture1->onMouseDown = [this](const ui::MouseEvent& e) { view_.overviewClicked(e); };
-    c_.Command16->onClick = [this] { position_.gotoPosition(); };
-    c_.Command17->onClick = [this] { position_.roundPosition(); };
+    c_.scrollRight->onClick = [this] { view_.scrollRight(); };
+    c_.scrollLeft->onClick = [this] { view_.scrollLeft(); };
+    c_.scrollUp->onClick = [this] { view_.scrollUp(); };
+    c_.scrollDown->onClick = [this] { view_.scrollDown(); };
+    c_.redraw->onClick = [this] { view_.redrawOverview(); };
+    c_.overview->onMouseDown = [this](const ui::MouseEvent& e) { view_.overviewClicked(e); };
+    c_.gotoPosition->onClick = [this] { position_.gotoPosition(); };
+    c_.roundPosition->onClick = [this] { position_.roundPosition(); };
 }
 
 void Form1::bindPaintingEvents()
 {
-    c_.List1->onMouseDown = [this](const ui::MouseEvent&) { painter_.tileListPressed(); };
-    for (ui::PictureBox* cell : c_.pic) {
+    c_.tileList->onMouseDown = [this](const ui::MouseEvent&) { painter_.tileListPressed(); };
+    for (ui::PictureBox* cell : c_.cells) {
         cell->onMouseDown = [this](const ui::MouseEvent& e) { painter_.cellPressed(e); };
         cell->onMouseMove = [this](const ui::MouseEvent& e) { painter_.cellMoved(e); };
     }
@@ -84,15 +84,15 @@ void Form1::bindPaintingEvents()
 
 void Form1::bindScriptEvents()
 {
-    c_.Command10->onClick = [this] { script_.load(); };
-    c_.Command12->onClick = [this] { script_.save(); };
-    c_.Command13->onClick = [this] { script_.add(); };
-    c_.Command15->onClick = [this] { script_.change(); };
-    c_.Command14->onClick = [this] { script_.get(); };
-    c_.List2->onDblClick = [this] { script_.get(); };
-    c_.List2->onKeyDown = [this](int keyCode, int) { script_.listKeyDown(keyCode); };
-    c_.Command11->onClick = [this] { script_.pickPlayer(); };
-    c_.Text5->onChange = [this] { script_.typeChanged(); };
+    c_.loadScript->onClick = [this] { script_.load(); };
+    c_.saveScript->onClick = [this] { script_.save(); };
+    c_.addRow->onClick = [this] { script_.add(); };
+    c_.changeRow->onClick = [this] { script_.change(); };
+    c_.getRow->onClick = [this] { script_.get(); };
+    c_.scriptList->onDblClick = [this] { script_.get(); };
+    c_.scriptList->onKeyDown = [this](int keyCode, int) { script_.listKeyDown(keyCode); };
+    c_.pickPlayer->onClick = [this] { script_.pickPlayer(); };
+    c_.objectType->onChange = [this] { script_.typeChanged(); };
 }
 
 void Form1::showHelp()

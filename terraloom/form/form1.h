@@ -17,7 +17,7 @@ class Form1 {
 public:
     explicit Form1(ui::Toolkit& toolkit);
 
-    void show() { c_.Form1->show(); }
+    void show() { c_.window->show(); }
     Form1Controls& controls() { return c_; }
     EditorState& state() { return state_; }
 

@@ -1,5 +1,7 @@
 #pragma once
-// The controls of the level editor's window, by their design names.
+// The controls of the level editor's window, named for their role; the
+// design name beside each is the name the window gives the control (and
+// the name the tests find it by).
 #include "ui/controls.h"
 
 #include <array>
@@ -10,59 +12,59 @@ namespace terraloom {
 constexpr int kViewCells = 100;
 
 struct Form1Controls {
-    std::unique_ptr<ui::Window> Form1;
+    std::unique_ptr<ui::Window> window;  // Form1
 
     // Map file
-    ui::TextField* Text2 = nullptr;  // "map\", directory of the script file
-    ui::TextField* Text1 = nullptr;  // map name
-    ui::TextField* Text3 = nullptr;  // ".map"
-    ui::Button* Command1 = nullptr;  // load
-    ui::Button* Command2 = nullptr;  // save
-    ui::Button* Command3 = nullptr;  // new
+    ui::TextField* scriptFolder = nullptr;  // Text2: "map\", the folder of the script file
+    ui::TextField* mapName = nullptr;       // Text1
+    ui::TextField* mapExtension = nullptr;  // Text3: ".map"
+    ui::Button* loadMap = nullptr;          // Command1
+    ui::Button* saveMap = nullptr;          // Command2
+    ui::Button* newMap = nullptr;           // Command3
 
     // View, navigation and overview
-    std::array<ui::PictureBox*, kViewCells + 1> pic{};  // 0 preview, 1..100 view
-    ui::Slider* Slider3 = nullptr;  // view row
-    ui::Slider* Slider4 = nullptr;  // view column
-    ui::Label* Label1 = nullptr;    // view position
-    ui::Button* Command6 = nullptr; // ^
-    ui::Slider* Slider2 = nullptr;  // vertical step
-    ui::Button* Command7 = nullptr; // v
-    ui::Button* Command5 = nullptr; // <
-    ui::Slider* Slider1 = nullptr;  // horizontal step
-    ui::Button* Command4 = nullptr; // >
-    ui::Frame* Frame5 = nullptr;
-    ui::ListBox* List1 = nullptr;   // tiles
-    ui::PictureBox* Picture1 = nullptr;  // overview
-    ui::Button* Command8 = nullptr; // redraw
-    ui::Button* Command9 = nullptr; // ?
+    std::array<ui::PictureBox*, kViewCells + 1> cells{};  // pic: 0 the preview, 1..100 the view
+    ui::Slider* viewRowSlider = nullptr;     // Slider3
+    ui::Slider* viewColumnSlider = nullptr;  // Slider4
+    ui::Label* viewPositionLabel = nullptr;  // Label1
+    ui::Button* scrollUp = nullptr;          // Command6: "^"
+    ui::Slider* verticalStep = nullptr;      // Slider2
+    ui::Button* scrollDown = nullptr;        // Command7: "v"
+    ui::Button* scrollLeft = nullptr;        // Command5: "<"
+    ui::Slider* horizontalStep = nullptr;    // Slider1
+    ui::Button* scrollRight = nullptr;       // Command4: ">"
+    ui::Frame* tileFrame = nullptr;          // Frame5
+    ui::ListBox* tileList = nullptr;         // List1
+    ui::PictureBox* overview = nullptr;      // Picture1
+    ui::Button* redraw = nullptr;            // Command8
+    ui::Button* help = nullptr;              // Command9: "?"
 
     // Script position
-    ui::Label* Label2 = nullptr;
-    ui::Button* Command16 = nullptr;  // goto
-    ui::Button* Command17 = nullptr;  // round
+    ui::Label* scriptPositionLabel = nullptr;  // Label2
+    ui::Button* gotoPosition = nullptr;        // Command16
+    ui::Button* roundPosition = nullptr;       // Command17
 
     // Script editor
-    ui::Label* Scripteditor = nullptr;
-    ui::Label* Label4 = nullptr;
-    ui::ListBox* List2 = nullptr;     // script lines
-    ui::Button* Command10 = nullptr;  // load script
-    ui::Button* Command12 = nullptr;  // save script
-    ui::Button* Command13 = nullptr;  // add
-    ui::Button* Command14 = nullptr;  // get
-    ui::Button* Command15 = nullptr;  // change
-    ui::Frame* Frame1 = nullptr;      // Richtung
-    std::array<ui::OptionButton*, 4> Option1{};
-    ui::Label* Label3 = nullptr;      // Dir
-    ui::Frame* Frame4 = nullptr;      // ObjektTyp
-    ui::TextField* Text5 = nullptr;   // type
-    ui::TextField* Text4 = nullptr;   // number
-    ui::Frame* Frame3 = nullptr;      // Anzahl
-    ui::TextField* Text6 = nullptr;   // count
-    ui::CheckBox* Check1 = nullptr;   // ist user
-    ui::Frame* Frame2 = nullptr;      // player\player.lst
-    ui::ListBox* List3 = nullptr;     // players
-    ui::Button* Command11 = nullptr;  // player pick
+    ui::Label* scriptTitle = nullptr;     // Scripteditor
+    ui::Label* scriptGrammar = nullptr;   // Label4
+    ui::ListBox* scriptList = nullptr;    // List2
+    ui::Button* loadScript = nullptr;     // Command10
+    ui::Button* saveScript = nullptr;     // Command12
+    ui::Button* addRow = nullptr;         // Command13
+    ui::Button* getRow = nullptr;         // Command14
+    ui::Button* changeRow = nullptr;      // Command15
+    ui::Frame* directionFrame = nullptr;  // Frame1: "Richtung"
+    std::array<ui::OptionButton*, 4> directions{};  // Option1: up, right, down, left
+    ui::Label* directionLabel = nullptr;  // Label3: "Dir"
+    ui::Frame* typeFrame = nullptr;       // Frame4: "ObjektTyp"
+    ui::TextField* objectType = nullptr;  // Text5
+    ui::TextField* objectNumber = nullptr;  // Text4
+    ui::Frame* countFrame = nullptr;      // Frame3: "Anzahl"
+    ui::TextField* objectCount = nullptr;  // Text6
+    ui::CheckBox* isUser = nullptr;       // Check1: "ist user"
+    ui::Frame* playerFrame = nullptr;     // Frame2: "player\player.lst"
+    ui::ListBox* playerList = nullptr;    // List3
+    ui::Button* pickPlayer = nullptr;     // Command11: "<-"
 };
 
 }  // namespace terraloom

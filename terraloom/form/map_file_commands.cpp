@@ -17,7 +17,7 @@ void MapFileCommands::load()
 {
     if (!confirm("LADEN ?"))
         return;
-    const std::string path = mapPath(c_.Text1->text());
+    const std::string path = mapPath(c_.mapName->text());
     const tervok::Result<MapGrid> grid = loadMapFile(path);
     if (!grid) {
         tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, path, tervok::kCannotLoad, grid.error());
@@ -30,19 +30,21 @@ void MapFileCommands::load()
 
 void MapFileCommands::save()
 {
+    // Kept on purpose: "SPECIHERN" is spelled as the program always asked it.
     if (!confirm("SPECIHERN ?"))
         return;
-    const std::string path = mapPath(c_.Text1->text());
+    const std::string path = mapPath(c_.mapName->text());
     if (const tervok::Status saved = saveMapFile(path, state_.grid); !saved)
         tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotSave, saved.error());
 }
 
 // Clears the grid and makes sure the file exists (an empty one when it was
-// missing); the overview keeps showing the old map until "redraw".
+// missing). Kept on purpose: the overview keeps showing the old map until
+// "redraw".
 void MapFileCommands::create()
 {
     if (confirm("Wirklich neu anlegen ?")) {
-        const std::string path = mapPath(c_.Text1->text());
+        const std::string path = mapPath(c_.mapName->text());
         const tervok::Status created = createMapFile(path);
         state_.grid.clear();
         if (!created)

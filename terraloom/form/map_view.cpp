@@ -19,7 +19,7 @@ void MapView::redrawView()
     for (int k = 1; k <= kViewCells; ++k) {
         const MapCell cell = state_.view.cellOf(k);
         ui::BitmapRef image = tileImage(state_.grid.at(cell.x, cell.y));
-        ui::PictureBox& pic = *c_.pic[static_cast<std::size_t>(k)];
+        ui::PictureBox& pic = *c_.cells[static_cast<std::size_t>(k)];
         if (pic.bitmap() != image)
             pic.setBitmap(std::move(image));
     }
@@ -30,9 +30,9 @@ void MapView::redrawView()
 // for the new value; a slider already at the value raises nothing.
 void MapView::refreshPositionDisplay()
 {
-    c_.Label1->setCaption(positionText(state_.view));
-    c_.Slider4->setValue(state_.view.column);
-    c_.Slider3->setValue(state_.view.row);
+    c_.viewPositionLabel->setCaption(positionText(state_.view));
+    c_.viewColumnSlider->setValue(state_.view.column);
+    c_.viewRowSlider->setValue(state_.view.row);
 }
 
 void MapView::redrawOverview()
@@ -50,48 +50,48 @@ void MapView::redrawOverview()
 void MapView::drawOverviewSquare(int x, int y, ui::Colour colour)
 {
     constexpr int px = ui::kTwipsPerPixel;
-    c_.Picture1->fillRect((2 * x - 2) * px, (2 * y - 2) * px, (2 * x - 1) * px, (2 * y - 1) * px, colour);
+    c_.overview->fillRect((2 * x - 2) * px, (2 * y - 2) * px, (2 * x - 1) * px, (2 * y - 1) * px, colour);
 }
 
 void MapView::scrollRight()
 {
-    state_.view.column = scrollForward(state_.view.column, c_.Slider1->value());
+    state_.view.column = scrollForward(state_.view.column, c_.horizontalStep->value());
     redrawView();
 }
 
 void MapView::scrollLeft()
 {
-    state_.view.column = scrollBackward(state_.view.column, c_.Slider1->value());
+    state_.view.column = scrollBackward(state_.view.column, c_.horizontalStep->value());
     redrawView();
 }
 
 void MapView::scrollUp()
 {
-    state_.view.row = scrollBackward(state_.view.row, c_.Slider2->value());
+    state_.view.row = scrollBackward(state_.view.row, c_.verticalStep->value());
     redrawView();
 }
 
 void MapView::scrollDown()
 {
-    state_.view.row = scrollForward(state_.view.row, c_.Slider2->value());
+    state_.view.row = scrollForward(state_.view.row, c_.verticalStep->value());
     redrawView();
 }
 
 void MapView::viewRowSliderChanged()
 {
-    state_.view.row = c_.Slider3->value();
+    state_.view.row = c_.viewRowSlider->value();
     redrawView();
 }
 
 void MapView::viewColumnSliderChanged()
 {
-    state_.view.column = c_.Slider4->value();
+    state_.view.column = c_.viewColumnSlider->value();
     redrawView();
 }
 
 void MapView::overviewClicked(const ui::MouseEvent& event)
 {
-    const ui::Geometry size = c_.Picture1->geometry();
+    const ui::Geometry size = c_.overview->geometry();
     moveTo(viewFromOverviewClick(event.x, event.y, size.width, size.height));
 }
 

@@ -26,23 +26,23 @@ TEST(TerraloomQtSmoke, OpensTheSampleMapAndPaints)
     Form1 form(app.toolkit());
     form.show();
     Form1Controls& c = form.controls();
-    EXPECT_EQ(c.Form1->caption(), "Tervok LevelEditor V1.0 by Drummel");
-    EXPECT_EQ(c.List1->count(), 101);
-    EXPECT_GT(c.List3->count(), 1);
-    EXPECT_EQ(c.pic[100]->geometry(), (ui::Geometry{3000, 3200, 300, 300}));
+    EXPECT_EQ(c.window->caption(), "Tervok LevelEditor V1.0 by Drummel");
+    EXPECT_EQ(c.tileList->count(), 101);
+    EXPECT_GT(c.playerList->count(), 1);
+    EXPECT_EQ(c.cells[100]->geometry(), (ui::Geometry{3000, 3200, 300, 300}));
 
     // The editor shows the map only after a load; this test loads it directly.
     form.state().grid.set(1, 1, 1);
-    c.Slider4->setValue(2);
-    c.Slider4->setValue(1);
-    ASSERT_NE(c.pic[1]->bitmap(), nullptr);
-    EXPECT_EQ(c.pic[1]->bitmap()->width(), 20);
+    c.viewColumnSlider->setValue(2);
+    c.viewColumnSlider->setValue(1);
+    ASSERT_NE(c.cells[1]->bitmap(), nullptr);
+    EXPECT_EQ(c.cells[1]->bitmap()->width(), 20);
 
-    c.List1->setSelectedIndex(5);
-    c.List1->onMouseDown({-1, ui::kLeftButton, 0, 0, 0});
-    c.pic[2]->onMouseDown({2, ui::kLeftButton, 0, 10, 10});
+    c.tileList->setSelectedIndex(5);
+    c.tileList->onMouseDown({-1, ui::kLeftButton, 0, 0, 0});
+    c.cells[2]->onMouseDown({2, ui::kLeftButton, 0, 10, 10});
     EXPECT_EQ(form.state().grid.at(2, 1), 5);
-    EXPECT_EQ(c.pic[2]->bitmap(), c.pic[0]->bitmap());
+    EXPECT_EQ(c.cells[2]->bitmap(), c.cells[0]->bitmap());
 }
 
 // A pipe in place of a tile bitmap once froze the window for good in the
@@ -68,12 +68,12 @@ TEST(TerraloomQtSmoke, APipeInPlaceOfATileBitmapShowsNothingAndDoesNotWait)
     ASSERT_NE(grass, names.end());
     const auto tile = static_cast<std::uint8_t>(grass - names.begin());
     form.state().grid.set(1, 1, tile);
-    c.Slider4->setValue(2);
-    c.Slider4->setValue(1);
-    EXPECT_EQ(c.pic[1]->bitmap(), nullptr);
-    c.List1->setSelectedIndex(tile);
-    c.List1->onMouseDown({-1, ui::kLeftButton, 0, 0, 0});
-    EXPECT_EQ(c.pic[0]->bitmap(), nullptr);
+    c.viewColumnSlider->setValue(2);
+    c.viewColumnSlider->setValue(1);
+    EXPECT_EQ(c.cells[1]->bitmap(), nullptr);
+    c.tileList->setSelectedIndex(tile);
+    c.tileList->onMouseDown({-1, ui::kLeftButton, 0, 0, 0});
+    EXPECT_EQ(c.cells[0]->bitmap(), nullptr);
 }
 
 }  // namespace

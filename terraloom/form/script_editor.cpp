@@ -21,15 +21,15 @@ void ScriptEditor::tell(const std::string& message, ui::MessageIcon icon)
 // Each click takes the directory and the map name as they read now.
 std::string ScriptEditor::path() const
 {
-    return scriptPath(c_.Text2->text(), c_.Text1->text());
+    return scriptPath(c_.scriptFolder->text(), c_.mapName->text());
 }
 
 ScriptRows ScriptEditor::rows() const
 {
     ScriptRows rows;
-    rows.reserve(static_cast<std::size_t>(c_.List2->count()));
-    for (int row = 0; row < c_.List2->count(); ++row)
-        rows.push_back(c_.List2->item(row));
+    rows.reserve(static_cast<std::size_t>(c_.scriptList->count()));
+    for (int row = 0; row < c_.scriptList->count(); ++row)
+        rows.push_back(c_.scriptList->item(row));
     return rows;
 }
 
@@ -43,14 +43,15 @@ void ScriptEditor::load()
         fail(gamePath, tervok::kCannotLoad, loaded.error());
         return;
     }
-    c_.List2->setItems(std::move(*loaded));
+    c_.scriptList->setItems(std::move(*loaded));
+    // Kept on purpose: both confirmations end in a blank.
     tell("Script geladen ", ui::MessageIcon::None);
 }
 
 void ScriptEditor::save()
 {
     const std::string gamePath = path();
-    if (const tervok::Status saved = saveScriptFile(gamePath, c_.Label4->caption(), rows()); !saved) {
+    if (const tervok::Status saved = saveScriptFile(gamePath, c_.scriptGrammar->caption(), rows()); !saved) {
         fail(gamePath, tervok::kCannotSave, saved.error());
         return;
     }
@@ -68,7 +69,7 @@ int ScriptEditor::chosenDirection() const
 {
     int direction = kNoDirection;
     for (int i = 0; i < kDirections; ++i)
-        if (c_.Option1[static_cast<std::size_t>(i)]->value())
+        if (c_.directions[static_cast<std::size_t>(i)]->value())
             direction = i + 1;
     return direction;
 }
@@ -77,16 +78,16 @@ int ScriptEditor::chosenDirection() const
 void ScriptEditor::chooseDirection(int direction)
 {
     for (int i = 0; i < kDirections; ++i)
-        c_.Option1[static_cast<std::size_t>(i)]->setValue(i + 1 == direction);
+        c_.directions[static_cast<std::size_t>(i)]->setValue(i + 1 == direction);
 }
 
 std::string ScriptEditor::composeFromFields() const
 {
     ScriptLinePieces pieces;
-    pieces.isUser = c_.Check1->value() == 1;
-    pieces.type = c_.Text5->text();
-    pieces.number = c_.Text4->text();
-    pieces.count = c_.Text6->text();
+    pieces.isUser = c_.isUser->value() == 1;
+    pieces.type = c_.objectType->text();
+    pieces.number = c_.objectNumber->text();
+    pieces.count = c_.objectCount->text();
     pieces.x = state_.scriptPosition.x;
     pieces.y = state_.scriptPosition.y;
     pieces.direction = chosenDirection();
@@ -97,31 +98,31 @@ std::string ScriptEditor::composeFromFields() const
 // would split it into two rows on the next load.
 bool ScriptEditor::fieldsCanBeStored()
 {
-    return tervok::fieldsCanBeStored(toolkit_, {{c_.Text5, "ObjektTyp"}, {c_.Text4, "nmr"}, {c_.Text6, "Anzahl"}});
+    return tervok::fieldsCanBeStored(toolkit_, {{c_.objectType, "ObjektTyp"}, {c_.objectNumber, "nmr"}, {c_.objectCount, "Anzahl"}});
 }
 
 // A full list takes no more rows: row numbers would not reach them.
 void ScriptEditor::add()
 {
-    if (static_cast<std::size_t>(c_.List2->count()) >= kMaxScriptRows || !fieldsCanBeStored())
+    if (static_cast<std::size_t>(c_.scriptList->count()) >= kMaxScriptRows || !fieldsCanBeStored())
         return;
-    c_.List2->addItem(composeFromFields());
+    c_.scriptList->addItem(composeFromFields());
 }
 
 void ScriptEditor::change()
 {
-    const int row = c_.List2->selectedIndex();
+    const int row = c_.scriptList->selectedIndex();
     if (row >= 0 && fieldsCanBeStored())
-        c_.List2->setItem(row, composeFromFields());
+        c_.scriptList->setItem(row, composeFromFields());
 }
 
 // Setting the type first lets its change clear "ist user"; get sets the box
 // afterwards from the command word.
 void ScriptEditor::putPlayerFields(const PlayerLineFields& fields)
 {
-    c_.Text5->setText(fields.type);
-    c_.Text4->setText(fields.number);
-    c_.Text6->setText(fields.count);
+    c_.objectType->setText(fields.type);
+    c_.objectNumber->setText(fields.number);
+    c_.objectCount->setText(fields.count);
     state_.scriptPosition.x = fields.x;
     state_.scriptPosition.y = fields.y;
     chooseDirection(fields.direction);
@@ -130,39 +131,39 @@ void ScriptEditor::putPlayerFields(const PlayerLineFields& fields)
 // A row that cannot be taken apart leaves every field as it was.
 void ScriptEditor::get()
 {
-    const int row = c_.List2->selectedIndex();
+    const int row = c_.scriptList->selectedIndex();
     if (row < 0)
         return;
-    const std::optional<TakenScriptLine> taken = takeScriptLineApart(c_.List2->item(row));
+    const std::optional<TakenScriptLine> taken = takeScriptLineApart(c_.scriptList->item(row));
     if (!taken)
         return;
     if (taken->player)
         putPlayerFields(*taken->player);
-    c_.Check1->setValue(taken->isUser ? 1 : 0);
+    c_.isUser->setValue(taken->isUser ? 1 : 0);
     position_.refreshLabel();
 }
 
 void ScriptEditor::listKeyDown(int keyCode)
 {
-    const int row = c_.List2->selectedIndex();
+    const int row = c_.scriptList->selectedIndex();
     if (keyCode == ui::kDeleteKey && row >= 0)
-        c_.List2->removeItem(row);
+        c_.scriptList->removeItem(row);
 }
 
 // Without a chosen player the number stays as it was.
 void ScriptEditor::pickPlayer()
 {
-    c_.Text5->setText(kPlayerType);
-    const std::optional<std::string> number = tervok::pickedNumber(state_.playerNumbers, c_.List3->selectedIndex());
+    c_.objectType->setText(kPlayerType);
+    const std::optional<std::string> number = tervok::pickedNumber(state_.playerNumbers, c_.playerList->selectedIndex());
     if (number)
-        c_.Text4->setText(*number);
+        c_.objectNumber->setText(*number);
 }
 
 // "ist user" can be ticked only for players, and a new type starts unticked.
 void ScriptEditor::typeChanged()
 {
-    c_.Check1->setValue(0);
-    c_.Check1->setEnabled(c_.Text5->text() == kPlayerType);
+    c_.isUser->setValue(0);
+    c_.isUser->setEnabled(c_.objectType->text() == kPlayerType);
 }
 
 }  // namespace terraloom

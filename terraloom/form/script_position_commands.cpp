@@ -21,7 +21,7 @@ void ScriptPositionCommands::gotoPosition()
 
 void ScriptPositionCommands::refreshLabel()
 {
-    c_.Label2->setCaption(scriptPositionText(state_.scriptPosition));
+    c_.scriptPositionLabel->setCaption(scriptPositionText(state_.scriptPosition));
 }
 
 }  // namespace terraloom

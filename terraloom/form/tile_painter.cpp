@@ -8,12 +8,12 @@ namespace terraloom {
 // selected keeps the current tile.
 void TilePainter::tileListPressed()
 {
-    const int selected = c_.List1->selectedIndex();
+    const int selected = c_.tileList->selectedIndex();
     if (selected < 0 || selected > kMaxTile)
         return;
     state_.currentTile = selected;
-    const std::optional<std::string> path = tileImagePath(c_.List1->item(selected));
-    c_.pic[0]->setBitmap(path ? bitmaps_.get(*path) : nullptr);
+    const std::optional<std::string> path = tileImagePath(c_.tileList->item(selected));
+    c_.cells[0]->setBitmap(path ? bitmaps_.get(*path) : nullptr);
 }
 
 void TilePainter::cellPressed(const ui::MouseEvent& event)
@@ -41,7 +41,7 @@ void TilePainter::paint(int k)
     const MapCell cell = state_.view.cellOf(k);
     state_.grid.set(cell.x, cell.y, static_cast<std::uint8_t>(tile));
     ui::BitmapRef image = view_.tileImage(tile);
-    ui::PictureBox& pic = *c_.pic[static_cast<std::size_t>(k)];
+    ui::PictureBox& pic = *c_.cells[static_cast<std::size_t>(k)];
     if (pic.bitmap() != image)
         pic.setBitmap(std::move(image));
     view_.drawOverviewSquare(cell.x, cell.y, classColour(state_.tiles.classes[static_cast<std::size_t>(tile)]));
@@ -51,8 +51,8 @@ void TilePainter::pick(const ui::MouseEvent& event)
 {
     const MapCell cell = state_.view.cellOf(event.index);
     state_.currentTile = state_.grid.at(cell.x, cell.y);
-    c_.List1->setSelectedIndex(state_.currentTile);
-    c_.pic[0]->setBitmap(c_.pic[static_cast<std::size_t>(event.index)]->bitmap());
+    c_.tileList->setSelectedIndex(state_.currentTile);
+    c_.cells[0]->setBitmap(c_.cells[static_cast<std::size_t>(event.index)]->bitmap());
     position_.setFromRightClick(event);
 }
 

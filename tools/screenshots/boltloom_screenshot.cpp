@@ -1,5 +1,5 @@
 // The shot editor with the sample shot loaded.
-#include "form/program.h"
+#include "program.h"
 #include "screenshot.h"
 
 #include <QAbstractButton>

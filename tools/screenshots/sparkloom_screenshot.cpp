@@ -1,5 +1,5 @@
 // The particle editor with the sample catalogue reloaded.
-#include "form/program.h"
+#include "program.h"
 #include "screenshot.h"
 
 #include <QAbstractButton>
