@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <cmath>
 #include <limits>
 
@@ -68,14 +70,31 @@ TEST(SignedText, BlankBeforeZeroAndPositiveMinusBeforeNegative)
     EXPECT_EQ(plainText(-3), "-3");
 }
 
+// The build makes a German locale of its own (common/CMakeLists.txt); glibc
+// finds it through LOCPATH, which setlocale reads at each call.
+bool useGermanLocale()
+{
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        return true;
+    ::setenv("LOCPATH", TERVOK_TEST_LOCALES, 1);
+    const bool made = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    ::unsetenv("LOCPATH");
+    return made;
+}
+
 TEST(NumberText, DecimalPointIsAPointInAnyLocale)
 {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE"))
-        GTEST_SKIP() << "no German locale installed";
+    if (!useGermanLocale())
+        GTEST_SKIP() << "no German locale: install Debian's \"locales\" and build again";
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%.1f", 7.5);
+    EXPECT_STREQ(buffer, "7,5") << "the German locale is in force";
     EXPECT_EQ(readNumber("7.5"), 7.5);
+    EXPECT_EQ(readNumber("7,5"), 7);
     EXPECT_EQ(signedText(7.5), " 7.5");
+    EXPECT_EQ(signedText(-0.25), "-0.25");
     std::setlocale(LC_ALL, saved.c_str());
 }
 
