@@ -1,20 +1,11 @@
 #pragma once
-// The running shot editor: owns its one window and ends when it is closed.
+// The shot editor as a whole: its one window, shown at start; closing the
+// window ends the program.
 #include "form1.h"
-
-#include <memory>
+#include "ui/one_window_program.h"
 
 namespace boltloom {
 
-class Program {
-public:
-    explicit Program(ui::Toolkit& toolkit);
-
-    Form1& form() { return *form_; }
-
-private:
-    ui::Toolkit& toolkit_;
-    std::unique_ptr<Form1> form_;
-};
+using Program = tervok::OneWindowProgram<Form1>;
 
 }  // namespace boltloom

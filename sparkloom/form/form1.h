@@ -17,6 +17,7 @@ public:
     explicit Form1(ui::Toolkit& toolkit);
 
     ui::Window& window() { return *window_; }
+    void show() { window_->show(); }
     ui::ListBox& catalogueList() { return *catalogueList_; }
     ui::TextField& numberField() { return *number_; }
     ui::TextField& repeatField() { return *repeat_; }
