@@ -1,24 +1,9 @@
 // The boltloom program: reads its command line before the window system
-// starts, finds the game folder, then opens its one window; closing the
-// window ends the program.
+// starts, finds the game folder, then opens its one window.
 #include "program.h"
-#include "qt_application.h"
-#include "qt_game_folder.h"
-#include "startup/command_line.h"
-
-#include <iostream>
-#include <memory>
+#include "run_editor.h"
 
 int main(int argc, char** argv)
 {
-    const tervok::startup::Start start =
-        tervok::startup::readCommandLine(tervok::startup::kBoltloom, argc, argv, std::cout, std::cerr);
-    if (start.exitStatus)
-        return *start.exitStatus;
-    // Qt sees only the program name: every argument has been read above.
-    int qtArgc = 1;
-    qtui::QtApplication app(qtArgc, argv, "boltloom");
-    qtui::enterGameFolder(start, "boltloom");
-    auto program = std::make_unique<boltloom::Program>(app.toolkit());
-    return app.exec();
+    return qtui::runEditor<boltloom::Program>(argc, argv, tervok::startup::kBoltloom);
 }

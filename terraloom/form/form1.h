@@ -18,6 +18,7 @@ public:
     explicit Form1(ui::Toolkit& toolkit);
 
     void show() { c_.window->show(); }
+    ui::Window& window() { return *c_.window; }
     Form1Controls& controls() { return c_; }
     EditorState& state() { return state_; }
 

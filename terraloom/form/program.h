@@ -1,0 +1,11 @@
+#pragma once
+// The level editor as a whole: its one window, shown at start; closing the
+// window ends the program.
+#include "form1.h"
+#include "ui/one_window_program.h"
+
+namespace terraloom {
+
+using Program = tervok::OneWindowProgram<Form1>;
+
+}  // namespace terraloom

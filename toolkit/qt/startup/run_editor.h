@@ -1,0 +1,31 @@
+#pragma once
+// How every editor's main runs it: the command line is read before the
+// window system starts (--help and --version need no display), then the Qt
+// application, the game folder and the program's window; closing the window
+// ends the program.
+//
+//     int main(int argc, char** argv) { return qtui::runEditor<boltloom::Program>(argc, argv, kBoltloom); }
+#include "qt_application.h"
+#include "qt_game_folder.h"
+#include "startup/command_line.h"
+#include "startup/program_info.h"
+
+#include <iostream>
+
+namespace qtui {
+
+template <class Program>
+int runEditor(int argc, char** argv, const tervok::startup::ProgramInfo& info)
+{
+    const tervok::startup::Start start = tervok::startup::readCommandLine(info, argc, argv, std::cout, std::cerr);
+    if (start.exitStatus)
+        return *start.exitStatus;
+    // Qt sees only the program name: every argument has been read above.
+    int qtArgc = 1;
+    QtApplication app(qtArgc, argv, info.name);
+    enterGameFolder(start, info.name);
+    Program program(app.toolkit());
+    return app.exec();
+}
+
+}  // namespace qtui
