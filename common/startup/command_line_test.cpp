@@ -139,10 +139,10 @@ TEST(ReadCommandLine, FolderThatCannotBeOpenedEndsWithStatusTwo)
     EXPECT_EQ(missing.start.exitStatus, kExitUsage);
     EXPECT_FALSE(missing.start.folderNamed);
     EXPECT_TRUE(missing.out.empty());
-    EXPECT_EQ(missing.err, "sparkloom: nowhere: cannot open the game folder: No such file or directory\n");
+    EXPECT_EQ(missing.err, "sparkloom: nowhere: cannot open the game folder: no such file or directory\n");
 
     EXPECT_EQ(run(kSparkloom, {"level.map"}).err,
-              "sparkloom: level.map: cannot open the game folder: Not a directory\n");
+              "sparkloom: level.map: cannot open the game folder: not a directory\n");
     EXPECT_EQ(fs::current_path(), dir.path());
 }
 

@@ -22,9 +22,14 @@ bool isDataFolderName(std::string name)
     return std::find(kDataFolders.begin(), kDataFolders.end(), name) != kDataFolders.end();
 }
 
+// The system's reason, starting in lower case to sit inside a sentence as
+// every other reason does ("no such file or directory").
 std::string reasonOf(int error)
 {
-    return std::generic_category().message(error);
+    std::string reason = std::generic_category().message(error);
+    if (!reason.empty() && reason.front() >= 'A' && reason.front() <= 'Z')
+        reason.front() = static_cast<char>(reason.front() - 'A' + 'a');
+    return reason;
 }
 
 // The remembered folder's nearest ancestor that still exists, so that the

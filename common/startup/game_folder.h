@@ -21,8 +21,8 @@ namespace tervok::startup {
 // any letter case, is enough.
 bool looksLikeGameFolder(const std::filesystem::path& folder);
 
-// Why the folder cannot be made the working directory ("No such file or
-// directory", "Not a directory", "Permission denied"), or nothing when it
+// Why the folder cannot be made the working directory ("no such file or
+// directory", "not a directory", "permission denied"), or nothing when it
 // can be.
 std::optional<std::string> whyNotEnterable(const std::filesystem::path& folder);
 

@@ -167,7 +167,7 @@ check_programs() {
     out="$("${run[@]}" "$usr/bin/$p" "$dest/no such folder" 2>"$dest/err")"; status=$?
     err="$(cat "$dest/err")"
     [ "$status" -eq 2 ] && [ -z "$out" ] &&
-      [ "$err" = "$p: $dest/no such folder: cannot open the game folder: No such file or directory" ] ||
+      [ "$err" = "$p: $dest/no such folder: cannot open the game folder: no such file or directory" ] ||
       fail "$p with a missing folder: status $status, errors '$err'"
 
     out="$("${run[@]}" "$usr/bin/$p" one two 2>"$dest/err")"; status=$?
