@@ -49,13 +49,15 @@ std::string shotFileBytes(const ShotRecord& shot)
     return writer.bytes();
 }
 
-tervok::Result<ShotRecord> parseShotFile(std::string bytes)
+tervok::Result<ShotRecord> parseShotFile(std::string bytes, ShotFileLines* lines)
 {
     tervok::FieldReader reader(std::move(bytes));
     ShotRecord shot;
+    ShotFileLines where{};
     int read = 0;
     for (const ShotLine& line : kShotLines) {
         std::optional<std::string> header = reader.next();  // whatever it says
+        where[static_cast<std::size_t>(read / 2)] = reader.line();
         std::optional<std::string> value = header ? reader.next() : std::nullopt;
         if (!value)
             return tervok::formatError("the file ends after " + std::to_string(read + (header ? 1 : 0)) + " of " +
@@ -63,6 +65,8 @@ tervok::Result<ShotRecord> parseShotFile(std::string bytes)
         read += 2;
         shot.*line.value = std::move(*value);
     }
+    if (lines)
+        *lines = where;
     return shot;
 }
 

@@ -4,6 +4,8 @@
 #include "errors/result.h"
 #include "shot_record.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,9 +22,14 @@ std::string shotFileBytes(const ShotRecord& shot);
 // A shot file holds this many fields; anything after them is ignored.
 constexpr int kShotFileFields = 16;
 
+// The 1-based line each value of a shot file was read from, in file order:
+// schaden, speed, ttl, reload time, shot sprite, explosion, name, radius.
+using ShotFileLines = std::array<std::size_t, kShotFileFields / 2>;
+
 // The record held by the bytes of a shot file; a format error when fewer
-// than 16 fields can be read.
-tervok::Result<ShotRecord> parseShotFile(std::string bytes);
+// than 16 fields can be read. lines, when given, receives where each value
+// stood.
+tervok::Result<ShotRecord> parseShotFile(std::string bytes, ShotFileLines* lines = nullptr);
 
 // Reads the shot file at gamePath whole and parses it.
 tervok::Result<ShotRecord> loadShotFile(std::string_view gamePath);

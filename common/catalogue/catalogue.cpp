@@ -7,20 +7,27 @@
 
 namespace tervok {
 
-std::vector<CatalogueEntry> parseCatalogue(std::string bytes, int nameColumn)
+std::vector<CatalogueEntry> parseCatalogue(std::string bytes, int nameColumn, IgnoredEntries* ignored)
 {
     std::vector<CatalogueEntry> entries;
     FieldReader reader(std::move(bytes));
-    while (!reader.atEnd() && entries.size() < kMaxCatalogueEntries) {
+    while (!reader.atEnd()) {
         const std::size_t line = reader.line();
         const std::string field = reader.next().value_or(std::string());
         if (field.empty() || field.front() == '[')
             continue;
+        if (entries.size() == kMaxCatalogueEntries) {
+            if (!ignored)
+                break;
+            if (ignored->count++ == 0)
+                ignored->firstLine = line;
+            continue;
+        }
         CatalogueEntry entry;
         entry.number = toInt16(readNumber(std::string_view(field).substr(0, 2)));
         const std::size_t nameStart = static_cast<std::size_t>(nameColumn - 1);
-        const std::string name = field.size() > nameStart ? field.substr(nameStart) : std::string();
-        entry.rowText = signedText(entry.number) + ": " + name;
+        entry.name = field.size() > nameStart ? field.substr(nameStart) : std::string();
+        entry.rowText = signedText(entry.number) + ": " + entry.name;
         entry.line = line;
         entries.push_back(std::move(entry));
     }

@@ -11,22 +11,6 @@ namespace tervok {
 namespace fs = std::filesystem;
 namespace {
 
-std::vector<std::string> splitComponents(std::string_view gamePath)
-{
-    std::vector<std::string> parts;
-    std::string current;
-    for (const char c : gamePath) {
-        if (c == '\\') {
-            parts.push_back(current);
-            current.clear();
-        } else {
-            current.push_back(c);
-        }
-    }
-    parts.push_back(current);
-    return parts;
-}
-
 std::string foldCase(std::string s)
 {
     std::transform(s.begin(), s.end(), s.begin(),
@@ -34,43 +18,62 @@ std::string foldCase(std::string s)
     return s;
 }
 
-// The entry of dir whose name equals the Windows-1252 name but for case, as
-// Windows compares names, when there is exactly one such entry. Entries
-// whose names Windows-1252 cannot hold match nothing.
-std::string matchCaseInsensitive(const fs::path& dir, const std::string& cp1252Name, const std::string& name)
+std::vector<std::string> entriesOf(const fs::path& dir)
 {
+    std::vector<std::string> names;
     std::error_code ec;
-    fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
-    if (ec)
-        return name;
-    const std::string wanted = foldCase(cp1252Name);
-    std::string found;
-    int matches = 0;
-    for (const auto& entry : it) {
-        std::string candidate = entry.path().filename().string();
-        const std::optional<std::string> candidateBytes = utf8ToCp1252Exactly(candidate);
-        if (candidateBytes && foldCase(*candidateBytes) == wanted) {
-            found = std::move(candidate);
-            ++matches;
-        }
-    }
-    return matches == 1 ? found : name;
+    for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    return names;
 }
 
 }  // namespace
+
+std::vector<std::string> gamePathComponents(std::string_view gamePath)
+{
+    std::vector<std::string> parts;
+    std::string current;
+    for (const char c : gamePath) {
+        if (c == '\\') {
+            if (!current.empty())
+                parts.push_back(current);
+            current.clear();
+        } else {
+            current.push_back(c);
+        }
+    }
+    if (!current.empty())
+        parts.push_back(current);
+    return parts;
+}
+
+std::optional<std::string> matchNameIgnoringCase(const std::vector<std::string>& entries,
+                                                 std::string_view cp1252Name)
+{
+    const std::string wanted = foldCase(std::string(cp1252Name));
+    const std::string* found = nullptr;
+    for (const std::string& entry : entries) {
+        const std::optional<std::string> entryBytes = utf8ToCp1252Exactly(entry);
+        if (!entryBytes || foldCase(*entryBytes) != wanted)
+            continue;
+        if (found)
+            return std::nullopt;
+        found = &entry;
+    }
+    return found ? std::optional<std::string>(*found) : std::nullopt;
+}
 
 fs::path nativePath(std::string_view gamePath)
 {
     fs::path result;
     bool resolving = true;  // stop matching once a folder is missing
-    for (const std::string& part : splitComponents(gamePath)) {
-        if (part.empty())
-            continue;
+    for (const std::string& part : gamePathComponents(gamePath)) {
         std::string name = cp1252ToUtf8(part);
         if (resolving && name != "." && name != "..") {
             std::error_code ec;
             if (!fs::exists(result / name, ec)) {
-                name = matchCaseInsensitive(result, part, name);
+                if (std::optional<std::string> match = matchNameIgnoringCase(entriesOf(result), part))
+                    name = std::move(*match);
                 resolving = fs::exists(result / name, ec);
             }
         }

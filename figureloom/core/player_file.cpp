@@ -17,18 +17,19 @@ constexpr const char* kSlotsHeader = "[shottyp (shots\\weapons.lst <nn>; da ? <n
 struct ValueField {
     const char* header;
     std::string PlayerRecord::*member;
+    std::size_t PlayerFileLines::*line;
 };
 
 constexpr std::array<ValueField, 7> kValueFields{{
-    {"[sprite (player\\player.lst)]", &PlayerRecord::sprite},
-    {"[team]", &PlayerRecord::team},
-    {"[health]", &PlayerRecord::health},
-    {"[move speed *100]", &PlayerRecord::moveSpeed},
-    {"[step speed *100]", &PlayerRecord::stepSpeed},
-    {"[blood (sprites\\particle.lst)]", &PlayerRecord::blood},
+    {"[sprite (player\\player.lst)]", &PlayerRecord::sprite, &PlayerFileLines::sprite},
+    {"[team]", &PlayerRecord::team, &PlayerFileLines::team},
+    {"[health]", &PlayerRecord::health, &PlayerFileLines::health},
+    {"[move speed *100]", &PlayerRecord::moveSpeed, &PlayerFileLines::moveSpeed},
+    {"[step speed *100]", &PlayerRecord::stepSpeed, &PlayerFileLines::stepSpeed},
+    {"[blood (sprites\\particle.lst)]", &PlayerRecord::blood, &PlayerFileLines::blood},
     // Kept on purpose: this header has no closing bracket; the game's files
     // have it so.
-    {"[explo blood (sprites\\particle.lst)", &PlayerRecord::exploBlood},
+    {"[explo blood (sprites\\particle.lst)", &PlayerRecord::exploBlood, &PlayerFileLines::exploBlood},
 }};
 
 // Hands out the fields of a file one after another and remembers whether
@@ -47,6 +48,7 @@ public:
     }
     void skip() { next(); }
     int read() const { return read_; }
+    std::size_t line() const { return reader_.line(); }
 
 private:
     tervok::FieldReader reader_;
@@ -88,19 +90,24 @@ std::string playerFileBytes(const PlayerRecord& record)
     return out.bytes();
 }
 
-tervok::Result<PlayerRecord> parsePlayerFile(std::string bytes)
+tervok::Result<PlayerRecord> parsePlayerFile(std::string bytes, PlayerFileLines* lines)
 {
     FieldSource fields(std::move(bytes));
+    PlayerFileLines where;
     PlayerRecord record;
     for (const ValueField& field : kValueFields) {
         fields.skip();
+        where.*field.line = fields.line();
         record.*field.member = fields.next();
     }
     fields.skip();
-    for (WeaponSlot& slot : record.slots) {
+    for (std::size_t i = 0; i < record.slots.size(); ++i) {
         fields.skip();
-        slot = readSlotLine(fields.next());
+        where.slots[i] = fields.line();
+        record.slots[i] = readSlotLine(fields.next());
     }
+    if (lines)
+        *lines = where;
     if (fields.read() < kPlayerFileFields)
         return tervok::formatError("the file ends after " + std::to_string(fields.read()) + " of " +
                                    std::to_string(kPlayerFileFields) + " fields");

@@ -5,6 +5,8 @@
 #include "errors/result.h"
 #include "player_record.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -26,8 +28,15 @@ std::string playerFileBytes(const PlayerRecord& record);
 // A player file holds this many fields; anything after them is ignored.
 constexpr int kPlayerFileFields = 35;
 
+// The 1-based line each value of a player file was read from.
+struct PlayerFileLines {
+    std::size_t sprite = 0, team = 0, health = 0, moveSpeed = 0, stepSpeed = 0, blood = 0, exploBlood = 0;
+    std::array<std::size_t, kWeaponSlotCount> slots{};
+};
+
 // Reads the 35 fields of a player file; a format error when it holds fewer.
-tervok::Result<PlayerRecord> parsePlayerFile(std::string bytes);
+// lines, when given, receives where each value stood.
+tervok::Result<PlayerRecord> parsePlayerFile(std::string bytes, PlayerFileLines* lines = nullptr);
 
 // Reads the file at a game path.
 tervok::Result<PlayerRecord> loadPlayerFile(std::string_view gamePath);

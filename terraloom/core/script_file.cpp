@@ -15,7 +15,7 @@ std::string scriptPath(std::string_view directory, std::string_view mapName)
     return path;
 }
 
-tervok::Result<ScriptRows> parseScriptFile(std::string bytes)
+tervok::Result<ScriptRows> parseScriptFile(std::string bytes, std::vector<std::size_t>* rowLines)
 {
     tervok::FieldReader fields(std::move(bytes));
     if (!fields.next())
@@ -25,6 +25,8 @@ tervok::Result<ScriptRows> parseScriptFile(std::string bytes)
         static_assert(kMaxScriptRows == 32767, "the message names the limit");
         if (rows.size() == kMaxScriptRows)
             return tervok::formatErrorAtLine(fields.line(), "more than 32767 rows");
+        if (rowLines)
+            rowLines->push_back(fields.line());
         rows.push_back(*fields.next());
     }
     return rows;

@@ -22,7 +22,8 @@ std::string scriptPath(std::string_view directory, std::string_view mapName);
 // unread; every further field is a row, so a line with commas gives several
 // rows and leading blanks are dropped. A format error when the file holds
 // not even a header, or more rows than a script can hold.
-tervok::Result<ScriptRows> parseScriptFile(std::string bytes);
+// rowLines, when given, receives the 1-based line each row starts on.
+tervok::Result<ScriptRows> parseScriptFile(std::string bytes, std::vector<std::size_t>* rowLines = nullptr);
 
 // The header "[" grammar "]" and one line per row, each ending with CR LF.
 std::string scriptFileBytes(std::string_view grammar, const ScriptRows& rows);

@@ -23,6 +23,9 @@ public:
         return word;
     }
 
+    // Everything after the words read so far.
+    std::string rest() const { return std::string(line_.substr(pos_)); }
+
 private:
     std::string_view line_;
     std::size_t pos_ = 0;
@@ -52,6 +55,7 @@ std::optional<PlayerLineFields> takePlayerFields(std::string_view line, WordCurs
     fields.x = tervok::readNumber(*x);
     fields.y = tervok::toInt16(tervok::readNumber(*y));
     fields.direction = directionOfDigit(line.back());
+    fields.directionText = words.rest();
     return fields;
 }
 

@@ -34,6 +34,7 @@ struct PlayerLineFields {
     double x = 0;
     std::int16_t y = 0;
     int direction = kNoDirection;  // a final digit outside 1..4 names none
+    std::string directionText;     // what follows the y word, as it stands
 };
 
 struct TakenScriptLine {

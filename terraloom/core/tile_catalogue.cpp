@@ -15,13 +15,21 @@ bool isSkipped(const std::string& field)
 
 // Kept on purpose: the number reader skips blanks, so digits at the start of
 // a name join the class: columns 4 to 8 are read as one number.
-int classOf(const std::string& field)
+double classOf(const std::string& field)
 {
     const std::string columns = field.size() > 3 ? field.substr(3, 5) : std::string();
-    const double value = tervok::roundHalfEven(tervok::readNumber(columns));
-    if (value < 0 || value > 255)
-        return 0;
-    return static_cast<int>(value);
+    return tervok::roundHalfEven(tervok::readNumber(columns));
+}
+
+TileEntry entryOf(std::size_t line, std::string field)
+{
+    TileEntry entry;
+    entry.line = line;
+    entry.number = tervok::roundHalfEven(tervok::readNumber(field.substr(0, 2)));
+    entry.classValue = classOf(field);
+    entry.name = field.size() > 6 ? field.substr(6) : std::string();
+    entry.field = std::move(field);
+    return entry;
 }
 
 }  // namespace
@@ -36,20 +44,29 @@ std::vector<std::string> TileCatalogue::listItems() const
     return items;
 }
 
+std::vector<TileEntry> parseTileEntries(std::string bytes)
+{
+    std::vector<TileEntry> entries;
+    tervok::FieldReader reader(std::move(bytes));
+    while (!reader.atEnd()) {
+        const std::size_t line = reader.line();
+        std::string field = reader.next().value_or(std::string());
+        if (!isSkipped(field))
+            entries.push_back(entryOf(line, std::move(field)));
+    }
+    return entries;
+}
+
 TileCatalogue parseTileCatalogue(std::string bytes)
 {
     TileCatalogue catalogue;
-    tervok::FieldReader reader(std::move(bytes));
-    while (!reader.atEnd()) {
-        const std::string field = reader.next().value_or(std::string());
-        if (isSkipped(field))
+    for (TileEntry& entry : parseTileEntries(std::move(bytes))) {
+        if (entry.number < 0 || entry.number > kMaxTile)
             continue;
-        const double number = tervok::roundHalfEven(tervok::readNumber(field.substr(0, 2)));
-        if (number < 0 || number > kMaxTile)
-            continue;
-        const auto tile = static_cast<std::size_t>(number);
-        catalogue.names[tile] = field.size() > 6 ? field.substr(6) : std::string();
-        catalogue.classes[tile] = static_cast<std::uint8_t>(classOf(field));
+        const auto tile = static_cast<std::size_t>(entry.number);
+        const bool classFits = entry.classValue >= 0 && entry.classValue <= kMaxTileClass;
+        catalogue.names[tile] = std::move(entry.name);
+        catalogue.classes[tile] = static_cast<std::uint8_t>(classFits ? entry.classValue : 0);
     }
     return catalogue;
 }

@@ -23,6 +23,21 @@ struct TileCatalogue {
     std::vector<std::string> listItems() const;
 };
 
+// One entry line of the catalogue as the reader takes it, before any range
+// is applied (what the content check reports on).
+struct TileEntry {
+    std::size_t line = 0;   // 1-based line the entry starts on
+    std::string field;      // the entry as read
+    double number = 0;      // columns 1-2, rounded to a whole number
+    double classValue = 0;  // columns 4-8, rounded (digits starting the name join it)
+    std::string name;       // column 7 on
+};
+
+// Every entry in file order; bracket lines and empty fields are skipped.
+std::vector<TileEntry> parseTileEntries(std::string bytes);
+
+constexpr int kMaxTileClass = 255;
+
 // Later entries replace earlier ones. Entries whose tile number lies outside
 // 0..100 are skipped; a class outside 0..255 is stored as 0.
 TileCatalogue parseTileCatalogue(std::string bytes);
