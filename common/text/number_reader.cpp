@@ -34,6 +34,9 @@ public:
         return out_;
     }
 
+    // Whether nothing but skipped characters follows what scan() took.
+    bool atEnd() { return peek() == '\0' && pos_ >= text_.size(); }
+
 private:
     char peek()
     {
@@ -98,6 +101,12 @@ double readNumber(std::string_view text)
         return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
     }
     return value;
+}
+
+bool isWholeNumberText(std::string_view text)
+{
+    NumberScanner scanner(text);
+    return !scanner.scan().empty() && scanner.atEnd();
 }
 
 double roundHalfEven(double value)

@@ -13,6 +13,10 @@ namespace tervok {
 // number gives 0.
 double readNumber(std::string_view text);
 
+// Whether the number reader takes the whole text as one number (blanks,
+// tabs and line feeds aside): "12", " -3.5e2"; not "", "12a", "1,5".
+bool isWholeNumberText(std::string_view text);
+
 // Nearest whole number, a half going to the even neighbour.
 double roundHalfEven(double value);
 

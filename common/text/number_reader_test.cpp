@@ -27,6 +27,14 @@ TEST(NumberReader, ReadsTheLeadingNumberAndSkipsBlanksAnywhere)
     EXPECT_EQ(readNumber("."), 0);
 }
 
+TEST(NumberReader, TellsAWholeNumberFromTextThatHoldsMore)
+{
+    for (const char* number : {"12", " -3.5e2", "0 5", "+.5", "7\t"})
+        EXPECT_TRUE(isWholeNumberText(number)) << number;
+    for (const char* other : {"", " ", "12a", "1,5", "-", "abc", "1\r"})
+        EXPECT_FALSE(isWholeNumberText(other)) << other;
+}
+
 // Only blanks, tabs and line feeds are skipped: a carriage return ends the
 // number as any other character does.
 TEST(NumberReader, ACarriageReturnStopsTheNumber)

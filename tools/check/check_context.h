@@ -1,0 +1,70 @@
+#pragma once
+// What the parts of the content check share: the game folder, the findings,
+// the files read so far, and what the catalogues list, which the content
+// files refer to.
+#include "content_folder.h"
+#include "finding.h"
+
+#include <array>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace check {
+
+constexpr int kTileCount = 101;  // tile numbers 0 to 100
+
+struct TileInfo {
+    bool named = false;
+    std::string name;          // Windows-1252, as the catalogue holds it
+    bool showsBitmap = false;  // its image is a readable 20 x 20 bitmap
+};
+
+// The entry numbers a catalogue lists (switched-off entries are not listed).
+struct Listing {
+    std::string path;   // where it was looked for, real path when found
+    bool read = false;  // the catalogue could be read
+    std::set<int> numbers;
+};
+
+struct CheckContext {
+    explicit CheckContext(const ContentFolder& folder) : folder(folder) {}
+
+    const ContentFolder& folder;
+    Findings findings;
+    std::set<std::string> filesChecked;
+    std::array<TileInfo, kTileCount> tiles{};
+    Listing players, weapons, particles;
+};
+
+// The real path of a game path, or the path as the game names it with "/"
+// when it is missing (for findings about missing files).
+std::string realOrNamedPath(const CheckContext& context, std::string_view gamePath);
+
+// The files in a folder (found case-insensitively) whose names end in the
+// extension (any case), as real paths; entries that are not regular files
+// are included, so that reading them reports why.
+std::vector<std::string> filesWithExtension(const CheckContext& context, std::string_view folderName,
+                                            std::string_view extension);
+
+// Reads a text file of the game, reports it when it cannot be read, and
+// checks its line ends and bytes. Counts the file as checked.
+std::optional<std::string> readTextFile(CheckContext& context, const std::string& path);
+
+// Catalogue files: a line other than a bracket line that holds a comma
+// gives two entries.
+void checkCommaLines(CheckContext& context, const std::string& path, std::string_view bytes);
+
+// The data's own text (Windows-1252) for a message (UTF-8).
+std::string shown(std::string_view cp1252);
+
+void checkTileCatalogue(CheckContext& context);
+void checkCatalogues(CheckContext& context);
+void checkMaps(CheckContext& context);
+void checkScripts(CheckContext& context);
+void checkPlayers(CheckContext& context);
+void checkShots(CheckContext& context);
+
+}  // namespace check

@@ -1,0 +1,139 @@
+// Every map file "map\*.map": its cells against the tile catalogue.
+#include "check_context.h"
+
+#include "map_file.h"
+
+namespace check {
+namespace {
+
+// Cells reported one by one per map; the rest are counted.
+constexpr std::size_t kCellsListed = 5;
+
+enum class CellProblem { None, AboveMaxTile, Unnamed, NoBitmap };
+
+struct ProblemKind {
+    const char* code;
+    const char* one;   // "1 cell holds ..."
+    const char* many;  // "N cells in all hold ..."
+};
+
+ProblemKind kindOf(CellProblem problem)
+{
+    switch (problem) {
+    case CellProblem::AboveMaxTile:
+        return {"map-tile-above-100", "holds a tile above 100", "hold tiles above 100"};
+    case CellProblem::Unnamed:
+        return {"map-tile-unnamed", "holds a tile with no name", "hold tiles with no name"};
+    default:
+        return {"map-tile-no-bitmap", "holds a tile without a bitmap", "hold tiles without a bitmap"};
+    }
+}
+
+std::string cellsInAll(std::size_t count, const ProblemKind& kind)
+{
+    return count == 1 ? std::string("1 cell ") + kind.one : std::to_string(count) + " cells in all " + kind.many;
+}
+
+// An empty cell holds tile 0; it shows nothing unless the catalogue names
+// tile 0, and that is no mistake.
+CellProblem problemOf(const CheckContext& context, std::uint8_t tile)
+{
+    if (tile > terraloom::kMaxTile)
+        return CellProblem::AboveMaxTile;
+    const TileInfo& info = context.tiles[tile];
+    if (!info.named)
+        return tile == 0 ? CellProblem::None : CellProblem::Unnamed;
+    return info.showsBitmap ? CellProblem::None : CellProblem::NoBitmap;
+}
+
+std::string describe(const CheckContext& context, CellProblem problem, std::uint8_t tile)
+{
+    const std::string number = "tile " + std::to_string(tile);
+    switch (problem) {
+    case CellProblem::AboveMaxTile:
+        return number + " is above 100: the editor refuses the whole file";
+    case CellProblem::Unnamed:
+        return number + " has no name in the tile catalogue: the cell shows nothing";
+    default:
+        return number + " (" + shown(context.tiles[tile].name) + ") has no bitmap: the cell shows nothing";
+    }
+}
+
+class MapCells {
+public:
+    MapCells(CheckContext& context, std::string path) : context_(context), path_(std::move(path)) {}
+
+    void check(std::string_view bytes)
+    {
+        const std::size_t cells = std::min(bytes.size(), terraloom::kMapFileSize);
+        for (std::size_t i = 0; i < cells; ++i)
+            see(i, static_cast<std::uint8_t>(bytes[i]));
+        reportCounts();
+    }
+
+private:
+    void see(std::size_t offset, std::uint8_t tile)
+    {
+        const CellProblem problem = problemOf(context_, tile);
+        if (problem == CellProblem::None)
+            return;
+        Tally& tally = tallies_[static_cast<std::size_t>(problem)];
+        ++tally.count;
+        // The first cell above 100 is always named: it makes the editor
+        // refuse the whole file.
+        const bool first = problem == CellProblem::AboveMaxTile && tally.count == 1;
+        if (listed_ == kCellsListed && !first)
+            return;
+        if (!first)
+            ++listed_;
+        ++tally.listed;
+        const Cell cell{static_cast<int>(offset % terraloom::kMapSize) + 1,
+                        static_cast<int>(offset / terraloom::kMapSize) + 1};
+        context_.findings.cellError(path_, cell, kindOf(problem).code, describe(context_, problem, tile));
+    }
+
+    void reportCounts()
+    {
+        for (std::size_t i = 1; i < tallies_.size(); ++i) {
+            const Tally& tally = tallies_[i];
+            if (tally.count > tally.listed) {
+                const ProblemKind kind = kindOf(static_cast<CellProblem>(i));
+                context_.findings.error(path_, std::nullopt, kind.code, cellsInAll(tally.count, kind));
+            }
+        }
+    }
+
+    struct Tally {
+        std::size_t count = 0;
+        std::size_t listed = 0;
+    };
+    CheckContext& context_;
+    std::string path_;
+    std::array<Tally, 4> tallies_{};
+    std::size_t listed_ = 0;
+};
+
+void checkMap(CheckContext& context, const std::string& path)
+{
+    context.filesChecked.insert(path);
+    const tervok::Result<std::string> bytes = context.folder.read(path);
+    if (!bytes) {
+        context.findings.error(path, std::nullopt, "unreadable", "cannot read: " + bytes.error().describe());
+        return;
+    }
+    if (bytes->size() < terraloom::kMapFileSize)
+        context.findings.warning(path, std::nullopt, "map-short",
+                                 "the file holds " + std::to_string(bytes->size()) +
+                                     " bytes, fewer than the 10000 cells of a map: the cells past its end are 0");
+    MapCells(context, path).check(*bytes);
+}
+
+}  // namespace
+
+void checkMaps(CheckContext& context)
+{
+    for (const std::string& path : filesWithExtension(context, "map", ".map"))
+        checkMap(context, path);
+}
+
+}  // namespace check

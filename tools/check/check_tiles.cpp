@@ -1,0 +1,121 @@
+// The tile catalogue "map\mapteile.lst" and the bitmaps it names.
+#include "check_context.h"
+
+#include "files/bitmap_file.h"
+#include "text/number_reader.h"
+#include "tile_catalogue.h"
+
+namespace check {
+namespace {
+
+constexpr int kTileSide = 20;
+constexpr int kColouredClasses = 7;  // 0 to 6 have an overview colour of their own
+constexpr int kTableClasses = 11;    // 7 to 10 stand in the colour table, in black
+
+std::string number(double value)
+{
+    return std::to_string(static_cast<long long>(value));
+}
+
+std::string tileLabel(int tile, const std::string& name)
+{
+    return "tile " + std::to_string(tile) + " (" + shown(name) + ")";
+}
+
+void checkClass(CheckContext& context, const std::string& path, const terraloom::TileEntry& entry)
+{
+    const double value = entry.classValue;
+    if (value < 0 || value > terraloom::kMaxTileClass) {
+        context.findings.error(path, entry.line, "tile-class-range",
+                               "class " + number(value) + " is outside 0 to 255: it is read as 0");
+    } else if (value >= kColouredClasses && value < kTableClasses) {
+        context.findings.warning(path, entry.line, "tile-class-no-colour",
+                                 "class " + number(value) + " has no colour of its own: the overview draws it black");
+    } else if (value >= kTableClasses) {
+        context.findings.warning(path, entry.line, "tile-class-black",
+                                 "class " + number(value) + " is above 10: the overview draws it black");
+    }
+    // The number reader skips blanks, so digits that start the name join
+    // the class columns.
+    const double ownColumns = tervok::roundHalfEven(tervok::readNumber(entry.field.size() > 3 ? entry.field.substr(3, 2) : ""));
+    if (ownColumns != value)
+        context.findings.warning(path, entry.line, "name-digits-join-class",
+                                 "the digits that start the name join the class: it is read as " + number(value) +
+                                     ", not " + number(ownColumns));
+}
+
+struct Problem {
+    const char* code;
+    std::string text;
+};
+
+std::optional<Problem> bitmapProblem(CheckContext& context, const std::string& gamePath)
+{
+    const std::optional<std::string> real = context.folder.find(gamePath);
+    if (!real)
+        return Problem{"tile-bitmap-missing", "the bitmap " + realOrNamedPath(context, gamePath) + " is missing"};
+    if (context.folder.kindOf(*real) != EntryKind::File)
+        return Problem{"tile-bitmap-not-regular", "the bitmap " + *real + " is not a regular file"};
+    context.filesChecked.insert(*real);
+    const tervok::Result<std::string> bytes = context.folder.read(*real);
+    if (!bytes)
+        return Problem{"tile-bitmap-unreadable", "the bitmap " + *real + " cannot be read: " + bytes.error().describe()};
+    const tervok::Result<tervok::BmpHeader> header = tervok::readBmpHeader(*bytes);
+    if (!header)
+        return Problem{"tile-bitmap-unreadable", "the bitmap " + *real + " cannot be read: " + header.error().describe()};
+    if (header->width != kTileSide || header->height != kTileSide)
+        return Problem{"tile-bitmap-size", "the bitmap " + *real + " is " + std::to_string(header->width) + " x " +
+                                               std::to_string(header->height) + " pixels, not 20 x 20"};
+    return std::nullopt;
+}
+
+void checkBitmap(CheckContext& context, const std::string& path, std::size_t line, int tile)
+{
+    TileInfo& info = context.tiles[static_cast<std::size_t>(tile)];
+    const std::optional<std::string> imagePath = terraloom::tileImagePath(info.name);
+    if (!imagePath) {
+        context.findings.error(path, line, "tile-name-short",
+                               tileLabel(tile, info.name) + ": the name is too short to form an image path");
+        return;
+    }
+    const std::optional<Problem> problem = bitmapProblem(context, *imagePath);
+    if (problem)
+        context.findings.error(path, line, problem->code, tileLabel(tile, info.name) + ": " + problem->text);
+    info.showsBitmap = !problem;
+}
+
+}  // namespace
+
+void checkTileCatalogue(CheckContext& context)
+{
+    const std::string path = realOrNamedPath(context, terraloom::kTileCataloguePath);
+    if (!context.folder.find(terraloom::kTileCataloguePath)) {
+        context.findings.error(path, std::nullopt, "missing", "the tile catalogue is missing: no tile has a bitmap");
+        return;
+    }
+    const std::optional<std::string> bytes = readTextFile(context, path);
+    if (!bytes)
+        return;
+    checkCommaLines(context, path, *bytes);
+    std::array<std::size_t, kTileCount> namedOn{};  // line of the entry that stands for each tile
+    for (const terraloom::TileEntry& entry : terraloom::parseTileEntries(*bytes)) {
+        if (entry.number < 0 || entry.number > terraloom::kMaxTile) {
+            context.findings.error(path, entry.line, "tile-number-range",
+                                   "tile number " + number(entry.number) + " is outside 0 to 100: the entry is skipped");
+            continue;
+        }
+        checkClass(context, path, entry);
+        const auto tile = static_cast<std::size_t>(entry.number);
+        if (namedOn[tile] != 0)
+            context.findings.warning(path, entry.line, "tile-duplicate",
+                                     "tile " + number(entry.number) + " is named again: this entry replaces line " +
+                                         std::to_string(namedOn[tile]));
+        namedOn[tile] = entry.line;
+        context.tiles[tile] = {!entry.name.empty(), entry.name, false};
+    }
+    for (int tile = 0; tile < kTileCount; ++tile)
+        if (context.tiles[static_cast<std::size_t>(tile)].named)
+            checkBitmap(context, path, namedOn[static_cast<std::size_t>(tile)], tile);
+}
+
+}  // namespace check

@@ -1,0 +1,22 @@
+#include "content_check.h"
+
+#include "check_context.h"
+
+namespace check {
+
+// The catalogues come first: the content files are checked against what
+// they list.
+CheckResult checkContent(const ContentFolder& folder)
+{
+    CheckContext context(folder);
+    checkTileCatalogue(context);
+    checkCatalogues(context);
+    checkMaps(context);
+    checkScripts(context);
+    checkPlayers(context);
+    checkShots(context);
+    context.findings.sort();
+    return {std::move(context.findings), context.filesChecked.size()};
+}
+
+}  // namespace check

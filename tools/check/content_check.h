@@ -1,0 +1,18 @@
+#pragma once
+// Checks a whole game folder the way the editors and the game read it, with
+// the editors' own readers, and says what would go wrong.
+#include "content_folder.h"
+#include "finding.h"
+
+#include <cstddef>
+
+namespace check {
+
+struct CheckResult {
+    Findings findings;          // sorted by file, then line
+    std::size_t filesChecked = 0;
+};
+
+CheckResult checkContent(const ContentFolder& folder);
+
+}  // namespace check
