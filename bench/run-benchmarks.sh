@@ -14,7 +14,7 @@ fi
 build="$(cd "$1" && pwd)"
 shift
 tools="$build/bench"
-for tool in tervok_bench_editors tervok_bench_startup make_worst_case; do
+for tool in tervok_bench_editors tervok_bench_startup tervok_bench_check make_worst_case; do
   if [ ! -x "$tools/$tool" ]; then
     echo "$tools/$tool is missing: build $build with TERVOK_BUILD_BENCH=ON first" >&2
     exit 1
@@ -42,4 +42,5 @@ run "$tools/tervok_bench_startup" "$tools" "$work/sample" "the sample data" "$@"
 run "$tools/tervok_bench_startup" "$tools" "$work/worst" "the worst case" "$@"
 run "$tools/tervok_bench_editors" "$work/sample" "the sample data" "$@"
 run "$tools/tervok_bench_editors" "$work/worst" "the worst case" "$@"
+run "$tools/tervok_bench_check" "$work/check" "$@"
 echo "Tables saved in $results" >&2

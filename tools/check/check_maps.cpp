@@ -46,6 +46,17 @@ CellProblem problemOf(const CheckContext& context, std::uint8_t tile)
     return info.showsBitmap ? CellProblem::None : CellProblem::NoBitmap;
 }
 
+// What each byte a cell can hold means, worked out once for every map.
+using ProblemTable = std::array<CellProblem, 256>;
+
+ProblemTable problemTable(const CheckContext& context)
+{
+    ProblemTable table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = problemOf(context, static_cast<std::uint8_t>(byte));
+    return table;
+}
+
 std::string describe(const CheckContext& context, CellProblem problem, std::uint8_t tile)
 {
     const std::string number = "tile " + std::to_string(tile);
@@ -61,22 +72,25 @@ std::string describe(const CheckContext& context, CellProblem problem, std::uint
 
 class MapCells {
 public:
-    MapCells(CheckContext& context, std::string path) : context_(context), path_(std::move(path)) {}
+    MapCells(CheckContext& context, const ProblemTable& problems, std::string path)
+        : context_(context), problems_(problems), path_(std::move(path))
+    {
+    }
 
     void check(std::string_view bytes)
     {
         const std::size_t cells = std::min(bytes.size(), terraloom::kMapFileSize);
-        for (std::size_t i = 0; i < cells; ++i)
-            see(i, static_cast<std::uint8_t>(bytes[i]));
+        for (std::size_t i = 0; i < cells; ++i) {
+            const auto tile = static_cast<std::uint8_t>(bytes[i]);
+            if (problems_[tile] != CellProblem::None)
+                see(i, tile, problems_[tile]);
+        }
         reportCounts();
     }
 
 private:
-    void see(std::size_t offset, std::uint8_t tile)
+    void see(std::size_t offset, std::uint8_t tile, CellProblem problem)
     {
-        const CellProblem problem = problemOf(context_, tile);
-        if (problem == CellProblem::None)
-            return;
         Tally& tally = tallies_[static_cast<std::size_t>(problem)];
         ++tally.count;
         // The first cell above 100 is always named: it makes the editor
@@ -108,12 +122,13 @@ private:
         std::size_t listed = 0;
     };
     CheckContext& context_;
+    const ProblemTable& problems_;
     std::string path_;
     std::array<Tally, 4> tallies_{};
     std::size_t listed_ = 0;
 };
 
-void checkMap(CheckContext& context, const std::string& path)
+void checkMap(CheckContext& context, const ProblemTable& problems, const std::string& path)
 {
     context.filesChecked.insert(path);
     const tervok::Result<std::string> bytes = context.folder.read(path);
@@ -125,15 +140,16 @@ void checkMap(CheckContext& context, const std::string& path)
         context.findings.warning(path, std::nullopt, "map-short",
                                  "the file holds " + std::to_string(bytes->size()) +
                                      " bytes, fewer than the 10000 cells of a map: the cells past its end are 0");
-    MapCells(context, path).check(*bytes);
+    MapCells(context, problems, path).check(*bytes);
 }
 
 }  // namespace
 
 void checkMaps(CheckContext& context)
 {
+    const ProblemTable problems = problemTable(context);
     for (const std::string& path : filesWithExtension(context, "map", ".map"))
-        checkMap(context, path);
+        checkMap(context, problems, path);
 }
 
 }  // namespace check
