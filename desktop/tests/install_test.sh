@@ -66,7 +66,6 @@ check_layout() {
     echo /usr/share/metainfo/org.tervok.editors.metainfo.xml
     echo /usr/share/doc/tervok-editors/copyright
     echo /usr/share/doc/tervok-editors/changelog.gz
-    echo /usr/share/lintian/overrides/tervok-editors
   )"
   actual="$(cd "$dest" && find . ! -type d | sed 's/^\.//')"
   diff <(sort <<<"$expected") <(sort <<<"$actual") || fail "installed files differ from the list above (< expected, > installed)"
