@@ -41,11 +41,6 @@ bool glyphPixel(char c, int column, int row)
     return (glyphOf(c)[static_cast<std::size_t>(row)] >> (kGlyphWidth - 1 - column)) & 1;
 }
 
-int textWidth(std::string_view text)
-{
-    return text.empty() ? 0 : static_cast<int>(text.size()) * kGlyphAdvance - 1;
-}
-
 namespace {
 
 // Calls visit(x, y) for every pixel the glyphs of text set, the first

@@ -23,9 +23,6 @@ const Glyph& glyphOf(char c);
 // Whether the glyph of c sets the pixel at column, row of its 5 x 7 cell.
 bool glyphPixel(char c, int column, int row);
 
-// Width in pixels of text set without a gap after its last glyph.
-int textWidth(std::string_view text);
-
 // Writes text with its top-left corner at (left, top) in fill, each glyph
 // pixel surrounded by a one-pixel outline so that it reads on any colour.
 // Pixels outside the image are left out.
