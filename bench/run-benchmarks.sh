@@ -14,7 +14,7 @@ fi
 build="$(cd "$1" && pwd)"
 shift
 tools="$build/bench"
-for tool in tervok_bench_editors tervok_bench_startup tervok_bench_check make_worst_case; do
+for tool in tervok_bench_editors tervok_bench_startup tervok_bench_tools tervok_bench_check make_worst_case; do
   if [ ! -x "$tools/$tool" ]; then
     echo "$tools/$tool is missing: build $build with TERVOK_BUILD_BENCH=ON first" >&2
     exit 1
@@ -25,7 +25,8 @@ if [ ! -d "$build/sample-data" ]; then
   exit 1
 fi
 
-# The save benchmarks write into their data folder, so each run gets a copy.
+# The save benchmarks and tervok-render's picture write into their data
+# folder, so each run gets a copy.
 work="$build/bench-run"
 rm -rf "$work"
 mkdir -p "$work"
@@ -42,5 +43,7 @@ run "$tools/tervok_bench_startup" "$tools" "$work/sample" "the sample data" "$@"
 run "$tools/tervok_bench_startup" "$tools" "$work/worst" "the worst case" "$@"
 run "$tools/tervok_bench_editors" "$work/sample" "the sample data" "$@"
 run "$tools/tervok_bench_editors" "$work/worst" "the worst case" "$@"
+run "$tools/tervok_bench_tools" "$work/sample" "the sample data" "$@"
+run "$tools/tervok_bench_tools" "$work/worst" "the worst case" "$@"
 run "$tools/tervok_bench_check" "$work/check" "$@"
 echo "Tables saved in $results" >&2

@@ -1,0 +1,52 @@
+// The command-line tools' figures, in one data folder:
+//     tervok_bench_tools <data-folder> <title> [benchmark options]
+// tervok-render writes its picture into the folder: give it a copy. Nothing
+// here starts a QGuiApplication, as the tools start none.
+#include "figure_table.h"
+#include "table_reporter.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace bench {
+namespace {
+
+Figure timed(std::string label, std::string measured, std::string baselineLabel, std::string baseline,
+             Target target = {})
+{
+    return Figure{std::move(label), std::move(measured), std::move(baselineLabel), std::move(baseline), "ms",
+                  target, ""};
+}
+
+std::vector<Figure> toolFigures()
+{
+    return {
+        timed("render: map, catalogue, bitmaps read, map drawn", "render_map", "reading the files alone",
+              "render_map_read_only", {10.0, {}}),
+        timed("render: 10,000 cells drawn, tiles decoded", "draw_map", "QPainter per cell", "draw_map_qpainter",
+              {10.0, {}}),
+        timed("render: overview drawn", "draw_overview", "QPainter fills", "draw_overview_qpainter"),
+        timed("render: whole map read, drawn, PNG written", "render_png", "QImage::save of the picture",
+              "render_png_qt_save", {{}, 1.5}),
+    };
+}
+
+}  // namespace
+}  // namespace bench
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::cerr << "usage: tervok_bench_tools <data-folder> <title> [benchmark options]\n";
+        return 2;
+    }
+    std::error_code error;
+    std::filesystem::current_path(argv[1], error);
+    if (error || !std::filesystem::is_regular_file("map/map1.map")) {
+        std::cerr << "tervok_bench_tools: " << argv[1] << " is not a data folder with map\\map1.map\n";
+        return 1;
+    }
+    const std::string title = std::string("Tools on ") + argv[2];
+    argv[2] = argv[0];
+    return bench::runWithTable(argc - 2, argv + 2, title, bench::toolFigures(), 9);
+}

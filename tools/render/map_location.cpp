@@ -1,0 +1,53 @@
+#include "map_location.h"
+
+#include "encoding/cp1252.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace render {
+namespace {
+
+std::string lastComponent(const std::string& gamePath)
+{
+    const std::size_t slash = gamePath.rfind('\\');
+    return gamePath.substr(slash == std::string::npos ? 0 : slash + 1);
+}
+
+bool endsWithMapExtension(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string extension = name.substr(name.size() - 4);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".map";
+}
+
+std::string withoutMapExtension(const std::string& name)
+{
+    return endsWithMapExtension(name) ? name.substr(0, name.size() - 4) : name;
+}
+
+}  // namespace
+
+MapLocation locateMap(const std::string& map, const std::optional<std::string>& folder,
+                      const std::filesystem::path& startDirectory)
+{
+    MapLocation location;
+    if (map.find('\\') != std::string::npos) {
+        location.gamePath = map;
+        location.gameName = withoutMapExtension(lastComponent(map));
+        location.pictureName = tervok::cp1252ToUtf8(location.gameName) + ".png";
+        location.gameFolder = folder ? std::filesystem::path(*folder) : startDirectory;
+        return location;
+    }
+    location.file = (startDirectory / map).lexically_normal();
+    const std::string fileName = withoutMapExtension(location.file.filename().string());
+    location.gameName = tervok::utf8ToCp1252(fileName);
+    location.pictureName = fileName + ".png";
+    location.gameFolder = folder ? std::filesystem::path(*folder) : location.file.parent_path().parent_path();
+    return location;
+}
+
+}  // namespace render

@@ -1,0 +1,104 @@
+// The command line of tervok-render, read without running anything, and
+// where a named map and its game folder are taken to lie.
+#include "render_options.h"
+
+#include "map_location.h"
+
+#include <gtest/gtest.h>
+
+namespace render {
+namespace {
+
+using Action = RenderOptions::Action;
+
+RenderOptions parse(std::vector<std::string> arguments)
+{
+    return parseRenderOptions(arguments);
+}
+
+TEST(RenderOptions, ValuesAreTakenJoinedOrFromTheNextArgument)
+{
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"-C", "game", "-o", "out.png", "--scale", "0.5", "m.map"},
+             {"-Cgame", "-oout.png", "--scale=0.5", "m.map"},
+             {"m.map", "--directory=game", "--output=out.png", "--scale=.5"},
+             {"--directory", "game", "--output", "out.png", "m.map", "--scale", "5e-1"},
+         }) {
+        const RenderOptions options = parse(arguments);
+        EXPECT_EQ(options.action, Action::Render) << options.problem;
+        EXPECT_FALSE(options.overview || options.script);
+        EXPECT_EQ(options.folder, "game");
+        EXPECT_EQ(options.output, "out.png");
+        EXPECT_EQ(options.scale, 0.5);
+        EXPECT_EQ(options.map, "m.map");
+    }
+    const RenderOptions flags = parse({"--overview", "--script", "-o", "-", "--scale=4", "--", "-odd.map"});
+    EXPECT_TRUE(flags.overview);
+    EXPECT_TRUE(flags.script);
+    EXPECT_EQ(flags.output, "-");
+    EXPECT_EQ(flags.scale, 4);
+    EXPECT_EQ(flags.map, "-odd.map");
+}
+
+TEST(RenderOptions, HelpAndVersionActAsSoonAsTheyAreMet)
+{
+    EXPECT_EQ(parse({"--help", "--bogus"}).action, Action::Help);
+    EXPECT_EQ(parse({"-h"}).action, Action::Help);
+    EXPECT_EQ(parse({"--version"}).action, Action::Version);
+    EXPECT_EQ(parse({"--bogus", "--help"}).action, Action::UsageError);
+}
+
+TEST(RenderOptions, UsageErrorsSayWhatIsWrong)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "no map named"},
+        {{"a.map", "b.map"}, "one map only ('b.map' is a second one)"},
+        {{"--frobnicate", "a.map"}, "unknown option '--frobnicate'"},
+        {{"-x", "a.map"}, "unknown option '-x'"},
+        {{"a.map", "-o"}, "option '-o' needs a value"},
+        {{"--overview=yes", "a.map"}, "option '--overview' takes no value"},
+        {{"--scale=abc", "a.map"}, "the scale must be a number from 0.05 to 4, not 'abc'"},
+        {{""}, "the map's name is empty"},
+    };
+    for (const auto& [arguments, problem] : cases) {
+        const RenderOptions options = parse(arguments);
+        EXPECT_EQ(options.action, Action::UsageError) << problem;
+        EXPECT_EQ(options.problem, problem);
+    }
+}
+
+TEST(RenderOptions, TheScaleIsANumberFromOneTwentiethToFourWithADecimalPoint)
+{
+    EXPECT_EQ(readScale("0.05"), 0.05);
+    EXPECT_EQ(readScale("4"), 4.0);
+    EXPECT_EQ(readScale("1.25"), 1.25);
+    for (const char* bad : {"0.049", "4.001", "0", "-1", "1,5", "", "nan", "inf", " 1", "1 ", "1x", "0x1"})
+        EXPECT_FALSE(readScale(bad)) << bad;
+}
+
+TEST(MapLocation, AGamePathLiesInTheGameFolderAFilePathNamesItsOwn)
+{
+    const MapLocation game = locateMap("map\\Map1.MAP", std::nullopt, "/start");
+    EXPECT_EQ(game.gamePath, "map\\Map1.MAP");
+    EXPECT_EQ(game.gameFolder, "/start");
+    EXPECT_EQ(game.gameName, "Map1");
+    EXPECT_EQ(game.pictureName, "Map1.png");
+    EXPECT_EQ(locateMap("map\\map1.map", "elsewhere", "/start").gameFolder, "elsewhere");
+
+    const MapLocation file = locateMap("games/one/map/level.map", std::nullopt, "/start");
+    EXPECT_FALSE(file.gamePath);
+    EXPECT_EQ(file.file, "/start/games/one/map/level.map");
+    EXPECT_EQ(file.gameFolder, "/start/games/one");
+    EXPECT_EQ(file.pictureName, "level.png");
+    EXPECT_EQ(locateMap("/data/map/x.dat", "g", "/start").gameFolder, "g");
+    EXPECT_EQ(locateMap("/data/map/x.dat", std::nullopt, "/start").pictureName, "x.dat.png");
+
+    // Game paths are Windows-1252, file names UTF-8.
+    const MapLocation umlaut = locateMap("map\\k\xE4se.map", std::nullopt, "/start");
+    EXPECT_EQ(umlaut.gameName, "k\xE4se");
+    EXPECT_EQ(umlaut.pictureName, "k\xC3\xA4se.png");
+    EXPECT_EQ(locateMap("map/k\xC3\xA4se.map", std::nullopt, "/start").gameName, "k\xE4se");
+}
+
+}  // namespace
+}  // namespace render

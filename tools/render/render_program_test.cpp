@@ -1,0 +1,177 @@
+// The built tervok-render, run as from a console without any display: its
+// exit statuses, messages and the pictures it writes.
+#include "map_file.h"
+#include "map_picture.h"
+#include "program_run.h"
+#include "render_test_data.h"
+#include "script_marks.h"
+#include "temp_dir.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace render {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace render::testing;
+using tervok::testing::writeFile;
+
+constexpr QRgb kGrass = 0xFFA0C040;
+
+// A game folder "game" in the test's folder: tile 3 is grass, map1 has it
+// at cell (2, 1) and a script with one player and one broken row.
+struct GameFolder {
+    tervok::testing::TempDir dir;
+
+    GameFolder()
+    {
+        writeFile("game/map/mapteile.lst", catalogueText({{3, 4, "grass_01"}}));
+        writeFile("game/ep/grass.bmp", tervok::testing::bmpFile(20, 20, 0xA0C040));
+        writeFile("game/map/map1.map", mapBytes({{2, 1, 3}}));
+        writeFile("game/map/map1.msc", "[set <type>]\r\nset player 7 1 30 10 2\r\nbroken\r\n");
+    }
+};
+
+QImage pictureAt(const fs::path& file)
+{
+    return QImage(QString::fromStdString(file.string()), "png");
+}
+
+TEST(RenderProgram, HelpAndVersionNeedNoDisplay)
+{
+    const ProgramRun version = runRender({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("tervok-render (Tervok editors) ") + TERVOK_EXPECTED_VERSION + "\n");
+    EXPECT_EQ(version.err, "");
+    const ProgramRun help = runRender({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: tervok-render [OPTION]... MAP\n", 0), 0u);
+    EXPECT_NE(help.out.find("#808080"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+}
+
+TEST(RenderProgram, UsageErrorsExitWithTwoAndDrawNothing)
+{
+    GameFolder game;
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {}, {"map\\map1.map", "map\\map2.map"}, {"--scale=0.01", "map\\map1.map"}, {"--bogus", "map\\map1.map"}}) {
+        const ProgramRun run = runRender(arguments, "game");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("tervok-render: ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find("\nUsage: tervok-render [OPTION]... MAP\nTry 'tervok-render --help' for more.\n"),
+                  std::string::npos)
+            << run.err;
+    }
+    EXPECT_EQ(tervok::testing::entryCount("game"), 2u);
+}
+
+TEST(RenderProgram, AGamePathIsFoundWithoutRegardToCaseAndDrawnBesideTheCaller)
+{
+    GameFolder game;
+    const ProgramRun run = runRender({"MAP\\Map1.MAP"}, "game");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const QImage picture = pictureAt("game/Map1.png");
+    ASSERT_EQ(picture.size(), QSize(2000, 2000));
+    EXPECT_EQ(picture.pixel(20, 0), kGrass);
+    EXPECT_EQ(picture.pixel(0, 0), kNeutralColour);
+}
+
+TEST(RenderProgram, FilePathsAndTheOutputAreTakenFromTheStartingFolder)
+{
+    GameFolder game;
+    fs::create_directories("elsewhere/pictures");
+    const ProgramRun fromFile =
+        runRender({"../game/map/map1.map", "--overview", "--scale", "0.5", "-o", "pictures/o.png"}, "elsewhere");
+    EXPECT_EQ(fromFile.status, 0) << fromFile.err;
+    const QImage overview = pictureAt("elsewhere/pictures/o.png");
+    ASSERT_EQ(overview.size(), QSize(100, 100));
+    EXPECT_EQ(overview.pixel(1, 0), 0xFF00FF00u);  // class 4: green
+
+    const ProgramRun withFolder = runRender({"-C", "game", "--output=m.png", "map\\map1.map"});
+    EXPECT_EQ(withFolder.status, 0) << withFolder.err;
+    EXPECT_EQ(pictureAt("m.png").pixel(20, 0), kGrass);
+}
+
+TEST(RenderProgram, TheScriptMarksPlayersAndWarnsOfRowsItCannotTakeApart)
+{
+    GameFolder game;
+    const ProgramRun run = runRender({"--script", "-o", "-", "map\\map1.map"}, "game");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "tervok-render: map\\map1.msc:3: warning: cannot take the row apart: broken\n");
+    const QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(run.out.data()),
+                                            static_cast<int>(run.out.size()), "png");
+    ASSERT_EQ(picture.size(), QSize(2000, 2000));
+    EXPECT_EQ(picture.pixel(30, 10), kMarkColour);
+
+    fs::remove("game/map/map1.msc");
+    const ProgramRun noScript = runRender({"--script", "map\\map1.map"}, "game");
+    EXPECT_EQ(noScript.status, 0);
+    EXPECT_EQ(noScript.err, "tervok-render: map\\map1.msc: warning: cannot load: no such file\n");
+    EXPECT_EQ(pictureAt("game/map1.png").pixel(20, 0), kGrass);
+}
+
+TEST(RenderProgram, AMapThatCannotBeReadOrAPictureThatCannotBeWrittenExitWithOne)
+{
+    GameFolder game;
+    writeFile("game/map/bad.map", std::string(150, '\0') + '\xC8');
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"map\\bad.map"}, "tervok-render: map\\bad.map: cannot load: byte 150: cell (51, 2) holds tile 200, above 100\n"},
+        {{"map\\none.map"}, "tervok-render: map\\none.map: cannot load: no such file\n"},
+        {{"-o", "nowhere/x.png", "map\\map1.map"}, "tervok-render: nowhere/x.png: cannot save: no such folder\n"},
+        {{"-C", "no game", "map\\map1.map"},
+         "tervok-render: no game: cannot open the game folder: no such file or directory\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const ProgramRun run = runRender(arguments, "game");
+        EXPECT_EQ(run.status, 1) << message;
+        EXPECT_EQ(run.err, message);
+    }
+    EXPECT_FALSE(fs::exists("game/bad.png"));
+}
+
+// The bitmap of the tile at a cell of the sample map, read apart from the
+// program.
+QImage sampleBitmap(const fs::path& sample, const terraloom::TileCatalogue& tiles, std::uint8_t tile)
+{
+    std::string path = terraloom::tileImagePath(tiles.names[tile]).value_or("");
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return QImage(QString::fromStdString((sample / path).string()));
+}
+
+// The sample data: the corners of every seventh cell match its tile's
+// bitmap, and the players of the script are marked.
+TEST(RenderProgram, DrawsTheSampleMapAsItsTilesShowIt)
+{
+    const char* sampleDir = std::getenv("TERVOK_SAMPLE_DIR");
+    ASSERT_TRUE(sampleDir);
+    const fs::path sample(sampleDir);
+    const tervok::Result<terraloom::MapGrid> grid =
+        terraloom::parseMapFile(tervok::testing::readFile(sample / "map" / "map1.map"));
+    ASSERT_TRUE(grid);
+    const terraloom::TileCatalogue tiles =
+        terraloom::parseTileCatalogue(tervok::testing::readFile(sample / "map" / "mapteile.lst"));
+    tervok::testing::TempDir dir;
+    const ProgramRun run = runRender({"--script", (sample / "map" / "map1.map").string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const QImage picture = pictureAt("map1.png");
+    ASSERT_EQ(picture.size(), QSize(2000, 2000));
+    for (int y = 3; y <= terraloom::kMapSize; y += 7) {
+        for (int x = 1; x <= terraloom::kMapSize; x += 7) {
+            const QImage bitmap = sampleBitmap(sample, tiles, grid->at(x, y));
+            ASSERT_EQ(bitmap.size(), QSize(20, 20)) << x << ", " << y;
+            EXPECT_EQ(picture.pixel((x - 1) * 20, (y - 1) * 20), bitmap.pixel(0, 0)) << x << ", " << y;
+            EXPECT_EQ(picture.pixel(x * 20 - 1, y * 20 - 1), bitmap.pixel(19, 19)) << x << ", " << y;
+        }
+    }
+    EXPECT_EQ(picture.pixel(130, 90), kMarkColour);  // "def player 1 1 130 90 3"
+}
+
+}  // namespace
+}  // namespace render

@@ -1,0 +1,77 @@
+#include "script_marks.h"
+
+#include "digit_font.h"
+#include "encoding/cp1252.h"
+#include "image_plot.h"
+#include "script_line.h"
+
+#include <cmath>
+
+namespace render {
+namespace {
+
+// Marks whose centre lies this far outside the picture cannot touch it.
+constexpr double kReach = 1000;
+
+void drawCross(QImage& picture, int cx, int cy)
+{
+    for (int d = -(kMarkArm + 1); d <= kMarkArm + 1; ++d) {
+        for (int across = -1; across <= 1; ++across) {
+            plot(picture, cx + d, cy + across, kOutlineColour);
+            plot(picture, cx + across, cy + d, kOutlineColour);
+        }
+    }
+    for (int d = -kMarkArm; d <= kMarkArm; ++d) {
+        plot(picture, cx + d, cy, kMarkColour);
+        plot(picture, cx, cy + d, kMarkColour);
+    }
+}
+
+void drawMark(QImage& picture, const PlayerMark& mark, double scale)
+{
+    const double x = std::floor(mark.x * scale);
+    const double y = std::floor(mark.y * scale);
+    if (x < -kReach || y < -kReach || x > picture.width() + kReach || y > picture.height() + kReach)
+        return;
+    const int cx = static_cast<int>(x);
+    const int cy = static_cast<int>(y);
+    drawCross(picture, cx, cy);
+    drawText(picture, mark.number, cx + kMarkArm + 4, cy - kGlyphHeight / 2, kNumberColour, kOutlineColour);
+}
+
+}  // namespace
+
+ScriptMarks readScriptMarks(const terraloom::ScriptRows& rows)
+{
+    ScriptMarks marks;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::optional<terraloom::TakenScriptLine> taken = terraloom::takeScriptLineApart(rows[i]);
+        if (!taken)
+            marks.skipped.push_back({i + 2, rows[i]});
+        else if (taken->player)
+            marks.players.push_back({taken->player->x, taken->player->y, taken->player->number});
+    }
+    return marks;
+}
+
+void drawPlayerMarks(QImage& picture, const std::vector<PlayerMark>& marks, double scale)
+{
+    if (picture.format() != QImage::Format_RGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    for (const PlayerMark& mark : marks)
+        drawMark(picture, mark, scale);
+}
+
+std::string skippedRowWarning(std::string_view program, std::string_view scriptPath, const SkippedRow& row)
+{
+    std::string text(program);
+    text += ": ";
+    text += scriptPath;
+    text += ':';
+    text += std::to_string(row.line);
+    text += ": warning: cannot take the row apart: ";
+    text += tervok::cp1252ToUtf8(row.text);
+    return text;
+}
+
+}  // namespace render

@@ -1,0 +1,105 @@
+// Player marks from a map's script: which rows give marks, the warning for
+// a row that cannot be taken apart, and where a mark and its number land.
+#include "script_marks.h"
+
+#include "digit_font.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace render {
+namespace {
+
+constexpr QRgb kGround = 0xFF808080;
+
+QImage ground(int side)
+{
+    QImage picture(side, side, QImage::Format_RGB32);
+    picture.fill(kGround);
+    return picture;
+}
+
+TEST(ScriptMarks, PlayerRowsGiveMarksBrokenRowsAreListedOthersAreLeftOut)
+{
+    const ScriptMarks marks = readScriptMarks({
+        "def player 1 1 130 90 3",
+        "set door 7 1 40 40 1",
+        "garbage",
+        "set player 3 1 910.5 -20 1",
+        "set player 2 1 330",
+        "",
+    });
+    ASSERT_EQ(marks.players.size(), 2u);
+    EXPECT_EQ(marks.players[0].number, "1");
+    EXPECT_EQ(marks.players[0].x, 130);
+    EXPECT_EQ(marks.players[0].y, 90);
+    EXPECT_EQ(marks.players[1].number, "3");
+    EXPECT_EQ(marks.players[1].x, 910.5);
+    EXPECT_EQ(marks.players[1].y, -20);
+    ASSERT_EQ(marks.skipped.size(), 3u);
+    // Row n stands on line n + 1, below the header line.
+    EXPECT_EQ(marks.skipped[0].line, 4u);
+    EXPECT_EQ(marks.skipped[0].text, "garbage");
+    EXPECT_EQ(marks.skipped[1].line, 6u);
+    EXPECT_EQ(marks.skipped[2].line, 7u);
+}
+
+TEST(ScriptMarks, TheWarningNamesScriptLineAndRowInUtf8)
+{
+    EXPECT_EQ(skippedRowWarning("tervok-render", "map\\map1.msc", {4, "K\xE4se"}),
+              "tervok-render: map\\map1.msc:4: warning: cannot take the row apart: K\xC3\xA4se");
+}
+
+TEST(ScriptMarks, AMarkIsAnOutlinedCrossAtItsPositionWithItsNumberBeside)
+{
+    QImage picture = ground(400);
+    drawPlayerMarks(picture, {{130, 90, "3"}}, 1);
+    for (int d = -kMarkArm; d <= kMarkArm; ++d) {
+        EXPECT_EQ(picture.pixel(130 + d, 90), kMarkColour) << d;
+        EXPECT_EQ(picture.pixel(130, 90 + d), kMarkColour) << d;
+    }
+    EXPECT_EQ(picture.pixel(130 + kMarkArm + 1, 90), kOutlineColour);
+    EXPECT_EQ(picture.pixel(131, 91), kOutlineColour);
+    EXPECT_EQ(picture.pixel(133, 93), kGround);
+    // The number's 5 x 7 cell: white exactly where the glyph is, its
+    // outline black around it.
+    const int left = 130 + kMarkArm + 4;
+    const int top = 90 - kGlyphHeight / 2;
+    for (int row = 0; row < kGlyphHeight; ++row) {
+        for (int column = 0; column < kGlyphWidth; ++column) {
+            const QRgb pixel = picture.pixel(left + column, top + row);
+            if (glyphPixel('3', column, row))
+                EXPECT_EQ(pixel, kNumberColour) << column << ", " << row;
+            else
+                EXPECT_NE(pixel, kNumberColour) << column << ", " << row;
+        }
+    }
+    EXPECT_EQ(picture.pixel(left - 1, top), kOutlineColour);
+}
+
+TEST(ScriptMarks, MarksFollowTheScaleAndAreCutAtThePicturesEdges)
+{
+    QImage overview = ground(200);
+    drawPlayerMarks(overview, {{1490, 1490, "4"}, {1999, 0, "2"}, {-3, 2000, "-1"}, {1e12, 5, "9"}}, 0.1);
+    EXPECT_EQ(overview.pixel(149, 149), kMarkColour);
+    EXPECT_EQ(overview.pixel(199, 0), kMarkColour);
+    EXPECT_EQ(overview.pixel(195, 0), kMarkColour);
+    // Centre (-1, 200), just outside: only the outline of its arm shows.
+    EXPECT_EQ(overview.pixel(0, 199), kOutlineColour);
+    EXPECT_EQ(overview.pixel(5, 199), kGround);
+}
+
+TEST(DigitFont, EveryDigitAndTheMinusHaveAGlyphOfTheirOwnOtherCharactersABox)
+{
+    std::set<Glyph> seen;
+    for (const char c : std::string("0123456789-")) {
+        EXPECT_NE(glyphOf(c), Glyph{}) << c;
+        EXPECT_TRUE(seen.insert(glyphOf(c)).second) << c;
+    }
+    EXPECT_EQ(glyphOf('x'), glyphOf('?'));
+    EXPECT_FALSE(seen.count(glyphOf('x')));
+}
+
+}  // namespace
+}  // namespace render

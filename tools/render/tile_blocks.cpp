@@ -1,0 +1,75 @@
+#include "tile_blocks.h"
+
+#include "files/bitmap_file.h"
+#include "files/game_path.h"
+
+#include <QPainter>
+
+#include <bitset>
+#include <map>
+
+namespace render {
+namespace {
+
+QImage decode(const std::optional<std::string>& bytes)
+{
+    if (!bytes)
+        return QImage();
+    return QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
+}
+
+std::bitset<terraloom::kMaxTile + 1> tilesIn(const terraloom::MapGrid& grid)
+{
+    std::bitset<terraloom::kMaxTile + 1> used;
+    for (const std::uint8_t tile : grid.cells())
+        used.set(tile);
+    return used;
+}
+
+}  // namespace
+
+BitmapSource bitmapFilesInWorkingDirectory()
+{
+    return [](const std::string& gamePath) -> std::optional<std::string> {
+        tervok::Result<std::string> bytes = tervok::readBitmapFile(tervok::nativePath(gamePath));
+        if (!bytes)
+            return std::nullopt;
+        return std::move(*bytes);
+    };
+}
+
+// The painter clips the bitmap to the cell and blends any transparency
+// with the neutral colour underneath.
+Block blockOf(const QImage& bitmap)
+{
+    Block block;
+    block.fill(kNeutralColour);
+    if (bitmap.isNull())
+        return block;
+    QImage cell(reinterpret_cast<uchar*>(block.data()), kCellPixels, kCellPixels, kCellPixels * sizeof(QRgb),
+                QImage::Format_RGB32);
+    QPainter painter(&cell);
+    painter.drawImage(0, 0, bitmap);
+    return block;
+}
+
+TileBlocks::TileBlocks(const terraloom::TileCatalogue& catalogue, const terraloom::MapGrid& grid,
+                       const BitmapSource& source)
+{
+    const Block neutral = blockOf(QImage());
+    blocks_.fill(neutral);
+    const auto used = tilesIn(grid);
+    std::map<std::string, Block> byPath;
+    for (std::size_t tile = 0; tile < blocks_.size(); ++tile) {
+        // A name shorter than three characters has no image path.
+        const std::optional<std::string> path = terraloom::tileImagePath(catalogue.names[tile]);
+        if (!used.test(tile) || !path)
+            continue;
+        auto found = byPath.find(*path);
+        if (found == byPath.end())
+            found = byPath.emplace(*path, blockOf(decode(source(*path)))).first;
+        blocks_[tile] = found->second;
+    }
+}
+
+}  // namespace render
