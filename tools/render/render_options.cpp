@@ -183,7 +183,8 @@ std::string helpText()
            "  --                 end the options; what follows is the map\n"
            "\n"
            "Exit status: 0 the picture was written, 1 the map could not be read or the\n"
-           "picture could not be written, 2 a usage error.\n";
+           "picture could not be written, 2 a usage error or a game folder that cannot be\n"
+           "entered.\n";
 }
 
 std::string versionText()

@@ -103,7 +103,7 @@ TEST(RenderProgram, TheScriptMarksPlayersAndWarnsOfRowsItCannotTakeApart)
     GameFolder game;
     const ProgramRun run = runRender({"--script", "-o", "-", "map\\map1.map"}, "game");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "tervok-render: map\\map1.msc:3: warning: cannot take the row apart: broken\n");
+    EXPECT_EQ(run.err, "tervok-render: map/map1.msc:3: warning: cannot take the row apart: broken\n");
     const QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(run.out.data()),
                                             static_cast<int>(run.out.size()), "png");
     ASSERT_EQ(picture.size(), QSize(2000, 2000));
@@ -112,7 +112,7 @@ TEST(RenderProgram, TheScriptMarksPlayersAndWarnsOfRowsItCannotTakeApart)
     fs::remove("game/map/map1.msc");
     const ProgramRun noScript = runRender({"--script", "map\\map1.map"}, "game");
     EXPECT_EQ(noScript.status, 0);
-    EXPECT_EQ(noScript.err, "tervok-render: map\\map1.msc: warning: cannot load: no such file\n");
+    EXPECT_EQ(noScript.err, "tervok-render: map/map1.msc: warning: cannot load: no such file\n");
     EXPECT_EQ(pictureAt("game/map1.png").pixel(20, 0), kGrass);
 }
 
@@ -121,17 +121,18 @@ TEST(RenderProgram, AMapThatCannotBeReadOrAPictureThatCannotBeWrittenExitWithOne
     GameFolder game;
     writeFile("game/map/bad.map", std::string(150, '\0') + '\xC8');
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"map\\bad.map"}, "tervok-render: map\\bad.map: cannot load: byte 150: cell (51, 2) holds tile 200, above 100\n"},
-        {{"map\\none.map"}, "tervok-render: map\\none.map: cannot load: no such file\n"},
+        {{"MAP\\BAD.MAP"}, "tervok-render: map/bad.map: cannot load: byte 150: cell (51, 2) holds tile 200, above 100\n"},
+        {{"map\\none.map"}, "tervok-render: map/none.map: cannot load: no such file\n"},
         {{"-o", "nowhere/x.png", "map\\map1.map"}, "tervok-render: nowhere/x.png: cannot save: no such folder\n"},
-        {{"-C", "no game", "map\\map1.map"},
-         "tervok-render: no game: cannot open the game folder: no such file or directory\n"},
     };
     for (const auto& [arguments, message] : cases) {
         const ProgramRun run = runRender(arguments, "game");
         EXPECT_EQ(run.status, 1) << message;
         EXPECT_EQ(run.err, message);
     }
+    const ProgramRun noFolder = runRender({"-C", "no game", "map\\map1.map"}, "game");
+    EXPECT_EQ(noFolder.status, 2);
+    EXPECT_EQ(noFolder.err, "tervok-render: no game: cannot open the game folder: no such file or directory\n");
     EXPECT_FALSE(fs::exists("game/bad.png"));
 }
 

@@ -2,6 +2,7 @@
 
 #include "errors/failure_report.h"
 #include "files/file_io.h"
+#include "files/game_path.h"
 #include "map_file.h"
 #include "map_location.h"
 #include "map_picture.h"
@@ -17,9 +18,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void warn(std::ostream& err, std::string_view path, std::string_view action, const tervok::Error& error)
+// A file of the game folder as diagnostics name it: relative to the game
+// folder, with "/", in the real case of the names that exist.
+std::string shownPath(std::string_view gamePath)
 {
-    err << tervok::failureLine(kProgram, path, std::string("warning: ") + std::string(action), error) << '\n';
+    return tervok::nativePath(gamePath).generic_string();
+}
+
+void warn(std::ostream& err, std::string_view gamePath, std::string_view action, const tervok::Error& error)
+{
+    err << tervok::failureLine(kProgram, shownPath(gamePath), std::string("warning: ") + std::string(action), error)
+        << '\n';
 }
 
 tervok::Result<terraloom::MapGrid> loadMap(const MapLocation& location)
@@ -61,7 +70,7 @@ void markPlayers(QImage& picture, const MapLocation& location, std::ostream& err
         return warn(err, path, "cannot load", rows.error());
     const ScriptMarks marks = readScriptMarks(*rows);
     for (const SkippedRow& row : marks.skipped)
-        err << skippedRowWarning(kProgram, path, row) << '\n';
+        err << skippedRowWarning(kProgram, shownPath(path), row) << '\n';
     drawPlayerMarks(picture, marks.players, static_cast<double>(picture.width()) / kMapPixels);
 }
 
@@ -96,14 +105,17 @@ int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err
     std::error_code ignored;
     const fs::path start = fs::current_path(ignored);
     const MapLocation location = locateMap(options.map, options.folder, start);
+    // A game folder that cannot be entered ends the program as a usage
+    // error does, as with the editors and tervok-check.
     if (const std::optional<std::string> why = tervok::startup::enterFolder(location.gameFolder)) {
         err << kProgram << ": " << options.folder.value_or(location.gameFolder.string())
             << ": cannot open the game folder: " << *why << '\n';
-        return kExitFailed;
+        return kExitUsage;
     }
     const tervok::Result<terraloom::MapGrid> grid = loadMap(location);
     if (!grid) {
-        err << tervok::failureLine(kProgram, options.map, "cannot load", grid.error()) << '\n';
+        const std::string name = location.gamePath ? shownPath(*location.gamePath) : options.map;
+        err << tervok::failureLine(kProgram, name, "cannot load", grid.error()) << '\n';
         return kExitFailed;
     }
     QImage picture = drawPicture(*grid, options, err);
