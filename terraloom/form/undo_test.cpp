@@ -120,9 +120,11 @@ TEST_F(UndoTest, StrokeEndsAtAClickAMoveWithoutShiftAloneOrACommand)
     shiftMove({14});
     find<HeadlessSlider>("Slider1").slide(3);  // the scroll step
     shiftMove({16});
+    cell(12).mouseDown(ui::kRightButton, 0, 0, 0);  // picks tile 2 again
+    shiftMove({18});
     const MapGrid painted = state().grid;
 
-    const std::vector<std::vector<MapCell>> steps = {{{6, 2}}, {{4, 2}}, {{1, 2}}, {{8, 1}}, {{4, 1}, {6, 1}},
+    const std::vector<std::vector<MapCell>> steps = {{{8, 2}}, {{6, 2}}, {{4, 2}}, {{1, 2}}, {{8, 1}}, {{4, 1}, {6, 1}},
                                                      {{3, 1}}, {{1, 1}}};
     for (const std::vector<MapCell>& step : steps) {
         for (const MapCell& c : step)
@@ -178,13 +180,14 @@ TEST_F(UndoTest, LoadAndNewEmptyTheHistoryCancelFailureAndSaveKeepIt)
     find<HeadlessTextField>("Text1").type("map1");
     click(3);
     undo();
-    load();
+    load();  // the saved map, with (1, 1) painted
     const Seen loaded = seen();
     undo();
+    EXPECT_EQ(seen(), loaded);
     redo();
     EXPECT_EQ(seen(), loaded);
 
-    click(1);
+    click(3);
     toolkit_.answerMessages({ui::kAnswerOk});
     button("Command3").click();
     undo();
