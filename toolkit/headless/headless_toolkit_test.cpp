@@ -123,23 +123,6 @@ TEST_F(HeadlessEvents, ShortcutsRunWhereverTheFocusIsButInAFieldThatCanBeTyped)
     EXPECT_EQ(window.focused(), &button);
 }
 
-TEST_F(HeadlessEvents, FieldUndoesTypingBackToTheTextTheProgramSet)
-{
-    auto& field = dynamic_cast<HeadlessTextField&>(toolkit_.createTextField(*window_, "Text1", -1, {}, "a"));
-    int changes = 0;
-    field.onChange = [&] { ++changes; };
-    field.type("b");
-    field.setText("c");
-    field.type("d");
-    field.type("e");
-    field.keyPressed({'Z', ui::kCtrlKey});
-    EXPECT_EQ(field.text(), "d");
-    field.keyPressed({'Z', ui::kCtrlKey});
-    field.keyPressed({'Z', ui::kCtrlKey});
-    EXPECT_EQ(field.text(), "c");
-    EXPECT_EQ(changes, 6);
-}
-
 TEST_F(HeadlessEvents, MessagesAreRecordedAndAnsweredAsScripted)
 {
     toolkit_.answerMessages({ui::kAnswerCancel});

@@ -97,7 +97,7 @@ public:
     // Runs action when the user presses the keys in the active window,
     // wherever the keyboard focus is, except in a text field that can be
     // typed in: that field keeps the keys for its own editing (Ctrl+Z takes
-    // back typing there). A picture box takes the focus when clicked.
+    // back typing there).
     virtual void addShortcut(KeyChord keys, std::function<void()> action) = 0;
     std::function<void()> onClose;  // the user asked to close the window
 };
@@ -239,7 +239,8 @@ private:
 
 // Shows one bitmap at its top-left corner at natural size, or nothing, over
 // its background colour; filled rectangles are drawn into a persistent
-// buffer that survives repaints.
+// buffer that survives repaints. A click gives it the keyboard focus (Tab
+// passes it by).
 class PictureBox : public Control {
 public:
     using Control::Control;
