@@ -1,5 +1,6 @@
 // The level editor on the Qt back end: view and overview redraws, one paint,
-// map load and save, script load and save, each with the repaint it causes.
+// undo and redo of a stroke, map load and save, script load and save, each
+// with the repaint it causes.
 #include "class_colours.h"
 #include "driven_toolkit.h"
 #include "editor_benchmarks.h"
@@ -9,12 +10,16 @@
 #include "map_file.h"
 #include "qt_driving.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QWidget>
 
 #include <benchmark/benchmark.h>
+
+#include <array>
 
 namespace bench {
 namespace {
@@ -224,6 +229,105 @@ void one_paint_repaint_only(benchmark::State& state)
     }
 }
 
+// A Shift-move stroke over all 100 view cells with a tile none of them
+// holds, so that every cell changes; the window is active, so that its
+// shortcuts take the keys.
+struct TerraloomWithStroke : Terraloom {
+    int cellsChanged = 0;
+
+    TerraloomWithStroke()
+    {
+        QWidget* window = widgetOf(*c.window);
+        window->activateWindow();
+        for (int turn = 0; turn < 1000 && !window->isActiveWindow(); ++turn)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        terraloom::EditorState& state = form.state();
+        const terraloom::MapGrid before = state.grid;
+        state.currentTile = tileNotInView(state);
+        for (int k = 1; k <= terraloom::kViewCells; ++k)
+            shiftMove(*c.cells[static_cast<std::size_t>(k)]);
+        paintPending();
+        for (std::size_t i = 0; i < before.cells().size(); ++i)
+            cellsChanged += before.cells()[i] != state.grid.cells()[i] ? 1 : 0;
+    }
+
+    void undo() { pressKeys(Qt::Key_Z, Qt::ControlModifier); }
+    void redo() { pressKeys(Qt::Key_Y, Qt::ControlModifier); }
+
+private:
+    // A named tile if there is one, so that every cell shows a bitmap after
+    // the stroke; 101 tiles never all fit in 100 cells.
+    static int tileNotInView(const terraloom::EditorState& state)
+    {
+        std::array<bool, terraloom::kMaxTile + 1> inView{};
+        for (int k = 1; k <= terraloom::kViewCells; ++k) {
+            const terraloom::MapCell cell = state.view.cellOf(k);
+            inView[state.grid.at(cell.x, cell.y)] = true;
+        }
+        int unnamed = -1;
+        for (int tile = terraloom::kMaxTile; tile >= 0; --tile) {
+            if (inView[static_cast<std::size_t>(tile)])
+                continue;
+            if (!state.tiles.names[static_cast<std::size_t>(tile)].empty())
+                return tile;
+            unnamed = tile;
+        }
+        return unnamed;
+    }
+
+    // As the window system delivers keys: to the focused widget of the
+    // active window, where Qt's shortcut map sees them first.
+    void pressKeys(Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : widgetOf(*c.window);
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+        QCoreApplication::sendEvent(target, &release);
+    }
+};
+
+using StrokeKey = void (TerraloomWithStroke::*)();
+
+// Times one key on the stroke with its repaint; the other key, which puts
+// the stroke back where it was, runs outside the timing.
+void timeStrokeKey(benchmark::State& state, StrokeKey timed, StrokeKey untimed)
+{
+    TerraloomWithStroke t;
+    const terraloom::MapGrid& grid = t.form.state().grid;
+    state.counters["cells"] = t.cellsChanged;
+    if (timed == &TerraloomWithStroke::redo) {
+        t.undo();
+        paintPending();
+    }
+    const terraloom::MapGrid start = grid;
+    state.counters["widgets_painted"] = paintsDuring([&] { (t.*timed)(); });
+    if (grid == start) {
+        state.SkipWithError("the key did not reach the window's shortcut");
+        return;
+    }
+    (t.*untimed)();
+    paintPending();
+    for (auto _ : state) {
+        (t.*timed)();
+        paintPending();
+        state.PauseTiming();
+        (t.*untimed)();
+        paintPending();
+        state.ResumeTiming();
+    }
+}
+
+void stroke_undo(benchmark::State& state)
+{
+    timeStrokeKey(state, &TerraloomWithStroke::undo, &TerraloomWithStroke::redo);
+}
+
+void stroke_redo(benchmark::State& state)
+{
+    timeStrokeKey(state, &TerraloomWithStroke::redo, &TerraloomWithStroke::undo);
+}
+
 void map_load(benchmark::State& state)
 {
     Terraloom t;
@@ -292,6 +396,8 @@ TERVOK_BENCHMARK(overview_redraw);
 TERVOK_BENCHMARK(overview_redraw_qpainter);
 TERVOK_BENCHMARK(one_paint);
 TERVOK_BENCHMARK(one_paint_repaint_only);
+TERVOK_BENCHMARK(stroke_undo);
+TERVOK_BENCHMARK(stroke_redo);
 TERVOK_BENCHMARK(map_load);
 TERVOK_BENCHMARK(map_load_read_only);
 TERVOK_BENCHMARK(map_save);

@@ -77,7 +77,7 @@ TEST(ReadCommandLine, HelpGoesToStandardOutput)
     EXPECT_TRUE(help.err.empty());
     EXPECT_EQ(help.out.rfind("Usage: terraloom [OPTION]... [GAME-FOLDER]\n", 0), 0u);
     for (const char* part : {"map, ep, player, shots or", "~/.config/tervok/editors.conf", "Cancel", "--version",
-                             "Ctrl+Z", "Shift + pointer", "right click"})
+                             "Ctrl+Z", "Ctrl+Y, Ctrl+Shift+Z", "Shift + pointer", "right click"})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
 
     const Outcome sparkHelp = run(kSparkloom, {"-h"});

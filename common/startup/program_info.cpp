@@ -14,8 +14,13 @@ const ProgramInfo kTerraloom{
     "  click on the overview            move the view there\n"
     "  Delete in the script list        remove the selected row\n"
     "  double click in the script list  take the row apart into the fields (get)\n"
-    "  Ctrl+Z                           undo the last painting step\n"
-    "  Ctrl+Y, Ctrl+Shift+Z             redo it\n"};
+    "  Ctrl+Z                           undo the last painting step: one click,\n"
+    "                                   or one Shift stroke (the last 1000 are\n"
+    "                                   kept; load and new forget them)\n"
+    "  Ctrl+Y, Ctrl+Shift+Z             redo the painting step last undone\n"
+    "  (while a text field you type in has the keyboard focus, these keys stay\n"
+    "  with it, where Ctrl+Z undoes the typing; a click on the view or on the\n"
+    "  overview gives them back to the map)\n"};
 
 const ProgramInfo kFigureloom{
     "figureloom",

@@ -13,6 +13,15 @@ MapCell ViewPosition::cellOf(int k) const
     return {column + viewColumn - 1, row + viewRow - 1};
 }
 
+int ViewPosition::viewCellOf(const MapCell& cell) const
+{
+    const int viewColumn = cell.x - column + 1;
+    const int viewRow = cell.y - row + 1;
+    if (viewColumn < 1 || viewColumn > kViewSize || viewRow < 1 || viewRow > kViewSize)
+        return 0;
+    return viewColumn + (viewRow - 1) * kViewSize;
+}
+
 int clampViewStart(double value)
 {
     if (!(value >= 1))

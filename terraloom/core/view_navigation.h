@@ -20,6 +20,8 @@ struct ViewPosition {
 
     // The map cell shown by view cell k (1..100), counted row by row.
     MapCell cellOf(int k) const;
+    // The view cell (1..100) that shows a map cell, or 0 when it is out of view.
+    int viewCellOf(const MapCell& cell) const;
     bool operator==(const ViewPosition&) const = default;
 };
 

@@ -20,6 +20,14 @@ TEST(ViewNavigation, CellsOfTheView)
     EXPECT_EQ((ViewPosition{1, 1}.cellOf(12)), (MapCell{2, 2}));
     EXPECT_EQ((ViewPosition{11, 21}.cellOf(100)), (MapCell{20, 30}));
     EXPECT_EQ((ViewPosition{91, 91}.cellOf(1)), (MapCell{91, 91}));
+
+    const ViewPosition view{11, 21};
+    for (int k = 1; k <= 100; ++k)
+        EXPECT_EQ(view.viewCellOf(view.cellOf(k)), k);
+    EXPECT_EQ(view.viewCellOf({10, 25}), 0);  // left of the view
+    EXPECT_EQ(view.viewCellOf({21, 25}), 0);  // right of it
+    EXPECT_EQ(view.viewCellOf({15, 20}), 0);  // above it
+    EXPECT_EQ(view.viewCellOf({15, 31}), 0);  // below it
 }
 
 TEST(ViewNavigation, OverviewClick)

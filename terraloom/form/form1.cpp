@@ -8,6 +8,16 @@
 
 namespace terraloom {
 
+// A handler that ends the stroke under way before it runs.
+template <class Handler>
+auto Form1::endingStroke(Handler handler)
+{
+    return [this, handler](const auto&... event) {
+        state_.history.endStroke();
+        handler(event...);
+    };
+}
+
 Form1::Form1(ui::Toolkit& toolkit)
     : toolkit_(toolkit),
       c_(buildForm1(toolkit)),
@@ -23,6 +33,8 @@ Form1::Form1(ui::Toolkit& toolkit)
     bindNavigationEvents();
     bindPaintingEvents();
     bindScriptEvents();
+    bindUndoKeys();
+    bindStrokeEnds();
 }
 
 // The class colours are constants; the view cells, the tile list, the view
@@ -34,8 +46,8 @@ void Form1::startUp()
     readTileCatalogue();
     state_.currentTile = 0;
     state_.scriptPosition = {};
-    c_.viewColumnSlider->onChange = [this] { view_.viewColumnSliderChanged(); };
-    c_.viewRowSlider->onChange = [this] { view_.viewRowSliderChanged(); };
+    c_.viewColumnSlider->onChange = endingStroke([this] { view_.viewColumnSliderChanged(); });
+    c_.viewRowSlider->onChange = endingStroke([this] { view_.viewRowSliderChanged(); });
     view_.redrawView();
     tervok::loadCatalogue(toolkit_, *c_.playerList, tervok::kPlayerCataloguePath, tervok::kPlayerNameColumn,
                           state_.playerNumbers);
@@ -55,27 +67,27 @@ void Form1::readTileCatalogue()
 void Form1::bindMapEvents()
 {
     c_.window->onClose = [this] { toolkit_.quit(); };
-    c_.loadMap->onClick = [this] { mapFile_.load(); };
-    c_.saveMap->onClick = [this] { mapFile_.save(); };
-    c_.newMap->onClick = [this] { mapFile_.create(); };
-    c_.help->onClick = [this] { showHelp(); };
+    c_.loadMap->onClick = endingStroke([this] { mapFile_.load(); });
+    c_.saveMap->onClick = endingStroke([this] { mapFile_.save(); });
+    c_.newMap->onClick = endingStroke([this] { mapFile_.create(); });
+    c_.help->onClick = endingStroke([this] { showHelp(); });
 }
 
 void Form1::bindNavigationEvents()
 {
-    c_.scrollRight->onClick = [this] { view_.scrollRight(); };
-    c_.scrollLeft->onClick = [this] { view_.scrollLeft(); };
-    c_.scrollUp->onClick = [this] { view_.scrollUp(); };
-    c_.scrollDown->onClick = [this] { view_.scrollDown(); };
-    c_.redraw->onClick = [this] { view_.redrawOverview(); };
-    c_.overview->onMouseDown = [this](const ui::MouseEvent& e) { view_.overviewClicked(e); };
-    c_.gotoPosition->onClick = [this] { position_.gotoPosition(); };
-    c_.roundPosition->onClick = [this] { position_.roundPosition(); };
+    c_.scrollRight->onClick = endingStroke([this] { view_.scrollRight(); });
+    c_.scrollLeft->onClick = endingStroke([this] { view_.scrollLeft(); });
+    c_.scrollUp->onClick = endingStroke([this] { view_.scrollUp(); });
+    c_.scrollDown->onClick = endingStroke([this] { view_.scrollDown(); });
+    c_.redraw->onClick = endingStroke([this] { view_.redrawOverview(); });
+    c_.overview->onMouseDown = endingStroke([this](const ui::MouseEvent& e) { view_.overviewClicked(e); });
+    c_.gotoPosition->onClick = endingStroke([this] { position_.gotoPosition(); });
+    c_.roundPosition->onClick = endingStroke([this] { position_.roundPosition(); });
 }
 
 void Form1::bindPaintingEvents()
 {
-    c_.tileList->onMouseDown = [this](const ui::MouseEvent&) { painter_.tileListPressed(); };
+    c_.tileList->onMouseDown = endingStroke([this](const ui::MouseEvent&) { painter_.tileListPressed(); });
     for (ui::PictureBox* cell : c_.cells) {
         cell->onMouseDown = [this](const ui::MouseEvent& e) { painter_.cellPressed(e); };
         cell->onMouseMove = [this](const ui::MouseEvent& e) { painter_.cellMoved(e); };
@@ -84,15 +96,39 @@ void Form1::bindPaintingEvents()
 
 void Form1::bindScriptEvents()
 {
-    c_.loadScript->onClick = [this] { script_.load(); };
-    c_.saveScript->onClick = [this] { script_.save(); };
-    c_.addRow->onClick = [this] { script_.add(); };
-    c_.changeRow->onClick = [this] { script_.change(); };
-    c_.getRow->onClick = [this] { script_.get(); };
-    c_.scriptList->onDblClick = [this] { script_.get(); };
-    c_.scriptList->onKeyDown = [this](int keyCode, int) { script_.listKeyDown(keyCode); };
-    c_.pickPlayer->onClick = [this] { script_.pickPlayer(); };
-    c_.objectType->onChange = [this] { script_.typeChanged(); };
+    c_.loadScript->onClick = endingStroke([this] { script_.load(); });
+    c_.saveScript->onClick = endingStroke([this] { script_.save(); });
+    c_.addRow->onClick = endingStroke([this] { script_.add(); });
+    c_.changeRow->onClick = endingStroke([this] { script_.change(); });
+    c_.getRow->onClick = endingStroke([this] { script_.get(); });
+    c_.scriptList->onDblClick = endingStroke([this] { script_.get(); });
+    c_.scriptList->onKeyDown = endingStroke([this](int keyCode, int) { script_.listKeyDown(keyCode); });
+    c_.pickPlayer->onClick = endingStroke([this] { script_.pickPlayer(); });
+    c_.objectType->onChange = endingStroke([this] { script_.typeChanged(); });
+}
+
+// Ctrl+Z undoes the last painting step, Ctrl+Y and Ctrl+Shift+Z redo it;
+// a text field with the focus keeps the keys for its own typing.
+void Form1::bindUndoKeys()
+{
+    c_.window->addShortcut({'Z', ui::kCtrlKey}, [this] { painter_.undo(); });
+    c_.window->addShortcut({'Y', ui::kCtrlKey}, [this] { painter_.redo(); });
+    c_.window->addShortcut({'Z', ui::kCtrlKey | ui::kShiftKey}, [this] { painter_.redo(); });
+}
+
+// The controls that have no handler of their own end the stroke too.
+void Form1::bindStrokeEnds()
+{
+    const auto endStroke = [this] { state_.history.endStroke(); };
+    for (ui::TextField* field : {c_.mapName, c_.objectNumber, c_.objectCount})
+        field->onChange = endStroke;
+    for (ui::Slider* slider : {c_.horizontalStep, c_.verticalStep})
+        slider->onChange = endStroke;
+    for (ui::ListBox* list : {c_.scriptList, c_.playerList})
+        list->onMouseDown = [endStroke](const ui::MouseEvent&) { endStroke(); };
+    for (ui::OptionButton* option : c_.directions)
+        option->onClick = endStroke;
+    c_.isUser->onClick = endStroke;
 }
 
 void Form1::showHelp()

@@ -1,6 +1,7 @@
 #pragma once
 // The level editor's window: builds the controls, runs the start-up and
-// forwards every event to the part of the editor that handles it.
+// forwards every event to the part of the editor that handles it. Every
+// event but a mouse move over the view ends a stroke of painting.
 #include "editor_state.h"
 #include "form1_controls.h"
 #include "map_file_commands.h"
@@ -29,6 +30,10 @@ private:
     void bindNavigationEvents();
     void bindPaintingEvents();
     void bindScriptEvents();
+    void bindUndoKeys();
+    void bindStrokeEnds();
+    template <class Handler>
+    auto endingStroke(Handler handler);
     void showHelp();
 
     ui::Toolkit& toolkit_;

@@ -12,7 +12,8 @@ bool MapFileCommands::confirm(const std::string& question)
 }
 
 // The whole file is read and checked before the grid changes, so a failed
-// load never leaves a mix of two maps.
+// load never leaves a mix of two maps. A loaded map starts with no painting
+// to undo; a failed one keeps the history.
 void MapFileCommands::load()
 {
     if (!confirm("LADEN ?"))
@@ -24,6 +25,7 @@ void MapFileCommands::load()
         return;
     }
     state_.grid = *grid;
+    state_.history.clear();
     view_.redrawView();
     view_.redrawOverview();
 }
@@ -38,15 +40,16 @@ void MapFileCommands::save()
         tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotSave, saved.error());
 }
 
-// Clears the grid and makes sure the file exists (an empty one when it was
-// missing). Kept on purpose: the overview keeps showing the old map until
-// "redraw".
+// Clears the grid, and with it the painting to undo, and makes sure the
+// file exists (an empty one when it was missing). Kept on purpose: the
+// overview keeps showing the old map until "redraw".
 void MapFileCommands::create()
 {
     if (confirm("Wirklich neu anlegen ?")) {
         const std::string path = mapPath(c_.mapName->text());
         const tervok::Status created = createMapFile(path);
         state_.grid.clear();
+        state_.history.clear();
         if (!created)
             tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotCreate, created.error());
     }

@@ -18,12 +18,25 @@ void MapView::redrawView()
     const tervok::BitmapCache::Batch batch(bitmaps_);
     for (int k = 1; k <= kViewCells; ++k) {
         const MapCell cell = state_.view.cellOf(k);
-        ui::BitmapRef image = tileImage(state_.grid.at(cell.x, cell.y));
-        ui::PictureBox& pic = *c_.cells[static_cast<std::size_t>(k)];
-        if (pic.bitmap() != image)
-            pic.setBitmap(std::move(image));
+        showInViewCell(k, state_.grid.at(cell.x, cell.y));
     }
     refreshPositionDisplay();
+}
+
+void MapView::showCell(const MapCell& cell)
+{
+    const std::uint8_t tile = state_.grid.at(cell.x, cell.y);
+    if (const int k = state_.view.viewCellOf(cell))
+        showInViewCell(k, tile);
+    drawOverviewSquare(cell.x, cell.y, classColour(state_.tiles.classes[tile]));
+}
+
+void MapView::showInViewCell(int k, int tile)
+{
+    ui::BitmapRef image = tileImage(tile);
+    ui::PictureBox& pic = *c_.cells[static_cast<std::size_t>(k)];
+    if (pic.bitmap() != image)
+        pic.setBitmap(std::move(image));
 }
 
 // Moving a slider raises its change handler at once, which redraws the view

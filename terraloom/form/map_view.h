@@ -19,6 +19,9 @@ public:
     ui::BitmapRef tileImage(int tile);
 
     void redrawView();
+    // Shows a map cell's tile as painting does: in its view cell when the
+    // cell is in view, and as its overview square in the class colour.
+    void showCell(const MapCell& cell);
     void refreshPositionDisplay();
     void redrawOverview();
     void drawOverviewSquare(int x, int y, ui::Colour colour);
@@ -34,6 +37,8 @@ public:
     void moveTo(const ViewPosition& view);
 
 private:
+    void showInViewCell(int k, int tile);
+
     Form1Controls& c_;
     EditorState& state_;
     tervok::BitmapCache& bitmaps_;

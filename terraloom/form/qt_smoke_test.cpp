@@ -1,6 +1,10 @@
 #include "form1.h"
 #include "qt_application.h"
+#include "qt_control.h"
 #include "temp_dir.h"
+
+#include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +78,56 @@ TEST(TerraloomQtSmoke, APipeInPlaceOfATileBitmapShowsNothingAndDoesNotWait)
     c.tileList->setSelectedIndex(tile);
     c.tileList->onMouseDown({-1, ui::kLeftButton, 0, 0, 0});
     EXPECT_EQ(c.cells[0]->bitmap(), nullptr);
+}
+
+// The real keys on the real window, as the window system delivers them:
+// Ctrl+Z in the map-name field undoes the typing only; after a click on the
+// overview it undoes the painting, and Ctrl+Y redoes it.
+TEST(TerraloomQtSmoke, UndoAndRedoKeysReachTheMapOutsideTheNameField)
+{
+    const char* sample = std::getenv("TERVOK_SAMPLE_DIR");
+    ASSERT_NE(sample, nullptr);
+    tervok::testing::TempDir dir;
+    std::filesystem::copy(sample, dir.path(), std::filesystem::copy_options::recursive);
+    int argc = 1;
+    char name[] = "terraloom";
+    char* argv[] = {name, nullptr};
+    qtui::QtApplication app(argc, argv, "terraloom");
+    Form1 form(app.toolkit());
+    form.show();
+    Form1Controls& c = form.controls();
+    QWidget* window = qtui::widgetOf(*c.window);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const auto clickAt = [&](const ui::Control& control, QPoint at) {
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          qtui::widgetOf(control)->mapTo(window, at));
+    };
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    };
+
+    c.tileList->setSelectedIndex(5);
+    c.tileList->onMouseDown({-1, ui::kLeftButton, 0, 0, 0});
+    const ui::BitmapRef before = c.cells[2]->bitmap();
+    clickAt(*c.cells[2], {10, 10});
+    ASSERT_EQ(form.state().grid.at(2, 1), 5);
+
+    clickAt(*c.mapName, {5, 5});
+    press(Qt::Key_End);
+    press(Qt::Key_X);
+    EXPECT_EQ(c.mapName->text(), "map1x");
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(c.mapName->text(), "map1");
+    EXPECT_EQ(form.state().grid.at(2, 1), 5);
+
+    clickAt(*c.overview, {0, 0});  // keeps the view where it is
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.state().grid.at(2, 1), 0);
+    EXPECT_EQ(c.cells[2]->bitmap(), before);
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(form.state().grid.at(2, 1), 5);
+    EXPECT_EQ(c.cells[2]->bitmap(), c.cells[0]->bitmap());
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "tile_painter.h"
 
-#include "class_colours.h"
-
 namespace terraloom {
 
 // The preview is formed from the list item's text; a press while no item is
@@ -16,35 +14,67 @@ void TilePainter::tileListPressed()
     c_.cells[0]->setBitmap(path ? bitmaps_.get(*path) : nullptr);
 }
 
+// Any click ends the stroke under way.
 void TilePainter::cellPressed(const ui::MouseEvent& event)
+{
+    state_.history.endStroke();
+    if (event.index < 1 || event.index > kViewCells)
+        return;
+    if (event.button == ui::kLeftButton) {
+        if (const std::optional<CellChange> change = paint(event.index))
+            state_.history.clickPainted(*change);
+    } else if (event.button == ui::kRightButton) {
+        pick(event);
+    }
+}
+
+// Shift alone paints, whatever buttons are held; any other move over the
+// view ends the stroke. The preview is no part of the view.
+void TilePainter::cellMoved(const ui::MouseEvent& event)
 {
     if (event.index < 1 || event.index > kViewCells)
         return;
-    if (event.button == ui::kLeftButton)
-        paint(event.index);
-    else if (event.button == ui::kRightButton)
-        pick(event);
+    if (event.shift != ui::kShiftKey) {
+        state_.history.endStroke();
+        return;
+    }
+    if (const std::optional<CellChange> change = paint(event.index))
+        state_.history.strokePainted(*change);
 }
 
-// Shift alone paints, whatever buttons are held.
-void TilePainter::cellMoved(const ui::MouseEvent& event)
-{
-    if (event.index >= 1 && event.index <= kViewCells && event.shift == ui::kShiftKey)
-        paint(event.index);
-}
-
-void TilePainter::paint(int k)
+// A cell painted with the tile it holds is drawn again all the same; the
+// history sees no change in it.
+std::optional<CellChange> TilePainter::paint(int k)
 {
     const int tile = state_.currentTile;
     if (tile < 0 || tile > kMaxTile)
-        return;
+        return std::nullopt;
     const MapCell cell = state_.view.cellOf(k);
+    const std::uint8_t before = state_.grid.at(cell.x, cell.y);
     state_.grid.set(cell.x, cell.y, static_cast<std::uint8_t>(tile));
-    ui::BitmapRef image = view_.tileImage(tile);
-    ui::PictureBox& pic = *c_.cells[static_cast<std::size_t>(k)];
-    if (pic.bitmap() != image)
-        pic.setBitmap(std::move(image));
-    view_.drawOverviewSquare(cell.x, cell.y, classColour(state_.tiles.classes[static_cast<std::size_t>(tile)]));
+    view_.showCell(cell);
+    return CellChange::of(cell, before, static_cast<std::uint8_t>(tile));
+}
+
+// Undo and redo leave the view, the current tile, the preview and the script
+// position as they are.
+void TilePainter::undo()
+{
+    showStep(state_.history.undo(state_.grid));
+}
+
+void TilePainter::redo()
+{
+    showStep(state_.history.redo(state_.grid));
+}
+
+void TilePainter::showStep(const PaintStep* step)
+{
+    if (!step)
+        return;
+    const tervok::BitmapCache::Batch batch(bitmaps_);
+    for (const CellChange& change : *step)
+        view_.showCell(change.cell());
 }
 
 void TilePainter::pick(const ui::MouseEvent& event)

@@ -1,10 +1,13 @@
 #pragma once
 // Choosing the current tile in the tile list, painting it into view cells
-// with the mouse, and picking a cell's tile with a right click.
+// with the mouse, picking a cell's tile with a right click, and undoing and
+// redoing painting steps (the steps are kept by the history in the state).
 #include "editor_state.h"
 #include "form1_controls.h"
 #include "map_view.h"
 #include "script_position_commands.h"
+
+#include <optional>
 
 namespace terraloom {
 
@@ -19,10 +22,15 @@ public:
     void tileListPressed();
     void cellPressed(const ui::MouseEvent& event);
     void cellMoved(const ui::MouseEvent& event);
+    void undo();
+    void redo();
 
 private:
-    void paint(int k);
+    // Paints the current tile into view cell k; nothing when the current
+    // tile is out of range.
+    std::optional<CellChange> paint(int k);
     void pick(const ui::MouseEvent& event);
+    void showStep(const PaintStep* step);
 
     Form1Controls& c_;
     EditorState& state_;

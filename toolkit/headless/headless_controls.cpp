@@ -10,23 +10,41 @@ void HeadlessButton::click()
 {
     if (!isEnabled())
         return;
+    setFocus();
     if (onClick)
         onClick();
     toolkit_.runPending();
 }
 
+// The text before the typing is kept before Change fires, so that a text the
+// program sets in its Change handler ends the field's own undo, as it does
+// in a real field.
 void HeadlessTextField::type(const std::string& text)
 {
-    if (isReadOnly() || !isEnabled())
+    if (!isEnabled())
         return;
-    userTyped(text);
+    setFocus();
+    if (!isReadOnly() && text != this->text()) {
+        typedOver_.push_back(this->text());
+        userTyped(text);
+    }
     toolkit_.runPending();
+}
+
+void HeadlessTextField::keyPressed(const ui::KeyChord& keys)
+{
+    if (keys != ui::KeyChord{'Z', ui::kCtrlKey} || typedOver_.empty())
+        return;
+    const std::string before = std::move(typedOver_.back());
+    typedOver_.pop_back();
+    userTyped(before);
 }
 
 void HeadlessCheckBox::click()
 {
     if (!isEnabled())
         return;
+    setFocus();
     value_ = value_ == 1 ? 0 : 1;
     if (onClick)
         onClick();
@@ -49,6 +67,7 @@ void HeadlessOptionButton::click()
 {
     if (!isEnabled())
         return;
+    setFocus();
     setValue(true);
     if (onClick)
         onClick();
@@ -98,6 +117,7 @@ void HeadlessListBox::press(int row, int button, int shift)
 {
     if (!isEnabled())
         return;
+    setFocus();
     if (button == ui::kLeftButton && row >= 0 && row < count())
         selected_ = row;
     if (onMouseDown)
@@ -128,6 +148,7 @@ void HeadlessSlider::slide(int value)
 {
     if (!isEnabled())
         return;
+    setFocus();
     userMoved(value);
     toolkit_.runPending();
 }
@@ -195,6 +216,7 @@ void HeadlessPictureBox::mouseDown(int button, int shift, int x, int y)
 {
     if (!isEnabled())
         return;
+    setFocus();
     if (onMouseDown)
         onMouseDown(event(button, shift, x, y));
     toolkit_.runPending();
@@ -218,6 +240,27 @@ HeadlessWindow::HeadlessWindow(HeadlessToolkit& toolkit, const std::string& name
 HeadlessWindow::~HeadlessWindow()
 {
     toolkit_.forgetWindow(this);
+}
+
+void HeadlessWindow::addShortcut(ui::KeyChord keys, std::function<void()> action)
+{
+    shortcuts_.emplace_back(keys, std::move(action));
+}
+
+void HeadlessWindow::pressKeys(int keyCode, int shift)
+{
+    const ui::KeyChord keys{keyCode, shift};
+    if (auto* field = dynamic_cast<HeadlessTextField*>(focused_); field && field->canBeTyped()) {
+        field->keyPressed(keys);
+    } else {
+        for (const auto& [chord, action] : shortcuts_) {
+            if (chord == keys) {
+                action();
+                break;
+            }
+        }
+    }
+    toolkit_.runPending();
 }
 
 void HeadlessWindow::close()

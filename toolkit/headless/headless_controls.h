@@ -4,12 +4,17 @@
 // plain calls.
 #include "ui/controls.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace headless {
 
 class HeadlessToolkit;
+
+// Gives a control the keyboard focus of its window.
+void giveFocus(HeadlessToolkit& toolkit, ui::Control& control);
 
 // The state every control shares.
 template <class Base>
@@ -27,7 +32,14 @@ public:
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     void setToolTip(const std::string& tip) override { toolTip_ = tip; }
     const std::string& toolTip() const { return toolTip_; }
-    void setFocus() override {}
+    // A disabled control cannot take the focus. The user's clicks, presses,
+    // slides and typing give the focus to the control they act on, as a
+    // window system does.
+    void setFocus() override
+    {
+        if (enabled_)
+            giveFocus(toolkit_, *this);
+    }
 
 protected:
     HeadlessToolkit& toolkit_;
@@ -89,14 +101,20 @@ public:
     using HeadlessControl::HeadlessControl;
     bool isReadOnly() const override { return readOnly_; }
     void setReadOnly(bool readOnly) override { readOnly_ = readOnly; }
-    // The user replaces the whole text (as by selecting all and typing).
+    bool canBeTyped() const { return isEnabled() && !readOnly_; }
+    // The user clicks into the field and replaces the whole text (as by
+    // selecting all and typing).
     void type(const std::string& text);
+    // A key pressed while the field has the focus: Ctrl+Z takes back the
+    // last typing, as far back as the program last set the text.
+    void keyPressed(const ui::KeyChord& keys);
 
 protected:
-    void showText(const std::string&) override {}
+    void showText(const std::string&) override { typedOver_.clear(); }
 
 private:
     bool readOnly_ = false;
+    std::vector<std::string> typedOver_;  // the text before each typing, the latest at the back
 };
 
 class HeadlessCheckBox : public HeadlessControl<ui::CheckBox> {
@@ -194,6 +212,8 @@ public:
     // The colour drawn at a pixel, or kNothingDrawn.
     static constexpr ui::Colour kNothingDrawn = 0xFFFFFFFF;
     ui::Colour pixel(int x, int y) const;
+    // Every pixel, row by row.
+    const std::vector<ui::Colour>& pixels() const { return pixels_; }
     long long fillCount() const { return fillCount_; }
 
     void mouseDown(int button, int shift, int x, int y);
@@ -219,8 +239,17 @@ public:
     void setCaption(const std::string& caption) override { caption_ = caption; }
     void show() override { shown_ = true; }
     bool isShown() const { return shown_; }
+    void addShortcut(ui::KeyChord keys, std::function<void()> action) override;
     // The user closes the window.
     void close();
+    // The user presses keys: a text field that can be typed in and has the
+    // focus keeps them; anywhere else the window's shortcut for them runs.
+    void pressKeys(int keyCode, int shift = 0);
+
+    // The control with the keyboard focus (the window itself when given
+    // it), or null.
+    ui::Control* focused() const { return focused_; }
+    void setFocused(ui::Control* control) { focused_ = control; }
 
     ui::Control& adopt(std::unique_ptr<ui::Control> control);
     const std::vector<std::unique_ptr<ui::Control>>& controls() const { return controls_; }
@@ -229,6 +258,8 @@ private:
     std::string caption_;
     bool shown_ = false;
     std::vector<std::unique_ptr<ui::Control>> controls_;
+    std::vector<std::pair<ui::KeyChord, std::function<void()>>> shortcuts_;
+    ui::Control* focused_ = nullptr;
 };
 
 }  // namespace headless

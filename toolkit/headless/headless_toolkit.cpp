@@ -15,9 +15,20 @@ T& HeadlessToolkit::add(ui::Container& parent, Args&&... args)
     auto control = std::make_unique<T>(*this, std::forward<Args>(args)...);
     T& ref = *control;
     window.adopt(std::move(control));
-    if constexpr (std::is_base_of_v<ui::Container, T>)
-        owners_[&ref] = &window;
+    owners_[&ref] = &window;
     return ref;
+}
+
+void giveFocus(HeadlessToolkit& toolkit, ui::Control& control)
+{
+    toolkit.focus(control);
+}
+
+void HeadlessToolkit::focus(ui::Control& control)
+{
+    const auto it = owners_.find(&control);
+    if (it != owners_.end())
+        it->second->setFocused(&control);
 }
 
 std::unique_ptr<ui::Window> HeadlessToolkit::createWindow(const std::string& name, const std::string& caption,

@@ -83,6 +83,8 @@ public:
     long long bitmapLoads() const { return bitmapLoads_; }
 
     void forgetWindow(HeadlessWindow* window);
+    // Gives a control the keyboard focus of the window it belongs to.
+    void focus(ui::Control& control);
 
 private:
     ui::Control& findControl(const std::string& name, int index) const;
@@ -92,7 +94,7 @@ private:
 
     std::string programName_;
     std::vector<HeadlessWindow*> windows_;
-    std::unordered_map<const ui::Container*, HeadlessWindow*> owners_;
+    std::unordered_map<const ui::Control*, HeadlessWindow*> owners_;  // every control's window
     std::deque<int> messageAnswers_;
     std::deque<std::optional<std::string>> dialogAnswers_;
     std::vector<MessageRecord> messages_;

@@ -87,6 +87,42 @@ TEST_F(HeadlessEvents, PictureFillsPixelsBetweenCornersInclusive)
     EXPECT_EQ(pic.pixel(199, 199), 0u);
 }
 
+TEST_F(HeadlessEvents, ShortcutsRunWhereverTheFocusIsButInAFieldThatCanBeTyped)
+{
+    auto& window = dynamic_cast<HeadlessWindow&>(*window_);
+    auto& field = dynamic_cast<HeadlessTextField&>(toolkit_.createTextField(window, "Text1", -1, {}, "map1"));
+    auto& fixed = toolkit_.createTextField(window, "Text2", -1, {}, "map\\");
+    fixed.setReadOnly(true);
+    auto& picture = dynamic_cast<HeadlessPictureBox&>(toolkit_.createPictureBox(window, "pic", 1, {0, 0, 300, 300}));
+    auto& button = dynamic_cast<HeadlessButton&>(toolkit_.createButton(window, "Command1", -1, {}, "load"));
+    std::vector<std::string> ran;
+    window.addShortcut({'Z', ui::kCtrlKey}, [&] { ran.push_back("undo"); });
+    window.addShortcut({'Z', ui::kCtrlKey | ui::kShiftKey}, [&] { ran.push_back("redo"); });
+
+    window.pressKeys('Z', ui::kCtrlKey);  // nothing has the focus yet
+    window.pressKeys('Y', ui::kCtrlKey);  // no shortcut for these keys
+    field.type("map2");
+    EXPECT_EQ(window.focused(), &field);
+    window.pressKeys('Z', ui::kCtrlKey | ui::kShiftKey);
+    window.pressKeys('Z', ui::kCtrlKey);
+    EXPECT_EQ(field.text(), "map1");  // the field took back its typing
+    EXPECT_EQ(ran, std::vector<std::string>{"undo"});
+
+    fixed.setFocus();  // a read-only field has nothing to edit
+    window.pressKeys('Z', ui::kCtrlKey);
+    field.setFocus();
+    picture.mouseDown(ui::kLeftButton, 0, 0, 0);
+    window.pressKeys('Z', ui::kCtrlKey | ui::kShiftKey);
+    field.setFocus();
+    button.click();
+    window.pressKeys('Z', ui::kCtrlKey);
+    EXPECT_EQ(ran, (std::vector<std::string>{"undo", "undo", "redo", "undo"}));
+
+    field.setEnabled(false);
+    field.setFocus();
+    EXPECT_EQ(window.focused(), &button);
+}
+
 TEST_F(HeadlessEvents, MessagesAreRecordedAndAnsweredAsScripted)
 {
     toolkit_.answerMessages({ui::kAnswerCancel});

@@ -37,6 +37,18 @@ int keypadCode(int qtKey)
     }
 }
 
+Qt::KeyboardModifiers qtModifiers(int shift)
+{
+    Qt::KeyboardModifiers modifiers;
+    if (shift & ui::kShiftKey)
+        modifiers |= Qt::ShiftModifier;
+    if (shift & ui::kCtrlKey)
+        modifiers |= Qt::ControlModifier;
+    if (shift & ui::kAltKey)
+        modifiers |= Qt::AltModifier;
+    return modifiers;
+}
+
 }  // namespace
 
 int windowsKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
@@ -53,6 +65,25 @@ int windowsKeyCode(int qtKey, Qt::KeyboardModifiers modifiers)
         if (key == qtKey)
             return code;
     return 0;
+}
+
+// Two Qt keys share a code (Tab and Backtab, Return and Enter): the first
+// of the table is the key.
+int qtKeyOf(int windowsKeyCode)
+{
+    if ((windowsKeyCode >= 'A' && windowsKeyCode <= 'Z') || (windowsKeyCode >= '0' && windowsKeyCode <= '9'))
+        return windowsKeyCode;
+    if (windowsKeyCode >= 112 && windowsKeyCode < 112 + 24)
+        return Qt::Key_F1 + (windowsKeyCode - 112);
+    for (const auto& [key, code] : kNamedKeys)
+        if (code == windowsKeyCode)
+            return key;
+    return 0;
+}
+
+QKeyCombination qtKeys(const ui::KeyChord& keys)
+{
+    return QKeyCombination(qtModifiers(keys.shift), static_cast<Qt::Key>(qtKeyOf(keys.keyCode)));
 }
 
 }  // namespace qtui

@@ -11,9 +11,12 @@
 
 namespace qtui {
 
+// A click takes the keyboard focus (out of a text field, so the window's
+// shortcuts act again); Tab passes the box by.
 PictureCanvas::PictureCanvas(QWidget* parent) : QWidget(parent), backColour_(Qt::white)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
     layer_ = &PictureLayer::of(parent);
     layer_->add(this);
 }

@@ -1,13 +1,35 @@
 #include "qt_text_field.h"
 
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <algorithm>
 
 namespace qtui {
 
+// Qt asks the focus widget with a ShortcutOverride event before it runs a
+// shortcut; accepting it sends the keys to the widget instead.
+bool FieldWidget::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && !isReadOnly() &&
+        isWindowShortcut(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+bool FieldWidget::isWindowShortcut(const QKeyEvent& key) const
+{
+    const QKeySequence pressed(key.keyCombination());
+    const auto shortcuts = window()->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(shortcuts.begin(), shortcuts.end(),
+                       [&](const QShortcut* shortcut) { return shortcut->key() == pressed; });
+}
+
 QtTextField::QtTextField(QWidget* parent, const std::string& name, int index, const ui::Geometry& geometry)
-    : QtControl(name, index, new QLineEdit(parent), geometry)
+    : QtControl(name, index, new FieldWidget(parent), geometry)
 {
     QObject::connect(view(), &QLineEdit::textEdited, view(), [this](const QString& typed) { edited(typed); });
 }

@@ -6,9 +6,27 @@
 
 #include <QLineEdit>
 
+class QKeyEvent;
+
 namespace qtui {
 
-class QtTextField : public QtControl<ui::TextField, QLineEdit> {
+// While it can be typed in, the field keeps the keys of its window's
+// shortcuts: they go to the field (Ctrl+Z undoes typing) and the shortcut
+// does not fire. Left to itself, a QLineEdit keeps only the keys its
+// platform binds to editing (Ctrl+Y is no redo on most Linux desktops, so it
+// would reach the window).
+class FieldWidget : public QLineEdit {
+public:
+    explicit FieldWidget(QWidget* parent) : QLineEdit(parent) {}
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    bool isWindowShortcut(const QKeyEvent& key) const;
+};
+
+class QtTextField : public QtControl<ui::TextField, FieldWidget> {
 public:
     QtTextField(QWidget* parent, const std::string& name, int index, const ui::Geometry& geometry);
 

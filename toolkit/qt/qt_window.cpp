@@ -1,7 +1,10 @@
 #include "qt_window.h"
 
+#include "qt_keys.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QShortcut>
 
 namespace qtui {
 
@@ -44,6 +47,13 @@ void QtWindow::setGeometry(const ui::Geometry& geometry)
 void QtWindow::show()
 {
     view()->show();
+}
+
+void QtWindow::addShortcut(ui::KeyChord keys, std::function<void()> action)
+{
+    auto* shortcut = new QShortcut(QKeySequence(qtKeys(keys)), view());
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, view(), std::move(action));
 }
 
 ui::Control& QtWindow::adopt(std::unique_ptr<ui::Control> control)

@@ -44,6 +44,10 @@ public:
     void setGeometry(const ui::Geometry& geometry) override;
     bool isVisible() const override { return view()->isVisible(); }
     void show() override;
+    // A QShortcut of the window: Qt's shortcut map runs it while the window
+    // is active; a text field that can be typed in keeps its keys
+    // (qt_text_field.h).
+    void addShortcut(ui::KeyChord keys, std::function<void()> action) override;
 
     QWidget* clientWidget() const override { return view(); }
     QtWindow& ownerWindow() override { return *this; }

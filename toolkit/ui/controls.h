@@ -33,6 +33,15 @@ enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 enum ModifierKey { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
 constexpr int kDeleteKey = 46;
 
+// A key as the user presses it: its Windows virtual-key code (a letter or
+// digit is its upper-case character, 'Z') and the modifier keys held
+// (1 Shift, 2 Ctrl, 4 Alt, added).
+struct KeyChord {
+    int keyCode = 0;
+    int shift = 0;
+    bool operator==(const KeyChord&) const = default;
+};
+
 struct MouseEvent {
     int index = -1;   // control-array index, -1 for a single control
     int button = 0;   // buttons held (1 left, 2 right, 4 middle, added)
@@ -85,6 +94,11 @@ class Window : public Container {
 public:
     using Container::Container;
     virtual void show() = 0;
+    // Runs action when the user presses the keys in the active window,
+    // wherever the keyboard focus is, except in a text field that can be
+    // typed in: that field keeps the keys for its own editing (Ctrl+Z takes
+    // back typing there).
+    virtual void addShortcut(KeyChord keys, std::function<void()> action) = 0;
     std::function<void()> onClose;  // the user asked to close the window
 };
 
@@ -225,7 +239,8 @@ private:
 
 // Shows one bitmap at its top-left corner at natural size, or nothing, over
 // its background colour; filled rectangles are drawn into a persistent
-// buffer that survives repaints.
+// buffer that survives repaints. A click gives it the keyboard focus (Tab
+// passes it by).
 class PictureBox : public Control {
 public:
     using Control::Control;

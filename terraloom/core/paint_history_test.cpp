@@ -1,0 +1,91 @@
+#include "paint_history.h"
+
+#include <gtest/gtest.h>
+
+namespace terraloom {
+namespace {
+
+// Paints as the editor does: the grid changes, the history hears of it. The
+// form's tests drive the step rules through the window; these check the
+// history's own bookkeeping.
+class PaintHistoryTest : public ::testing::Test {
+protected:
+    CellChange paint(int x, int y, int tile)
+    {
+        const CellChange change = CellChange::of({x, y}, grid.at(x, y), static_cast<std::uint8_t>(tile));
+        grid.set(x, y, change.after);
+        return change;
+    }
+    void click(int x, int y, int tile) { history.clickPainted(paint(x, y, tile)); }
+    void shiftMove(int x, int y, int tile) { history.strokePainted(paint(x, y, tile)); }
+
+    MapGrid grid;
+    PaintHistory history;
+};
+
+TEST_F(PaintHistoryTest, StepsGoBackAndForthCellByCell)
+{
+    shiftMove(1, 1, 0);  // no change: the stroke starts at the next paint
+    shiftMove(100, 1, 2);
+    shiftMove(37, 58, 2);
+    history.endStroke();
+    click(100, 100, 3);
+    const MapGrid painted = grid;
+
+    EXPECT_EQ(*history.undo(grid), (PaintStep{CellChange::of({100, 100}, 0, 3)}));
+    const PaintStep* stroke = history.undo(grid);
+    ASSERT_NE(stroke, nullptr);
+    ASSERT_EQ(stroke->size(), 2u);
+    EXPECT_EQ((*stroke)[1].cell(), (MapCell{37, 58}));
+    EXPECT_EQ(grid, MapGrid{});
+    EXPECT_EQ(history.undo(grid), nullptr);
+
+    history.redo(grid);
+    history.redo(grid);
+    EXPECT_EQ(grid, painted);
+    EXPECT_EQ(history.redo(grid), nullptr);
+}
+
+// A stroke passes a cell again only if the tile changed meanwhile; undoing
+// goes backwards, so the oldest tile is what stays.
+TEST_F(PaintHistoryTest, CellPaintedTwiceInAStrokeGetsItsFirstTileBack)
+{
+    grid.set(9, 9, 1);
+    shiftMove(9, 9, 2);
+    shiftMove(9, 9, 3);
+    history.undo(grid);
+    EXPECT_EQ(grid.at(9, 9), 1);
+    history.redo(grid);
+    EXPECT_EQ(grid.at(9, 9), 3);
+}
+
+TEST_F(PaintHistoryTest, KeepsTheLastThousandSteps)
+{
+    for (int i = 0; i <= static_cast<int>(PaintHistory::kKeptSteps); ++i)
+        click(i % 100 + 1, i / 100 + 1, 1);
+    EXPECT_EQ(history.undoSteps(), PaintHistory::kKeptSteps);
+    while (history.undo(grid) != nullptr) {
+    }
+    EXPECT_EQ(grid.at(1, 1), 1);  // the first click is beyond the history
+    EXPECT_EQ(grid.at(2, 1), 0);
+    EXPECT_EQ(history.redoSteps(), PaintHistory::kKeptSteps);
+}
+
+// Undo and clear both end the stroke under way: later moves start another.
+TEST_F(PaintHistoryTest, UndoAndClearEndTheStroke)
+{
+    shiftMove(1, 1, 2);
+    shiftMove(2, 1, 2);
+    history.undo(grid);
+    shiftMove(3, 1, 2);
+    EXPECT_EQ(history.redoSteps(), 0u);
+    history.clear();
+    EXPECT_EQ(history.undoSteps(), 0u);
+    shiftMove(4, 1, 2);
+    history.undo(grid);
+    EXPECT_EQ(grid.at(3, 1), 2);
+    EXPECT_EQ(grid.at(4, 1), 0);
+}
+
+}  // namespace
+}  // namespace terraloom
