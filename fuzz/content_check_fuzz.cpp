@@ -10,7 +10,6 @@
 #include <set>
 #include <sstream>
 
-using tervok::fuzz::check;
 
 namespace {
 
@@ -43,19 +42,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::set<std::string> known(kPaths.begin(), kPaths.end());
     std::size_t errors = 0;
     for (const check::Finding& finding : result.findings.all()) {
-        check(known.count(finding.file) || finding.code == "missing" || finding.file.rfind("map/", 0) == 0,
+        tervok::fuzz::check(known.count(finding.file) || finding.code == "missing" || finding.file.rfind("map/", 0) == 0,
               "findings name files of the folder");
-        check(!finding.message.empty() && !finding.code.empty(), "every finding says what and why");
-        check(!finding.cell || (finding.cell->x >= 1 && finding.cell->x <= 100 && finding.cell->y >= 1 &&
+        tervok::fuzz::check(!finding.message.empty() && !finding.code.empty(), "every finding says what and why");
+        tervok::fuzz::check(!finding.cell || (finding.cell->x >= 1 && finding.cell->x <= 100 && finding.cell->y >= 1 &&
                                 finding.cell->y <= 100),
               "cells lie on the map");
         errors += finding.severity == check::Severity::Error ? 1 : 0;
     }
-    check(errors == result.findings.errors(), "errors are counted right");
-    check(result.filesChecked <= kPaths.size(), "no file counted twice");
+    tervok::fuzz::check(errors == result.findings.errors(), "errors are counted right");
+    tervok::fuzz::check(result.filesChecked <= kPaths.size(), "no file counted twice");
     std::ostringstream text, json;
     check::printText(text, result);
     check::printJson(json, result);
-    check(json.str().front() == '[', "the JSON is an array");
+    tervok::fuzz::check(json.str().front() == '[', "the JSON is an array");
     return 0;
 }
