@@ -104,7 +104,7 @@ void readOption(RenderOptions& options, const std::vector<std::string>& argument
 void takeMap(RenderOptions& options, bool& mapSeen, const std::string& argument)
 {
     if (mapSeen)
-        return usageError(options, "one map only ('" + argument + "' is a second one)");
+        return usageError(options, "one map only ('" + argument + "' is a second map)");
     if (argument.empty())
         return usageError(options, "the map's name is empty");
     options.map = argument;

@@ -52,7 +52,7 @@ TEST(RenderOptions, UsageErrorsSayWhatIsWrong)
 {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no map named"},
-        {{"a.map", "b.map"}, "one map only ('b.map' is a second one)"},
+        {{"a.map", "b.map"}, "one map only ('b.map' is a second map)"},
         {{"--frobnicate", "a.map"}, "unknown option '--frobnicate'"},
         {{"-x", "a.map"}, "unknown option '-x'"},
         {{"a.map", "-o"}, "option '-o' needs a value"},
