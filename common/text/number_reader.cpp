@@ -1,6 +1,7 @@
 #include "text/number_reader.h"
 
 #include <cctype>
+#include <optional>
 #include <cmath>
 #include <charconv>
 #include <system_error>
@@ -80,9 +81,11 @@ private:
 
 }  // namespace
 
-double readNumber(std::string_view text)
+namespace {
+
+// The value of a literal the scanner collected; 0 for none.
+double valueOf(const std::string& literal)
 {
-    const std::string literal = NumberScanner(text).scan();
     if (literal.empty())
         return 0.0;
     // from_chars ignores the C locale, so "." stays the decimal point
@@ -101,6 +104,43 @@ double readNumber(std::string_view text)
         return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
     }
     return value;
+}
+
+// The common case of a data file's number: an optional sign and up to 15
+// digits, nothing else. The general scanner gives the same value.
+std::optional<double> plainInteger(std::string_view text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::size_t start = !text.empty() && (text.front() == '-' || text.front() == '+') ? 1 : 0;
+    if (text.size() == start || text.size() - start > 15)
+        return std::nullopt;
+    long long value = 0;
+    for (std::size_t i = start; i < text.size(); ++i) {
+        if (!isDigit(text[i]))
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return negative ? -static_cast<double>(value) : static_cast<double>(value);
+}
+
+}  // namespace
+
+double readNumber(std::string_view text)
+{
+    if (const std::optional<double> value = plainInteger(text))
+        return *value;
+    return valueOf(NumberScanner(text).scan());
+}
+
+std::optional<double> readWholeNumber(std::string_view text)
+{
+    if (const std::optional<double> value = plainInteger(text))
+        return value;
+    NumberScanner scanner(text);
+    const std::string literal = scanner.scan();
+    if (literal.empty() || !scanner.atEnd())
+        return std::nullopt;
+    return valueOf(literal);
 }
 
 bool isWholeNumberText(std::string_view text)

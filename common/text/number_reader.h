@@ -2,6 +2,7 @@
 // Turns texts into numbers and numbers into texts the way the data files
 // expect them, independent of the user's locale.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ double readNumber(std::string_view text);
 // Whether the number reader takes the whole text as one number (blanks,
 // tabs and line feeds aside): "12", " -3.5e2"; not "", "12a", "1,5".
 bool isWholeNumberText(std::string_view text);
+
+// The value of a text that is one number and nothing more, in one reading;
+// nothing when isWholeNumberText would say no.
+std::optional<double> readWholeNumber(std::string_view text);
 
 // Nearest whole number, a half going to the even neighbour.
 double roundHalfEven(double value);

@@ -31,8 +31,12 @@ TEST(NumberReader, TellsAWholeNumberFromTextThatHoldsMore)
 {
     for (const char* number : {"12", " -3.5e2", "0 5", "+.5", "7\t"})
         EXPECT_TRUE(isWholeNumberText(number)) << number;
-    for (const char* other : {"", " ", "12a", "1,5", "-", "abc", "1\r"})
+    for (const char* other : {"", " ", "12a", "1,5", "-", "abc", "1\r"}) {
         EXPECT_FALSE(isWholeNumberText(other)) << other;
+        EXPECT_EQ(readWholeNumber(other), std::nullopt) << other;
+    }
+    EXPECT_EQ(readWholeNumber(" -3.5e2"), -350.0);
+    EXPECT_EQ(readWholeNumber("0 5"), 5.0);
 }
 
 // Only blanks, tabs and line feeds are skipped: a carriage return ends the

@@ -8,23 +8,24 @@ namespace {
 constexpr std::string_view kPlayerType = "player";
 
 // Reads the words of a line one after the other; a word ends at the next
-// blank, which is consumed with it.
+// blank, which is consumed with it. Words are views into the line, which
+// must outlive them.
 class WordCursor {
 public:
     explicit WordCursor(std::string_view line) : line_(line) {}
 
-    std::optional<std::string> next()
+    std::optional<std::string_view> next()
     {
         const std::size_t blank = line_.find(' ', pos_);
         if (blank == std::string_view::npos)
             return std::nullopt;
-        std::string word(line_.substr(pos_, blank - pos_));
+        const std::string_view word = line_.substr(pos_, blank - pos_);
         pos_ = blank + 1;
         return word;
     }
 
     // Everything after the words read so far.
-    std::string rest() const { return std::string(line_.substr(pos_)); }
+    std::string_view rest() const { return line_.substr(pos_); }
 
 private:
     std::string_view line_;
@@ -40,16 +41,16 @@ int directionOfDigit(char digit)
 }
 
 // Words 3 to 6 of a "player" line, then its last character as the direction.
-std::optional<PlayerLineFields> takePlayerFields(std::string_view line, WordCursor& words, std::string type)
+std::optional<PlayerLineFields> takePlayerFields(std::string_view line, WordCursor& words, std::string_view type)
 {
-    const std::optional<std::string> number = words.next();
-    const std::optional<std::string> count = words.next();
-    const std::optional<std::string> x = words.next();
-    const std::optional<std::string> y = words.next();
+    const std::optional<std::string_view> number = words.next();
+    const std::optional<std::string_view> count = words.next();
+    const std::optional<std::string_view> x = words.next();
+    const std::optional<std::string_view> y = words.next();
     if (!y || !isDigit(line.back()))
         return std::nullopt;
     PlayerLineFields fields;
-    fields.type = std::move(type);
+    fields.type = type;
     fields.number = *number;
     fields.count = *count;
     fields.x = tervok::readNumber(*x);
@@ -78,14 +79,14 @@ std::string composeScriptLine(const ScriptLinePieces& pieces)
 std::optional<TakenScriptLine> takeScriptLineApart(std::string_view line)
 {
     WordCursor words(line);
-    const std::optional<std::string> command = words.next();
-    std::optional<std::string> type = words.next();
+    const std::optional<std::string_view> command = words.next();
+    const std::optional<std::string_view> type = words.next();
     if (!type)
         return std::nullopt;
     TakenScriptLine taken;
     taken.isUser = *command != "set";
     if (*type == kPlayerType) {
-        taken.player = takePlayerFields(line, words, std::move(*type));
+        taken.player = takePlayerFields(line, words, *type);
         if (!taken.player)
             return std::nullopt;
     }

@@ -57,7 +57,7 @@ void checkCatalogue(CheckContext& context, const char* gamePath, int nameColumn,
             context.findings.warning(listing.path, entry.line, "catalogue-duplicate",
                                      "number " + std::to_string(entry.number) + " is listed again (first on line " +
                                          std::to_string(first->second) + ")");
-        listing.numbers.insert(entry.number);
+        listing.list(entry.number);
         if (&listing == &context.particles)
             checkSpriteFile(context, listing.path, entry);
     }

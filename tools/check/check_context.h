@@ -6,6 +6,8 @@
 #include "finding.h"
 
 #include <array>
+#include <bitset>
+#include <cstdint>
 #include <optional>
 #include <set>
 #include <string>
@@ -26,7 +28,12 @@ struct TileInfo {
 struct Listing {
     std::string path;   // where it was looked for, real path when found
     bool read = false;  // the catalogue could be read
-    std::set<int> numbers;
+
+    void list(std::int16_t number) { listed_.set(static_cast<std::uint16_t>(number)); }
+    bool lists(std::int16_t number) const { return listed_.test(static_cast<std::uint16_t>(number)); }
+
+private:
+    std::bitset<65536> listed_;  // by the number's 16 bits
 };
 
 struct CheckContext {

@@ -3,6 +3,9 @@
 
 #include "map_file.h"
 
+#include <cstring>
+#include <vector>
+
 namespace check {
 namespace {
 
@@ -46,15 +49,42 @@ CellProblem problemOf(const CheckContext& context, std::uint8_t tile)
     return info.showsBitmap ? CellProblem::None : CellProblem::NoBitmap;
 }
 
-// What each byte a cell can hold means, worked out once for every map.
-using ProblemTable = std::array<CellProblem, 256>;
+// What each byte a cell can hold means, worked out once for every map, and
+// which of the tiles a map may hold (0 to 100) are wrong.
+struct ProblemTable {
+    std::array<CellProblem, 256> byByte{};
+    std::vector<std::uint8_t> wrongTiles;
+};
 
 ProblemTable problemTable(const CheckContext& context)
 {
-    ProblemTable table{};
-    for (std::size_t byte = 0; byte < table.size(); ++byte)
-        table[byte] = problemOf(context, static_cast<std::uint8_t>(byte));
+    ProblemTable table;
+    for (std::size_t byte = 0; byte < table.byByte.size(); ++byte) {
+        table.byByte[byte] = problemOf(context, static_cast<std::uint8_t>(byte));
+        if (byte <= terraloom::kMaxTile && table.byByte[byte] != CellProblem::None)
+            table.wrongTiles.push_back(static_cast<std::uint8_t>(byte));
+    }
     return table;
+}
+
+// Most maps are sound: whether any cell is wrong is first asked of all cells
+// at once, by their highest byte (a loop the compiler widens) and by a
+// search for each of the few wrong tiles.
+constexpr std::size_t kFewWrongTiles = 8;
+
+bool mayHoldWrongCells(std::string_view cells, const ProblemTable& problems)
+{
+    if (problems.wrongTiles.size() > kFewWrongTiles)
+        return true;
+    unsigned char highest = 0;
+    for (const char c : cells)
+        highest = std::max(highest, static_cast<unsigned char>(c));
+    if (highest > terraloom::kMaxTile)
+        return true;
+    for (const std::uint8_t wrong : problems.wrongTiles)
+        if (std::memchr(cells.data(), wrong, cells.size()))
+            return true;
+    return false;
 }
 
 std::string describe(const CheckContext& context, CellProblem problem, std::uint8_t tile)
@@ -79,11 +109,13 @@ public:
 
     void check(std::string_view bytes)
     {
-        const std::size_t cells = std::min(bytes.size(), terraloom::kMapFileSize);
-        for (std::size_t i = 0; i < cells; ++i) {
-            const auto tile = static_cast<std::uint8_t>(bytes[i]);
-            if (problems_[tile] != CellProblem::None)
-                see(i, tile, problems_[tile]);
+        const std::string_view cells = bytes.substr(0, terraloom::kMapFileSize);
+        if (!mayHoldWrongCells(cells, problems_))
+            return;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const auto tile = static_cast<std::uint8_t>(cells[i]);
+            if (problems_.byByte[tile] != CellProblem::None)
+                see(i, tile, problems_.byByte[tile]);
         }
         reportCounts();
     }

@@ -43,8 +43,8 @@ public:
     {
         if (!number(line, what + where, text) || !listing.read)
             return;
-        const int entry = tervok::toInt16(tervok::readNumber(text));
-        if (entry != 0 && !listing.numbers.count(entry))
+        const std::int16_t entry = tervok::toInt16(tervok::readNumber(text));
+        if (entry != 0 && !listing.lists(entry))
             context_.findings.error(path_, line, code,
                                     what + " " + std::to_string(entry) + where + " is not listed in " + listing.path);
     }

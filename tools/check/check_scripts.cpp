@@ -53,12 +53,13 @@ void checkHeader(CheckContext& context, const std::string& path, std::string_vie
 void checkPlayerRow(CheckContext& context, const std::string& path, std::size_t line,
                     const terraloom::PlayerLineFields& fields)
 {
-    if (!tervok::isWholeNumberText(fields.number)) {
+    const std::optional<double> number = tervok::readWholeNumber(fields.number);
+    if (!number) {
         context.findings.error(path, line, "not-a-number",
                                "the player number \"" + shown(fields.number) + "\" is not a number");
     } else if (context.players.read) {
-        const int player = tervok::toInt16(tervok::readNumber(fields.number));
-        if (player != 0 && !context.players.numbers.count(player))
+        const std::int16_t player = tervok::toInt16(*number);
+        if (player != 0 && !context.players.lists(player))
             context.findings.error(path, line, "script-player-unlisted",
                                    "player " + std::to_string(player) + " is not listed in " + context.players.path);
     }

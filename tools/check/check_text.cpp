@@ -6,11 +6,12 @@
 #include "files/game_path.h"
 
 #include <algorithm>
+#include <array>
 
 namespace check {
 namespace {
 
-bool isUndefinedInWindows1252(unsigned char byte)
+constexpr bool isUndefinedInWindows1252(unsigned char byte)
 {
     return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
 }
@@ -39,32 +40,77 @@ std::string times(std::size_t count, const char* one, const char* many)
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-// Line ends as the field reader counts them: CR LF is one, a lone CR or LF
-// is one too, but not what the game's files use.
-void checkLineEndsAndBytes(CheckContext& context, const std::string& path, std::string_view bytes)
+// The next CR or LF from at on, or the end.
+std::size_t nextLineEnd(std::string_view bytes, std::size_t at)
 {
-    Tally bareEnds, undefined;
-    std::size_t line = 1;
+    while (at < bytes.size() && bytes[at] != '\r' && bytes[at] != '\n')
+        ++at;
+    return at;
+}
+
+// Whether every CR is followed by an LF and every LF follows a CR, counted
+// with sums the compiler widens: the common case, looked at first.
+bool allLineEndsAreCrLf(std::string_view bytes)
+{
+    std::size_t crs = 0, lfs = 0, pairs = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (isUndefinedInWindows1252(byte))
-            undefined.see(line);
-        if (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-            ++i;
-            ++line;
-        } else if (byte == '\r' || byte == '\n') {
+        crs += bytes[i] == '\r';
+        lfs += bytes[i] == '\n';
+    }
+    for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
+        pairs += bytes[i] == '\r' && bytes[i + 1] == '\n';
+    return crs == pairs && lfs == pairs;
+}
+
+// Lines counted as the field reader counts them: CR LF is one line end, a
+// lone CR or LF is one too, but not what the game's files use.
+void checkLineEnds(CheckContext& context, const std::string& path, std::string_view bytes)
+{
+    if (allLineEndsAreCrLf(bytes))
+        return;
+    Tally bareEnds;
+    std::size_t line = 1;
+    for (std::size_t at = nextLineEnd(bytes, 0); at < bytes.size(); at = nextLineEnd(bytes, at + 1)) {
+        if (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n')
+            ++at;
+        else
             bareEnds.see(line);
-            ++line;
-        }
+        ++line;
     }
     if (bareEnds.count > 0)
         context.findings.warning(path, bareEnds.firstLine, "line-ends",
                                  "the line ends in a lone CR or LF, not CR LF (" +
                                      times(bareEnds.count, "such line", "such lines") + ")");
-    if (undefined.count > 0)
-        context.findings.warning(path, undefined.firstLine, "undefined-bytes",
-                                 "a byte that Windows-1252 leaves undefined (" +
-                                     times(undefined.count, "such byte", "such bytes") + ")");
+}
+
+std::size_t lineOf(std::string_view bytes, std::size_t offset)
+{
+    std::size_t line = 1;
+    for (std::size_t i = 0; i < offset; ++i) {
+        if (bytes[i] == '\r' && i + 1 < offset && bytes[i + 1] == '\n')
+            ++i;
+        if (bytes[i] == '\r' || bytes[i] == '\n')
+            ++line;
+    }
+    return line;
+}
+
+// Undefined bytes are rare: the whole text is looked over at once, and
+// lines are counted only when there is one.
+void checkBytes(CheckContext& context, const std::string& path, std::string_view bytes)
+{
+    std::size_t count = 0;
+    for (const char c : bytes)
+        count += isUndefinedInWindows1252(static_cast<unsigned char>(c));
+    if (count == 0)
+        return;
+    Tally undefined;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (isUndefinedInWindows1252(static_cast<unsigned char>(bytes[i])))
+            undefined.see(i);
+    context.findings.warning(path, lineOf(bytes, undefined.firstLine), "undefined-bytes",
+                             "a byte that Windows-1252 leaves undefined (" +
+                                 times(undefined.count, "such byte", "such bytes") + ")");
 }
 
 }  // namespace
@@ -130,7 +176,8 @@ std::optional<std::string> readTextFile(CheckContext& context, const std::string
         context.findings.error(path, std::nullopt, "unreadable", "cannot read: " + bytes.error().describe());
         return std::nullopt;
     }
-    checkLineEndsAndBytes(context, path, *bytes);
+    checkLineEnds(context, path, *bytes);
+    checkBytes(context, path, *bytes);
     return std::move(*bytes);
 }
 
