@@ -9,14 +9,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool writeBytes(const fs::path& path, const std::string& bytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
 // The worst-case map moved by n cells, so no two maps are alike.
 std::string shiftedMap(int n)
 {

@@ -15,13 +15,6 @@
 namespace bench {
 namespace {
 
-Figure timed(std::string label, std::string measured, std::string baselineLabel, std::string baseline,
-             Target target = {})
-{
-    return Figure{std::move(label), std::move(measured), std::move(baselineLabel), std::move(baseline), "ms",
-                  target, ""};
-}
-
 std::vector<Figure> editorFigures()
 {
     return {

@@ -45,6 +45,14 @@ struct FigureRow {
     Verdict verdict = Verdict::NotMeasured;
 };
 
+// A figure measured as time per iteration, in milliseconds.
+inline Figure timed(std::string label, std::string measured, std::string baselineLabel, std::string baseline,
+                    Target target = {})
+{
+    return Figure{std::move(label), std::move(measured), std::move(baselineLabel), std::move(baseline), "ms",
+                  target, ""};
+}
+
 FigureRow evaluate(const Figure& figure, const Medians& medians);
 
 // "<= 0.2 ms, <= 0.05 x" and the like; "-" without a target.

@@ -19,14 +19,6 @@ std::string twoDigits(int n)
 
 std::string tileImageName(int tile) { return "tile" + twoDigits(tile); }
 
-bool writeBytes(const fs::path& path, const std::string& bytes)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
 // Entry lines "NN <name>" (or "NN RR <name>") numbered 1 to 99, after a
 // heading line.
 std::string fullCatalogue(const std::string& heading, const std::string& repeat, const std::string& stem,
@@ -102,6 +94,14 @@ std::string worstCaseScript()
                 std::to_string(y) + " " + std::to_string(1 + row % 4) + "\r\n";
     }
     return text;
+}
+
+bool writeBytes(const fs::path& path, const std::string& bytes)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
 }
 
 bool writeWorstCaseData(const fs::path& root)

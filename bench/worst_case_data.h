@@ -24,4 +24,7 @@ std::string worstCaseScript();
 // Writes the whole folder; false when a file could not be written.
 bool writeWorstCaseData(const std::filesystem::path& root);
 
+// Writes a file of a generated folder, and the folders that lead to it.
+bool writeBytes(const std::filesystem::path& path, const std::string& bytes);
+
 }  // namespace bench

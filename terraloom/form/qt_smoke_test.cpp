@@ -15,20 +15,38 @@
 namespace terraloom {
 namespace {
 
+// The Qt application on a copy of the sample data in the working
+// directory; each test starts the real window (offscreen) when its data is
+// ready.
+class TerraloomQtSmoke : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* sample = std::getenv("TERVOK_SAMPLE_DIR");
+        ASSERT_NE(sample, nullptr);
+        std::filesystem::copy(sample, dir_.path(), std::filesystem::copy_options::recursive);
+    }
+
+    Form1& start()
+    {
+        form_ = std::make_unique<Form1>(app_.toolkit());
+        form_->show();
+        return *form_;
+    }
+
+    tervok::testing::TempDir dir_;
+    int argc_ = 1;
+    char name_[10] = "terraloom";
+    char* argv_[2] = {name_, nullptr};
+    qtui::QtApplication app_{argc_, argv_, "terraloom"};
+    std::unique_ptr<Form1> form_;
+};
+
 // Starts the real window on the Qt back end (offscreen) on the bundled sample
 // data, loads the sample map and paints a cell.
-TEST(TerraloomQtSmoke, OpensTheSampleMapAndPaints)
+TEST_F(TerraloomQtSmoke, OpensTheSampleMapAndPaints)
 {
-    const char* sample = std::getenv("TERVOK_SAMPLE_DIR");
-    ASSERT_NE(sample, nullptr);
-    tervok::testing::TempDir dir;
-    std::filesystem::copy(sample, dir.path(), std::filesystem::copy_options::recursive);
-    int argc = 1;
-    char name[] = "terraloom";
-    char* argv[] = {name, nullptr};
-    qtui::QtApplication app(argc, argv, "terraloom");
-    Form1 form(app.toolkit());
-    form.show();
+    Form1& form = start();
     Form1Controls& c = form.controls();
     EXPECT_EQ(c.window->caption(), "Tervok LevelEditor V1.0 by Drummel");
     EXPECT_EQ(c.tileList->count(), 101);
@@ -51,20 +69,11 @@ TEST(TerraloomQtSmoke, OpensTheSampleMapAndPaints)
 
 // A pipe in place of a tile bitmap once froze the window for good in the
 // image reader; now the cell shows nothing, at once.
-TEST(TerraloomQtSmoke, APipeInPlaceOfATileBitmapShowsNothingAndDoesNotWait)
+TEST_F(TerraloomQtSmoke, APipeInPlaceOfATileBitmapShowsNothingAndDoesNotWait)
 {
-    const char* sample = std::getenv("TERVOK_SAMPLE_DIR");
-    ASSERT_NE(sample, nullptr);
-    tervok::testing::TempDir dir;
-    std::filesystem::copy(sample, dir.path(), std::filesystem::copy_options::recursive);
     std::filesystem::remove("ep/grass.bmp");
     ASSERT_EQ(::mkfifo("ep/grass.bmp", 0644), 0);
-    int argc = 1;
-    char name[] = "terraloom";
-    char* argv[] = {name, nullptr};
-    qtui::QtApplication app(argc, argv, "terraloom");
-    Form1 form(app.toolkit());
-    form.show();
+    Form1& form = start();
     Form1Controls& c = form.controls();
 
     const auto& names = form.state().tiles.names;
@@ -83,18 +92,9 @@ TEST(TerraloomQtSmoke, APipeInPlaceOfATileBitmapShowsNothingAndDoesNotWait)
 // The real keys on the real window, as the window system delivers them:
 // Ctrl+Z in the map-name field undoes the typing only; after a click on the
 // overview it undoes the painting, and Ctrl+Y redoes it.
-TEST(TerraloomQtSmoke, UndoAndRedoKeysReachTheMapOutsideTheNameField)
+TEST_F(TerraloomQtSmoke, UndoAndRedoKeysReachTheMapOutsideTheNameField)
 {
-    const char* sample = std::getenv("TERVOK_SAMPLE_DIR");
-    ASSERT_NE(sample, nullptr);
-    tervok::testing::TempDir dir;
-    std::filesystem::copy(sample, dir.path(), std::filesystem::copy_options::recursive);
-    int argc = 1;
-    char name[] = "terraloom";
-    char* argv[] = {name, nullptr};
-    qtui::QtApplication app(argc, argv, "terraloom");
-    Form1 form(app.toolkit());
-    form.show();
+    Form1& form = start();
     Form1Controls& c = form.controls();
     QWidget* window = qtui::widgetOf(*c.window);
     window->activateWindow();
