@@ -40,9 +40,9 @@ public:
                                              int height) override;
     // Creation is hooked: every control is the Qt back end's own,
     // remembered on the way.
-    ui::Control& create(ui::Container& parent, const ui::ControlSpec& spec) override
+    ui::Control& create(ui::Container& parent, const ui::ControlDescription& description) override
     {
-        ui::Control& control = qt_.create(parent, spec);
+        ui::Control& control = qt_.create(parent, description);
         controls_[{control.name(), control.index()}] = &control;
         return control;
     }

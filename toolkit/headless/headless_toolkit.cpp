@@ -59,9 +59,9 @@ HeadlessWindow& HeadlessToolkit::ownerOf(ui::Container& parent) const
     return *it->second;
 }
 
-ui::Control& HeadlessToolkit::create(ui::Container& parent, const ui::ControlSpec& spec)
+ui::Control& HeadlessToolkit::create(ui::Container& parent, const ui::ControlDescription& description)
 {
-    const auto& [kind, name, index, geometry, caption] = spec;
+    const auto& [kind, name, index, geometry, caption] = description;
     switch (kind) {
     case ui::ControlKind::Frame:
         return add<HeadlessContainer>(parent, name, index, geometry, caption);

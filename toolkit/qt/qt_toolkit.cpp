@@ -60,9 +60,9 @@ std::unique_ptr<ui::Window> QtToolkit::createWindow(const std::string& name, con
     return std::make_unique<QtWindow>(name, caption, width, height);
 }
 
-ui::Control& QtToolkit::create(ui::Container& parent, const ui::ControlSpec& spec)
+ui::Control& QtToolkit::create(ui::Container& parent, const ui::ControlDescription& description)
 {
-    const auto& [kind, name, index, geometry, caption] = spec;
+    const auto& [kind, name, index, geometry, caption] = description;
     switch (kind) {
     case ui::ControlKind::Frame: {
         QtContainer& container = containerOf(parent);

@@ -20,7 +20,7 @@ public:
     const std::string& programName() const override { return programName_; }
     std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
                                              int height) override;
-    ui::Control& create(ui::Container& parent, const ui::ControlSpec& spec) override;
+    ui::Control& create(ui::Container& parent, const ui::ControlDescription& description) override;
 
     ui::BitmapRef loadBitmap(const std::filesystem::path& path) override;
     int messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon) override;

@@ -28,7 +28,7 @@ enum class ControlKind {
 // control-array index (-1 for a single control), its place in twips inside
 // its container, and its caption (a text field's first text; lists,
 // sliders and pictures have none).
-struct ControlSpec {
+struct ControlDescription {
     ControlKind kind = ControlKind::Label;
     std::string name;
     int index = -1;
@@ -55,7 +55,7 @@ public:
 
     // Creates a control inside parent (a window or a frame of one); the
     // window owns it.
-    virtual Control& create(Container& parent, const ControlSpec& spec) = 0;
+    virtual Control& create(Container& parent, const ControlDescription& description) = 0;
 
     // Typed shorthands for create(); index is the control-array index, or
     // -1 for a single control.
@@ -126,9 +126,9 @@ public:
 
 private:
     template <class T>
-    T& make(Container& parent, const ControlSpec& spec)
+    T& make(Container& parent, const ControlDescription& description)
     {
-        return dynamic_cast<T&>(create(parent, spec));
+        return dynamic_cast<T&>(create(parent, description));
     }
 };
 
