@@ -1,8 +1,8 @@
 #include "script_editor.h"
 
 #include "catalogue/catalogue.h"
-#include "errors/failure_report.h"
 #include "game/messages.h"
+#include "ui/failure_message.h"
 #include "ui/field_check.h"
 
 namespace terraloom {
@@ -40,7 +40,7 @@ void ScriptEditor::load()
     const std::string gamePath = path();
     tervok::Result<ScriptRows> loaded = loadScriptFile(gamePath);
     if (!loaded) {
-        fail(gamePath, tervok::kCannotLoad, loaded.error());
+        tervok::showFailure(toolkit_, kFailed, gamePath, tervok::kCannotLoad, loaded.error());
         return;
     }
     c_.scriptList->setItems(std::move(*loaded));
@@ -52,17 +52,10 @@ void ScriptEditor::save()
 {
     const std::string gamePath = path();
     if (const tervok::Status saved = saveScriptFile(gamePath, c_.scriptGrammar->caption(), rows()); !saved) {
-        fail(gamePath, tervok::kCannotSave, saved.error());
+        tervok::showFailure(toolkit_, kFailed, gamePath, tervok::kCannotSave, saved.error());
         return;
     }
     tell("Script gespeichert ", ui::MessageIcon::None);
-}
-
-// The script's one failure message, for loads and saves alike.
-void ScriptEditor::fail(const std::string& gamePath, const char* action, const tervok::Error& error)
-{
-    tervok::reportFailure(toolkit_.programName(), gamePath, action, error);
-    tell(kFailed, ui::MessageIcon::Critical);
 }
 
 int ScriptEditor::chosenDirection() const

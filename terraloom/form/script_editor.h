@@ -39,7 +39,6 @@ private:
     void chooseDirection(int direction);
     void putPlayerFields(const PlayerLineFields& fields);
     void tell(const std::string& message, ui::MessageIcon icon);
-    void fail(const std::string& gamePath, const char* action, const tervok::Error& error);
 
     ui::Toolkit& toolkit_;
     Form1Controls& c_;
