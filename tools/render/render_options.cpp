@@ -68,7 +68,12 @@ void apply(RenderOptions& options, Option option, const std::string& value)
 {
     switch (option) {
     case Option::Directory: options.folder = value; break;
-    case Option::Output: options.output = value; break;
+    case Option::Output:
+        if (value.empty())
+            usageError(options, "the output file's name is empty");
+        else
+            options.output = value;
+        break;
     case Option::Overview: options.overview = true; break;
     case Option::Script: options.script = true; break;
     case Option::Help: options.action = Action::Help; break;
