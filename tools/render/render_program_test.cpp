@@ -159,8 +159,10 @@ TEST(RenderProgram, NeverWritesOverAFileItReads)
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"-o", "game/map/map1.map", "game/map/map1.map"}, "game/map/map1.map: is the input map"},
         {{"-o", "link.png", "-C", "game", "MAP\\MAP1.MAP"}, "link.png: is the input map"},
-        {{"-o", "game/map/mapteile.lst", "--overview", "game/map/map1.map"}, "game/map/mapteile.lst: is the tile catalogue"},
-        {{"--script", "-ogame/ep/../map/map1.msc", "game/map/map1.map"}, "game/ep/../map/map1.msc: is the map's script"},
+        {{"-o", "game/map/mapteile.lst", "--overview", "game/map/map1.map"},
+         "game/map/mapteile.lst: is the tile catalogue"},
+        {{"--script", "-ogame/ep/../map/map1.msc", "game/map/map1.map"},
+         "game/ep/../map/map1.msc: is the map's script"},
         {{"-o", "grass.png", "game/map/map1.map"}, "grass.png: is a tile bitmap"},
     };
     for (const auto& [arguments, message] : cases) {

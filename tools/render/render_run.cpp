@@ -77,6 +77,17 @@ Output findOutput(const RenderOptions& options, const MapLocation& location)
     return output;
 }
 
+// The map's bytes and the file they come from.
+struct MapInput {
+    tervok::Result<std::string> bytes;
+    std::optional<FileIdentity> identity;
+};
+
+MapInput readMapInput(const fs::path& file)
+{
+    return {tervok::readWholeFile(file), identityOf(file)};
+}
+
 // Refuses an output that is the same file as an input, as cp does: by
 // device and inode, through any name or link.
 bool isInput(const Output& output, const std::optional<FileIdentity>& input, std::string_view what, std::ostream& err)
@@ -92,6 +103,17 @@ bool isGameFile(const Output& output, std::string_view gamePath, std::string_vie
     return isInput(output, identityOf(tervok::nativePath(gamePath)), what, err);
 }
 
+// The files the run reads by name: the map, the tile catalogue and, with
+// --script, the map's script.
+bool isNamedInput(const Output& output, const MapInput& map, const std::string& script, bool withScript,
+                  std::ostream& err)
+{
+    return isInput(output, map.identity, "the input map", err) ||
+           isGameFile(output, terraloom::kTileCataloguePath, "the tile catalogue", err) ||
+           (withScript && isGameFile(output, script, "the map's script", err));
+}
+
+// The bitmaps the drawing reads: those of the tiles the map holds.
 bool isBitmap(const Output& output, const terraloom::TileCatalogue& catalogue, const terraloom::MapGrid& grid,
               std::ostream& err)
 {
@@ -99,17 +121,6 @@ bool isBitmap(const Output& output, const terraloom::TileCatalogue& catalogue, c
         if (isGameFile(output, path, "a tile bitmap", err))
             return true;
     return false;
-}
-
-// The map's bytes and the file they come from.
-struct MapInput {
-    tervok::Result<std::string> bytes;
-    std::optional<FileIdentity> identity;
-};
-
-MapInput readMapInput(const fs::path& file)
-{
-    return {tervok::readWholeFile(file), identityOf(file)};
 }
 
 // Without the catalogue every cell is neutral (black in the overview).
@@ -191,15 +202,14 @@ int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err
     }
     const MapInput map = mapFile ? std::move(*mapFile) : readMapInput(tervok::nativePath(*location.gamePath));
     const std::string script = terraloom::scriptPath("map\\", location.gameName);
-    if (isInput(output, map.identity, "the input map", err) ||
-        isGameFile(output, terraloom::kTileCataloguePath, "the tile catalogue", err) ||
-        (options.script && isGameFile(output, script, "the map's script", err)))
+    if (isNamedInput(output, map, script, options.script, err))
         return kExitFailed;
     const tervok::Result<terraloom::MapGrid> grid =
         map.bytes ? terraloom::parseMapFile(*map.bytes) : tervok::Result<terraloom::MapGrid>(map.bytes.error());
     if (!grid) {
-        const std::string name = location.gamePath ? shownPath(*location.gamePath) : options.map;
-        err << tervok::failureLine(kProgram, name, "cannot load", grid.error()) << '\n';
+        err << tervok::failureLine(kProgram, location.gamePath ? shownPath(*location.gamePath) : options.map,
+                                   "cannot load", grid.error())
+            << '\n';
         return kExitFailed;
     }
     const terraloom::TileCatalogue catalogue = loadCatalogue(err);
