@@ -5,5 +5,5 @@
 
 int main(int argc, char** argv)
 {
-    return qtui::runEditor<boltloom::Program>(argc, argv, tervok::startup::kBoltloom);
+    return qtui::editorMain<boltloom::Program>(argc, argv, tervok::startup::kBoltloom);
 }

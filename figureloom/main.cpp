@@ -5,5 +5,5 @@
 
 int main(int argc, char** argv)
 {
-    return qtui::runEditor<figureloom::Program>(argc, argv, tervok::startup::kFigureloom);
+    return qtui::editorMain<figureloom::Program>(argc, argv, tervok::startup::kFigureloom);
 }

@@ -5,5 +5,5 @@
 
 int main(int argc, char** argv)
 {
-    return qtui::runEditor<sparkloom::Program>(argc, argv, tervok::startup::kSparkloom);
+    return qtui::editorMain<sparkloom::Program>(argc, argv, tervok::startup::kSparkloom);
 }

@@ -5,5 +5,5 @@
 
 int main(int argc, char** argv)
 {
-    return qtui::runEditor<terraloom::Program>(argc, argv, tervok::startup::kTerraloom);
+    return qtui::editorMain<terraloom::Program>(argc, argv, tervok::startup::kTerraloom);
 }

@@ -9,7 +9,7 @@
 #   manpages  man's own check, as lintian runs it, on every page made;
 #             every option and the game folder rule documented
 #   programs  --help, --version, usage errors and a bad game folder, with
-#             no display at all
+#             no display at all; standard output on /dev/full or closed
 # Exit status 77 means a checker is not installed (the test is skipped).
 set -u
 
@@ -177,6 +177,31 @@ check_programs() {
       "${run[@]}" "$usr/bin/$p" "$option" >/dev/null 2>&1 || fail "$p $option does not exit 0"
     done
   done
+
+  # Standard output that cannot be written is a failure with the system's
+  # reason: a full disk, or a descriptor that was closed.
+  local sample="$build/sample-data"
+  for p in "${editors[@]}" "${tools[@]}"; do
+    check_write_errors "$p" --help
+    check_write_errors "$p" --version
+  done
+  if [[ " ${tools[*]} " == *" tervok-check "* ]]; then check_write_errors tervok-check "$sample"; fi
+  if [[ " ${tools[*]} " == *" tervok-render "* ]]; then check_write_errors tervok-render -o - "$sample/map/map1.map"; fi
+}
+
+# PROGRAM ARGUMENT...: with standard output on /dev/full and then closed,
+# exit status 1 and one line on standard error saying why.
+check_write_errors() {
+  local p="$1" status err
+  shift
+  "${run[@]}" "$usr/bin/$p" "$@" >/dev/full 2>"$dest/err"; status=$?
+  err="$(cat "$dest/err")"
+  [ "$status" -eq 1 ] && [ "$err" = "$p: write error: no space left on device" ] ||
+    fail "$p $* >/dev/full: status $status, errors '$err'"
+  "${run[@]}" "$usr/bin/$p" "$@" >&- 2>"$dest/err"; status=$?
+  err="$(cat "$dest/err")"
+  [ "$status" -eq 1 ] && [ "$err" = "$p: write error: bad file descriptor" ] ||
+    fail "$p $* >&-: status $status, errors '$err'"
 }
 
 case "$aspect" in

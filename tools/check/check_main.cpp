@@ -1,10 +1,12 @@
 // tervok-check: checks a game folder's content the way the editors and the
 // game read it. Needs no display.
 #include "check_command_line.h"
+#include "startup/standard_output.h"
 
 #include <iostream>
 
 int main(int argc, char** argv)
 {
-    return check::runCheck(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    tervok::startup::StandardOutput output("tervok-check");
+    return output.finish(check::runCheck(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr));
 }

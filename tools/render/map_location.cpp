@@ -29,24 +29,36 @@ std::string withoutMapExtension(const std::string& name)
     return endsWithMapExtension(name) ? name.substr(0, name.size() - 4) : name;
 }
 
+// The folder above the one that holds the file: "g/map/x.map" -> "g",
+// "map/x.map" -> ".", "x.map" -> "..", "../x.map" -> "../..".
+std::filesystem::path gameFolderOf(const std::filesystem::path& file)
+{
+    const std::filesystem::path folder = file.parent_path();
+    if (folder.empty() || folder == ".")
+        return "..";
+    if (folder.filename() == "..")
+        return folder / "..";
+    const std::filesystem::path above = folder.parent_path();
+    return above.empty() ? std::filesystem::path(".") : above;
+}
+
 }  // namespace
 
-MapLocation locateMap(const std::string& map, const std::optional<std::string>& folder,
-                      const std::filesystem::path& startDirectory)
+MapLocation locateMap(const std::string& map, const std::optional<std::string>& folder)
 {
     MapLocation location;
     if (map.find('\\') != std::string::npos) {
         location.gamePath = map;
         location.gameName = withoutMapExtension(lastComponent(map));
         location.pictureName = tervok::cp1252ToUtf8(location.gameName) + ".png";
-        location.gameFolder = folder ? std::filesystem::path(*folder) : startDirectory;
+        location.gameFolder = folder ? std::filesystem::path(*folder) : std::filesystem::path(".");
         return location;
     }
-    location.file = (startDirectory / map).lexically_normal();
+    location.file = std::filesystem::path(map).lexically_normal();
     const std::string fileName = withoutMapExtension(location.file.filename().string());
     location.gameName = tervok::utf8ToCp1252(fileName);
     location.pictureName = fileName + ".png";
-    location.gameFolder = folder ? std::filesystem::path(*folder) : location.file.parent_path().parent_path();
+    location.gameFolder = folder ? std::filesystem::path(*folder) : gameFolderOf(location.file);
     return location;
 }
 

@@ -8,6 +8,10 @@
 // without it, the working directory for a game path, and the folder that
 // holds the map's folder for a file path. A file path is taken from the
 // working directory the program started in, also with -C.
+//
+// Paths stay as relative as they were given: the working directory may lie
+// deeper than an absolute path can reach (PATH_MAX), and nothing here needs
+// to know where it is.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,14 +19,13 @@
 namespace render {
 
 struct MapLocation {
-    std::filesystem::path gameFolder;  // as given with -C, or found
+    std::filesystem::path gameFolder;  // as given with -C, or found; "." is the working directory
     std::optional<std::string> gamePath;  // MAP, when it is a game path
-    std::filesystem::path file;           // MAP made absolute, when it is a file path
+    std::filesystem::path file;           // MAP with "." and ".." resolved by name, when it is a file path
     std::string gameName;     // the file name without ".map", in Windows-1252 as game paths are
     std::string pictureName;  // the same in the UTF-8 of file names, with ".png"
 };
 
-MapLocation locateMap(const std::string& map, const std::optional<std::string>& folder,
-                      const std::filesystem::path& startDirectory);
+MapLocation locateMap(const std::string& map, const std::optional<std::string>& folder);
 
 }  // namespace render

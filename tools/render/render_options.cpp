@@ -68,7 +68,12 @@ void apply(RenderOptions& options, Option option, const std::string& value)
 {
     switch (option) {
     case Option::Directory: options.folder = value; break;
-    case Option::Output: options.output = value; break;
+    case Option::Output:
+        if (value.empty())
+            usageError(options, "the output file's name is empty");
+        else
+            options.output = value;
+        break;
     case Option::Overview: options.overview = true; break;
     case Option::Script: options.script = true; break;
     case Option::Help: options.action = Action::Help; break;
@@ -158,7 +163,9 @@ std::string helpText()
            "folder of a game folder. The game folder is the one given with -C; without\n"
            "it, the working directory for a game path, and the folder that holds the\n"
            "map's folder for a file path. File paths on the command line (a file MAP,\n"
-           "-o FILE) are taken from the working directory, also with -C.\n"
+           "-o FILE) are taken from the working directory, also with -C. The picture\n"
+           "never replaces a file the run reads (the map, its script, the tile\n"
+           "catalogue, a bitmap), whatever the name or link that leads to it.\n"
            "\n"
            "The map is 2000 x 2000 pixels: each cell shows its tile's bitmap (the tile\n"
            "catalogue map\\mapteile.lst names it) from its top-left corner, cut at 20 x 20\n"
@@ -183,8 +190,8 @@ std::string helpText()
            "  --                 end the options; what follows is the map\n"
            "\n"
            "Exit status: 0 the picture was written, 1 the map could not be read or the\n"
-           "picture could not be written, 2 a usage error or a game folder that cannot be\n"
-           "entered.\n";
+           "picture could not be written (or would have replaced a file the run reads),\n"
+           "2 a usage error or a game folder that cannot be entered.\n";
 }
 
 std::string versionText()

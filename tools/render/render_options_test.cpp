@@ -76,28 +76,35 @@ TEST(RenderOptions, TheScaleIsANumberFromOneTwentiethToFourWithADecimalPoint)
         EXPECT_FALSE(readScale(bad)) << bad;
 }
 
+// Paths stay relative: the working directory may lie too deep for an
+// absolute path.
 TEST(MapLocation, AGamePathLiesInTheGameFolderAFilePathNamesItsOwn)
 {
-    const MapLocation game = locateMap("map\\Map1.MAP", std::nullopt, "/start");
+    const MapLocation game = locateMap("map\\Map1.MAP", std::nullopt);
     EXPECT_EQ(game.gamePath, "map\\Map1.MAP");
-    EXPECT_EQ(game.gameFolder, "/start");
+    EXPECT_EQ(game.gameFolder, ".");
     EXPECT_EQ(game.gameName, "Map1");
     EXPECT_EQ(game.pictureName, "Map1.png");
-    EXPECT_EQ(locateMap("map\\map1.map", "elsewhere", "/start").gameFolder, "elsewhere");
+    EXPECT_EQ(locateMap("map\\map1.map", "elsewhere").gameFolder, "elsewhere");
 
-    const MapLocation file = locateMap("games/one/map/level.map", std::nullopt, "/start");
+    const MapLocation file = locateMap("games/./one/x/../map/level.map", std::nullopt);
     EXPECT_FALSE(file.gamePath);
-    EXPECT_EQ(file.file, "/start/games/one/map/level.map");
-    EXPECT_EQ(file.gameFolder, "/start/games/one");
+    EXPECT_EQ(file.file, "games/one/map/level.map");
+    EXPECT_EQ(file.gameFolder, "games/one");
     EXPECT_EQ(file.pictureName, "level.png");
-    EXPECT_EQ(locateMap("/data/map/x.dat", "g", "/start").gameFolder, "g");
-    EXPECT_EQ(locateMap("/data/map/x.dat", std::nullopt, "/start").pictureName, "x.dat.png");
+    const std::vector<std::pair<std::string, std::string>> folders = {
+        {"map/level.map", "."}, {"level.map", ".."}, {"./level.map", ".."}, {"../level.map", "../.."},
+        {"../../g/map/level.map", "../../g"}, {"/data/map/level.map", "/data"}};
+    for (const auto& [map, folder] : folders)
+        EXPECT_EQ(locateMap(map, std::nullopt).gameFolder, folder) << map;
+    EXPECT_EQ(locateMap("/data/map/x.dat", "g").gameFolder, "g");
+    EXPECT_EQ(locateMap("/data/map/x.dat", std::nullopt).pictureName, "x.dat.png");
 
     // Game paths are Windows-1252, file names UTF-8.
-    const MapLocation umlaut = locateMap("map\\k\xE4se.map", std::nullopt, "/start");
+    const MapLocation umlaut = locateMap("map\\k\xE4se.map", std::nullopt);
     EXPECT_EQ(umlaut.gameName, "k\xE4se");
     EXPECT_EQ(umlaut.pictureName, "k\xC3\xA4se.png");
-    EXPECT_EQ(locateMap("map/k\xC3\xA4se.map", std::nullopt, "/start").gameName, "k\xE4se");
+    EXPECT_EQ(locateMap("map/k\xC3\xA4se.map", std::nullopt).gameName, "k\xE4se");
 }
 
 }  // namespace

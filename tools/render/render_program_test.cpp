@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace render {
 namespace {
@@ -24,16 +25,18 @@ constexpr QRgb kGrass = 0xFFA0C040;
 
 // A game folder "game" in the test's folder: tile 3 is grass, map1 has it
 // at cell (2, 1) and a script with one player and one broken row.
+void writeGameFolder(const fs::path& game)
+{
+    writeFile(game / "map/mapteile.lst", catalogueText({{3, 4, "grass_01"}}));
+    writeFile(game / "ep/grass.bmp", tervok::testing::bmpFile(20, 20, 0xA0C040));
+    writeFile(game / "map/map1.map", mapBytes({{2, 1, 3}}));
+    writeFile(game / "map/map1.msc", "[set <type>]\r\nset player 7 1 30 10 2\r\nbroken\r\n");
+}
+
 struct GameFolder {
     tervok::testing::TempDir dir;
 
-    GameFolder()
-    {
-        writeFile("game/map/mapteile.lst", catalogueText({{3, 4, "grass_01"}}));
-        writeFile("game/ep/grass.bmp", tervok::testing::bmpFile(20, 20, 0xA0C040));
-        writeFile("game/map/map1.map", mapBytes({{2, 1, 3}}));
-        writeFile("game/map/map1.msc", "[set <type>]\r\nset player 7 1 30 10 2\r\nbroken\r\n");
-    }
+    GameFolder() { writeGameFolder("game"); }
 };
 
 QImage pictureAt(const fs::path& file)
@@ -58,7 +61,11 @@ TEST(RenderProgram, UsageErrorsExitWithTwoAndDrawNothing)
 {
     GameFolder game;
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {}, {"map\\map1.map", "map\\map2.map"}, {"--scale=0.01", "map\\map1.map"}, {"--bogus", "map\\map1.map"}}) {
+             {},
+             {"map\\map1.map", "map\\map2.map"},
+             {"--scale=0.01", "map\\map1.map"},
+             {"--bogus", "map\\map1.map"},
+             {"-o", "", "map\\map1.map"}}) {
         const ProgramRun run = runRender(arguments, "game");
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
@@ -134,6 +141,83 @@ TEST(RenderProgram, AMapThatCannotBeReadOrAPictureThatCannotBeWrittenExitWithOne
     EXPECT_EQ(noFolder.status, 2);
     EXPECT_EQ(noFolder.err, "tervok-render: no game: cannot open the game folder: no such file or directory\n");
     EXPECT_FALSE(fs::exists("game/bad.png"));
+}
+
+// An output that is a file the run reads, by whatever name or link, is
+// refused before anything is drawn; one that is no regular file is written
+// where it is, never replaced.
+TEST(RenderProgram, NeverWritesOverAFileItReads)
+{
+    GameFolder game;
+    fs::create_symlink("game/map/map1.map", "link.png");
+    fs::create_hard_link("game/ep/grass.bmp", "grass.png");
+    const std::vector<fs::path> inputs = {"game/map/map1.map", "game/map/mapteile.lst", "game/map/map1.msc",
+                                          "game/ep/grass.bmp"};
+    std::vector<std::string> before;
+    for (const fs::path& input : inputs)
+        before.push_back(tervok::testing::readFile(input));
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"-o", "game/map/map1.map", "game/map/map1.map"}, "game/map/map1.map: is the input map"},
+        {{"-o", "link.png", "-C", "game", "MAP\\MAP1.MAP"}, "link.png: is the input map"},
+        {{"-o", "game/map/mapteile.lst", "--overview", "game/map/map1.map"},
+         "game/map/mapteile.lst: is the tile catalogue"},
+        {{"--script", "-ogame/ep/../map/map1.msc", "game/map/map1.map"},
+         "game/ep/../map/map1.msc: is the map's script"},
+        {{"-o", "grass.png", "game/map/map1.map"}, "grass.png: is a tile bitmap"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const ProgramRun run = runRender(arguments);
+        EXPECT_EQ(run.status, 1) << message;
+        EXPECT_EQ(run.err, "tervok-render: " + message + "\n");
+    }
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        EXPECT_EQ(tervok::testing::readFile(inputs[i]), before[i]) << inputs[i];
+    EXPECT_TRUE(fs::is_symlink("link.png"));
+    EXPECT_EQ(tervok::testing::entryCount("game/map"), 3u);
+
+    const ProgramRun toNull = runRender({"-o", "/dev/null", "map\\map1.map"}, "game");
+    EXPECT_EQ(toNull.status, 0);
+    EXPECT_EQ(toNull.err, "");
+    // /dev/stdout on a pipe: the pipe gets the picture.
+    const std::string command = std::string("'") + TERVOK_RENDER_PROGRAM + "' -C game -o /dev/stdout 'map\\map1.map'";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string piped;
+    char buffer[65536];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        piped.append(buffer, n);
+    EXPECT_EQ(::pclose(pipe), 0);
+    const QImage picture =
+        QImage::fromData(reinterpret_cast<const uchar*>(piped.data()), static_cast<int>(piped.size()), "png");
+    EXPECT_EQ(picture.size(), QSize(2000, 2000));
+}
+
+// A working directory deeper than an absolute path may be long (4,096
+// bytes): the game folder, the map and the picture are all found from it.
+TEST(RenderProgram, WorksInAFolderDeeperThanAPathCanReach)
+{
+    tervok::testing::TempDir dir;
+    const std::string name(250, 'd');
+    for (int depth = 0; depth < 20; ++depth) {
+        fs::create_directory(name);
+        fs::current_path(name);
+    }
+    writeGameFolder("game");
+    fs::create_directory("other");
+
+    const ProgramRun gamePath = runRender({"map\\map1.map"}, "game");
+    EXPECT_EQ(gamePath.status, 0) << gamePath.err;
+    EXPECT_EQ(pictureAt("game/map1.png").pixel(20, 0), kGrass);
+    const ProgramRun filePath = runRender({"map/map1.map", "-o", "file.png"}, "game");
+    EXPECT_EQ(filePath.status, 0) << filePath.err;
+    EXPECT_EQ(pictureAt("game/file.png").pixel(20, 0), kGrass);
+    const ProgramRun withFolder = runRender({"-C", "game", "--overview", "map\\map1.map"});
+    EXPECT_EQ(withFolder.status, 0) << withFolder.err;
+    EXPECT_EQ(pictureAt("map1.png").size(), QSize(200, 200));
+    const ProgramRun fromBeside = runRender({"../game/map/map1.map", "-o", "beside.png"}, "other");
+    EXPECT_EQ(fromBeside.status, 0) << fromBeside.err;
+    EXPECT_EQ(pictureAt("other/beside.png").pixel(20, 0), kGrass);
+    fs::current_path(dir.path());
 }
 
 // The bitmap of the tile at a cell of the sample map, read apart from the

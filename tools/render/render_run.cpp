@@ -1,6 +1,7 @@
 #include "render_run.h"
 
 #include "errors/failure_report.h"
+#include "files/file_descriptor.h"
 #include "files/file_io.h"
 #include "files/game_path.h"
 #include "map_file.h"
@@ -9,6 +10,10 @@
 #include "picture_output.h"
 #include "script_marks.h"
 #include "startup/game_folder.h"
+#include "tile_blocks.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -31,14 +36,91 @@ void warn(std::ostream& err, std::string_view gamePath, std::string_view action,
         << '\n';
 }
 
-tervok::Result<terraloom::MapGrid> loadMap(const MapLocation& location)
+// The working directory the program started in, kept open: the picture is
+// written there once the game folder's files are read, and a path to it may
+// be longer than the system lets a path be.
+class StartFolder {
+public:
+    StartFolder() : fd_(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)), openError_(errno) {}
+
+    tervok::Status enter() const
+    {
+        if (fd_.get() < 0)
+            return tervok::systemError(openError_);
+        if (::fchdir(fd_.get()) != 0)
+            return tervok::systemError(errno);
+        return {};
+    }
+
+private:
+    tervok::FileDescriptor fd_;
+    int openError_;
+};
+
+// Where the picture goes: standard output for "-", else a file named from
+// the starting folder. What it leads to is looked at before the game folder
+// is entered, so that the picture never replaces a file the run reads.
+struct Output {
+    std::string name;  // as the command line named it
+    bool standard = false;
+    std::optional<FileIdentity> found;
+
+    std::string shownName() const { return standard ? "standard output" : name; }
+};
+
+Output findOutput(const RenderOptions& options, const MapLocation& location)
 {
-    if (location.gamePath)
-        return terraloom::loadMapFile(*location.gamePath);
-    const tervok::Result<std::string> bytes = tervok::readWholeFile(location.file);
-    if (!bytes)
-        return bytes.error();
-    return terraloom::parseMapFile(*bytes);
+    Output output;
+    output.name = options.output.value_or(location.pictureName);
+    output.standard = output.name == "-";
+    output.found = output.standard ? identityOf(STDOUT_FILENO) : identityOf(output.name);
+    return output;
+}
+
+// The map's bytes and the file they come from.
+struct MapInput {
+    tervok::Result<std::string> bytes;
+    std::optional<FileIdentity> identity;
+};
+
+MapInput readMapInput(const fs::path& file)
+{
+    return {tervok::readWholeFile(file), identityOf(file)};
+}
+
+// Refuses an output that is the same file as an input, as cp does: by
+// device and inode, through any name or link.
+bool isInput(const Output& output, const std::optional<FileIdentity>& input, std::string_view what, std::ostream& err)
+{
+    if (!output.found || !input || !(*input == *output.found))
+        return false;
+    err << kProgram << ": " << output.shownName() << ": is " << what << '\n';
+    return true;
+}
+
+bool isGameFile(const Output& output, std::string_view gamePath, std::string_view what, std::ostream& err)
+{
+    return isInput(output, identityOf(tervok::nativePath(gamePath)), what, err);
+}
+
+// The files the run reads by name: the map, the tile catalogue and, with
+// --script, the map's script.
+bool isNamedInput(const Output& output, const MapInput& map, const std::string& script, bool withScript,
+                  std::ostream& err)
+{
+    return isInput(output, map.identity, "the input map", err) ||
+           isGameFile(output, terraloom::kTileCataloguePath, "the tile catalogue", err) ||
+           (withScript && isGameFile(output, script, "the map's script", err));
+}
+
+// The bitmaps the drawing reads: those of the tiles the map holds.
+bool isBitmap(const Output& output, const terraloom::TileCatalogue& catalogue, const terraloom::MapGrid& grid,
+              std::ostream& err)
+{
+    for (const std::string& path : bitmapPathsFor(catalogue, grid))
+        if (isGameFile(output, path, "a tile bitmap", err))
+            return true;
+    return false;
 }
 
 // Without the catalogue every cell is neutral (black in the overview).
@@ -51,9 +133,9 @@ terraloom::TileCatalogue loadCatalogue(std::ostream& err)
     return {};
 }
 
-QImage drawPicture(const terraloom::MapGrid& grid, const RenderOptions& options, std::ostream& err)
+QImage drawPicture(const terraloom::MapGrid& grid, const terraloom::TileCatalogue& catalogue,
+                   const RenderOptions& options)
 {
-    const terraloom::TileCatalogue catalogue = loadCatalogue(err);
     if (options.overview)
         return scaledPicture(drawOverview(grid, catalogue), options.scale);
     const TileBlocks blocks(catalogue, grid, bitmapFilesInWorkingDirectory());
@@ -62,9 +144,8 @@ QImage drawPicture(const terraloom::MapGrid& grid, const RenderOptions& options,
 
 // Marks are placed by the picture's own size, so that the rounding of a
 // scaled picture moves them with it.
-void markPlayers(QImage& picture, const MapLocation& location, std::ostream& err)
+void markPlayers(QImage& picture, const std::string& path, std::ostream& err)
 {
-    const std::string path = terraloom::scriptPath("map\\", location.gameName);
     const tervok::Result<terraloom::ScriptRows> rows = terraloom::loadScriptFile(path);
     if (!rows)
         return warn(err, path, "cannot load", rows.error());
@@ -74,24 +155,27 @@ void markPlayers(QImage& picture, const MapLocation& location, std::ostream& err
     drawPlayerMarks(picture, marks.players, static_cast<double>(picture.width()) / kMapPixels);
 }
 
+// A write that fails is reported by the program's check of standard output
+// at its end (startup/standard_output.h), with the system's reason.
 int writeToStandardOutput(const QImage& picture, std::ostream& out, std::ostream& err)
 {
-    tervok::Result<QByteArray> bytes = pngBytes(picture);
-    if (bytes) {
-        out.write(bytes->constData(), bytes->size());
-        out.flush();
-        if (out)
-            return kExitOk;
-        bytes = tervok::systemError(EIO, "write");
+    const tervok::Result<QByteArray> bytes = pngBytes(picture);
+    if (!bytes) {
+        err << tervok::failureLine(kProgram, "standard output", "cannot save", bytes.error()) << '\n';
+        return kExitFailed;
     }
-    err << tervok::failureLine(kProgram, "standard output", "cannot save", bytes.error()) << '\n';
-    return kExitFailed;
+    out.write(bytes->constData(), bytes->size());
+    out.flush();
+    return out ? kExitOk : kExitFailed;
 }
 
-// The file is named in messages as the command line named it.
-int writeToFile(const QImage& picture, const fs::path& start, const std::string& name, std::ostream& err)
+// The file is named in messages as the command line named it, and taken
+// from the starting folder.
+int writeToFile(const QImage& picture, const StartFolder& start, const std::string& name, std::ostream& err)
 {
-    const tervok::Status written = writePicture(picture, start / name);
+    tervok::Status written = start.enter();
+    if (written)
+        written = writePicture(picture, name);
     if (written)
         return kExitOk;
     err << tervok::failureLine(kProgram, name, "cannot save", written.error()) << '\n';
@@ -102,9 +186,13 @@ int writeToFile(const QImage& picture, const fs::path& start, const std::string&
 
 int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err)
 {
-    std::error_code ignored;
-    const fs::path start = fs::current_path(ignored);
-    const MapLocation location = locateMap(options.map, options.folder, start);
+    const MapLocation location = locateMap(options.map, options.folder);
+    const Output output = findOutput(options, location);
+    const StartFolder start;
+    // A map named by its file lies where the program started.
+    std::optional<MapInput> mapFile;
+    if (!location.gamePath)
+        mapFile = readMapInput(location.file);
     // A game folder that cannot be entered ends the program as a usage
     // error does, as with the editors and tervok-check.
     if (const std::optional<std::string> why = tervok::startup::enterFolder(location.gameFolder)) {
@@ -112,18 +200,27 @@ int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err
             << ": cannot open the game folder: " << *why << '\n';
         return kExitUsage;
     }
-    const tervok::Result<terraloom::MapGrid> grid = loadMap(location);
+    const MapInput map = mapFile ? std::move(*mapFile) : readMapInput(tervok::nativePath(*location.gamePath));
+    const std::string script = terraloom::scriptPath("map\\", location.gameName);
+    if (isNamedInput(output, map, script, options.script, err))
+        return kExitFailed;
+    const tervok::Result<terraloom::MapGrid> grid =
+        map.bytes ? terraloom::parseMapFile(*map.bytes) : tervok::Result<terraloom::MapGrid>(map.bytes.error());
     if (!grid) {
-        const std::string name = location.gamePath ? shownPath(*location.gamePath) : options.map;
-        err << tervok::failureLine(kProgram, name, "cannot load", grid.error()) << '\n';
+        err << tervok::failureLine(kProgram, location.gamePath ? shownPath(*location.gamePath) : options.map,
+                                   "cannot load", grid.error())
+            << '\n';
         return kExitFailed;
     }
-    QImage picture = drawPicture(*grid, options, err);
+    const terraloom::TileCatalogue catalogue = loadCatalogue(err);
+    if (!options.overview && isBitmap(output, catalogue, *grid, err))
+        return kExitFailed;
+    QImage picture = drawPicture(*grid, catalogue, options);
     if (options.script)
-        markPlayers(picture, location, err);
-    if (options.output == "-")
+        markPlayers(picture, script, err);
+    if (output.standard)
         return writeToStandardOutput(picture, out, err);
-    return writeToFile(picture, start, options.output.value_or(location.pictureName), err);
+    return writeToFile(picture, start, output.name, err);
 }
 
 int runRenderProgram(int argc, const char* const* argv, std::ostream& out, std::ostream& err)

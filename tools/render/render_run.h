@@ -5,14 +5,17 @@
 //   tervok-render: map\map1.map: cannot load: byte 120: cell (21, 2) holds tile 200, above 100
 //   tervok-render: map\map1.msc:4: warning: cannot take the row apart: set player
 // A missing tile catalogue or script is a warning; the picture is drawn all
-// the same.
+// the same. An output that is one of the files the run reads is refused
+// before anything is drawn:
+//   tervok-render: map/map1.map: is the input map
 #include "render_options.h"
 
 #include <ostream>
 
 namespace render {
 
-// The work for options whose action is Render. Enters the game folder.
+// The work for options whose action is Render. Enters the game folder for
+// its files and goes back to the starting folder to write the picture.
 // Returns the exit status.
 int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err);
 

@@ -7,6 +7,7 @@
 
 #include <bitset>
 #include <map>
+#include <set>
 
 namespace render {
 namespace {
@@ -36,6 +37,17 @@ BitmapSource bitmapFilesInWorkingDirectory()
             return std::nullopt;
         return std::move(*bytes);
     };
+}
+
+std::vector<std::string> bitmapPathsFor(const terraloom::TileCatalogue& catalogue, const terraloom::MapGrid& grid)
+{
+    const auto used = tilesIn(grid);
+    std::set<std::string> paths;
+    for (std::size_t tile = 0; tile < used.size(); ++tile)
+        if (used.test(tile))
+            if (const std::optional<std::string> path = terraloom::tileImagePath(catalogue.names[tile]))
+                paths.insert(*path);
+    return std::vector<std::string>(paths.begin(), paths.end());
 }
 
 // The painter clips the bitmap to the cell and blends any transparency

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace render {
 
@@ -29,6 +30,10 @@ using BitmapSource = std::function<std::optional<std::string>(const std::string&
 // The files below the working directory, read as the editors read them:
 // regular files only, a cut or damaged bitmap refused.
 BitmapSource bitmapFilesInWorkingDirectory();
+
+// The game paths of the bitmaps shown by the tiles the grid holds, each
+// once: the files a drawing of the grid reads.
+std::vector<std::string> bitmapPathsFor(const terraloom::TileCatalogue& catalogue, const terraloom::MapGrid& grid);
 
 // The cell's pixels for a decoded bitmap: the bitmap laid over the neutral
 // colour (a null image leaves the cell neutral).

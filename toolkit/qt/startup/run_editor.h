@@ -2,13 +2,15 @@
 // How every editor's main runs it: the command line is read before the
 // window system starts (--help and --version need no display), then the Qt
 // application, the game folder and the program's window; closing the window
-// ends the program.
+// ends the program. editorMain adds the check of standard output around it
+// (startup/standard_output.h).
 //
-//     int main(int argc, char** argv) { return qtui::runEditor<boltloom::Program>(argc, argv, kBoltloom); }
+//     int main(int argc, char** argv) { return qtui::editorMain<boltloom::Program>(argc, argv, kBoltloom); }
 #include "qt_application.h"
 #include "qt_game_folder.h"
 #include "startup/command_line.h"
 #include "startup/program_info.h"
+#include "startup/standard_output.h"
 
 #include <iostream>
 
@@ -26,6 +28,13 @@ int runEditor(int argc, char** argv, const tervok::startup::ProgramInfo& info)
     enterGameFolder(start, info.name);
     Program program(app.toolkit());
     return app.exec();
+}
+
+template <class Program>
+int editorMain(int argc, char** argv, const tervok::startup::ProgramInfo& info)
+{
+    tervok::startup::StandardOutput output(info.name);
+    return output.finish(runEditor<Program>(argc, argv, info));
 }
 
 }  // namespace qtui
