@@ -117,6 +117,16 @@ check_metainfo() {
     grep -qF "<launchable type=\"desktop-id\">org.tervok.$p.desktop</launchable>" "$file" ||
       fail "the metainfo has no launchable for $p"
   done
+  # The release holds every installed program: the metainfo provides each,
+  # and its release notes and the changelog name each.
+  local notes changes
+  notes="$(sed -n '/<releases>/,/<\/releases>/p' "$file")"
+  changes="$(zcat "$usr/share/doc/tervok-editors/changelog.gz")"
+  for p in "${editors[@]}" "${tools[@]}"; do
+    grep -qF "<binary>$p</binary>" "$file" || fail "the metainfo does not provide $p"
+    grep -qw -- "$p" <<<"$notes" || fail "the metainfo's release notes do not name $p"
+    grep -qw -- "$p" <<<"$changes" || fail "the changelog does not name $p"
+  done
   # The whole tree: launchables that exist, icons, the desktop entries.
   out="$(appstreamcli validate-tree --no-net "$usr" 2>&1)" || fail "appstreamcli validate-tree failed: $out"
   ! grep -E '^[EW]:' <<<"$out" || fail "appstreamcli validate-tree warns (above)"
