@@ -45,8 +45,8 @@ TEST(BoltloomQtSmoke, EveryCaptionFitsItsControl)
         << "captions are drawn in " << qtui::testing::captionFontFamily()
         << ", not in Arial or Liberation Sans: install fonts-liberation2 (./tervok test does)";
     Program program(app.toolkit());
-    // "ttl (in frames)" is drawn whole, but its box covers the top right
-    // corner of its frame's border.
+    // Where the design leaves no room: "ttl (in frames)" is drawn whole, but
+    // its box covers the top right corner of its frame's border.
     const qtui::testing::CaptionAllowance allowance{{"Frame3", 4}};
     EXPECT_EQ(qtui::testing::cutCaptions(program.form().window(), allowance), std::vector<std::string>{});
 }
