@@ -60,19 +60,20 @@ struct BitmapFinding {
 BitmapFinding checkBitmapFile(CheckContext& context, const std::string& gamePath)
 {
     const NamedFile file = lookUp(context, gamePath);
+    const std::string bitmap = "the bitmap " + file.path;
     if (file.missing())
-        return {Problem{"tile-bitmap-missing", "the bitmap " + file.path + " is missing"}};
+        return {Problem{"tile-bitmap-missing", bitmap + " is missing"}};
     const tervok::Result<std::string> bytes = context.folder.read(file.path);
     if (!bytes && bytes.error().kind == tervok::ErrorKind::NotRegularFile)
-        return {Problem{"tile-bitmap-not-regular", "the bitmap " + file.path + " is not a regular file"}};
+        return {Problem{"tile-bitmap-not-regular", bitmap + " is not a regular file"}};
     context.filesChecked.insert(file.path);
     if (!bytes)
-        return {Problem{"tile-bitmap-unreadable", "the bitmap " + file.path + " cannot be read: " + bytes.error().describe()}};
+        return {Problem{"tile-bitmap-unreadable", bitmap + " cannot be read: " + bytes.error().describe()}};
     const tervok::Result<tervok::BmpHeader> header = tervok::bitmapShownInCell(*bytes);
     if (!header)
-        return {Problem{"tile-bitmap-unreadable", "the bitmap " + file.path + " cannot be read: " + header.error().describe()}};
+        return {Problem{"tile-bitmap-unreadable", bitmap + " cannot be read: " + header.error().describe()}};
     if (header->width != kTileSide || header->height != kTileSide)
-        return {Problem{"tile-bitmap-size", "the bitmap " + file.path + " is " + std::to_string(header->width) + " x " +
+        return {Problem{"tile-bitmap-size", bitmap + " is " + std::to_string(header->width) + " x " +
                                                 std::to_string(header->height) + " pixels, not 20 x 20"},
                 true};
     return {std::nullopt, true};
@@ -88,8 +89,8 @@ void checkBitmap(CheckContext& context, const std::string& path, std::size_t lin
         return;
     }
     const BitmapFinding bitmap = checkBitmapFile(context, *imagePath);
-    if (bitmap.problem)
-        context.findings.error(path, line, bitmap.problem->code, tileLabel(tile, info.name) + ": " + bitmap.problem->text);
+    if (const std::optional<Problem>& problem = bitmap.problem)
+        context.findings.error(path, line, problem->code, tileLabel(tile, info.name) + ": " + problem->text);
     info.showsBitmap = bitmap.shown;
 }
 

@@ -7,12 +7,14 @@ namespace check {
 
 void Findings::error(std::string file, std::optional<std::size_t> line, std::string code, std::string message)
 {
-    all_.push_back({std::move(file), line, std::nullopt, false, Severity::Error, std::move(code), std::move(message)});
+    all_.push_back(
+        {std::move(file), line, std::nullopt, false, Severity::Error, std::move(code), std::move(message)});
 }
 
 void Findings::warning(std::string file, std::optional<std::size_t> line, std::string code, std::string message)
 {
-    all_.push_back({std::move(file), line, std::nullopt, false, Severity::Warning, std::move(code), std::move(message)});
+    all_.push_back(
+        {std::move(file), line, std::nullopt, false, Severity::Warning, std::move(code), std::move(message)});
 }
 
 void Findings::cellError(std::string file, Cell cell, std::string code, std::string message)
@@ -22,7 +24,8 @@ void Findings::cellError(std::string file, Cell cell, std::string code, std::str
 
 void Findings::cellCount(std::string file, std::string code, std::string message)
 {
-    all_.push_back({std::move(file), std::nullopt, std::nullopt, true, Severity::Error, std::move(code), std::move(message)});
+    all_.push_back(
+        {std::move(file), std::nullopt, std::nullopt, true, Severity::Error, std::move(code), std::move(message)});
 }
 
 std::size_t Findings::errors() const

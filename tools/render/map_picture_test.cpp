@@ -99,8 +99,8 @@ TEST(MapPicture, CellsWithoutAReadableBitmapAreNeutralThroughout)
     QImage grass(20, 20, QImage::Format_RGB32);
     grass.fill(kGrass);
     ASSERT_TRUE(grass.save("ep/png.bmp", "PNG"));
-    const terraloom::TileCatalogue catalogue = catalogueOf(
-        {{2, 4, "ab"}, {3, 4, "missing_01"}, {4, 4, "cut_01"}, {5, 4, "text_01"}, {6, 4, "folder_01"}, {7, 4, "png_01"}});
+    const terraloom::TileCatalogue catalogue = catalogueOf({{2, 4, "ab"}, {3, 4, "missing_01"}, {4, 4, "cut_01"},
+                                                            {5, 4, "text_01"}, {6, 4, "folder_01"}, {7, 4, "png_01"}});
     const terraloom::MapGrid grid =
         gridOf({{1, 1, 1}, {2, 1, 2}, {3, 1, 3}, {4, 1, 4}, {5, 1, 5}, {6, 1, 6}, {7, 1, 7}});
     const QImage picture = drawMap(grid, TileBlocks(catalogue, grid, bitmapFilesInWorkingDirectory()));
