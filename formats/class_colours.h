@@ -1,9 +1,10 @@
 #pragma once
-// The colours in which the overview draws a cell, by the class of its tile.
+// The colours in which a map's overview (terraloom's, tervok-render --overview)
+// draws a cell, by the class of its tile.
 #include <array>
 #include <cstdint>
 
-namespace terraloom {
+namespace formats {
 
 // 0x00BBGGRR (red in the low byte), the form the window toolkit takes.
 using ClassColour = std::uint32_t;
@@ -25,4 +26,4 @@ constexpr ClassColour classColour(std::uint8_t tileClass)
     return tileClass < kClassColours.size() ? kClassColours[tileClass] : 0x000000;
 }
 
-}  // namespace terraloom
+}  // namespace formats

@@ -1,15 +1,15 @@
-// The map and script files on disk, as the editor's commands use them,
-// without any window: the rules that live in the core.
-#include "map_file.h"
-#include "script_file.h"
-#include "tile_catalogue.h"
+// The map and script files on disk, as the level editor's commands use them,
+// without any window.
+#include "formats/map_file.h"
+#include "formats/script_file.h"
+#include "formats/tile_catalogue.h"
 
-#include "other_user.h"
-#include "temp_dir.h"
+#include "common/testing/other_user.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-namespace terraloom {
+namespace formats {
 namespace {
 
 using namespace tervok::testing;
@@ -88,4 +88,4 @@ TEST(TileCatalogueOnDisk, LoadsTheCatalogueAtItsFixedPath)
 }
 
 }  // namespace
-}  // namespace terraloom
+}  // namespace formats

@@ -1,12 +1,14 @@
-#include "map_file.h"
+#include "formats/map_file.h"
 
-#include "files/file_io.h"
-#include "files/game_path.h"
+#include "common/files/file_io.h"
+#include "common/files/game_file.h"
+#include "common/files/game_path.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
-namespace terraloom {
+namespace formats {
 namespace {
 
 // "cell (x, y) holds tile 200, above 100" for the cell at a file offset.
@@ -54,24 +56,20 @@ std::string mapFileBytes(const MapGrid& grid, std::string_view oldBytes)
 
 tervok::Result<MapGrid> loadMapFile(std::string_view gamePath)
 {
-    const tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
-    if (!bytes)
-        return bytes.error();
-    return parseMapFile(*bytes);
+    return tervok::loadGameFile(gamePath, parseMapFile);
 }
 
 tervok::Status saveMapFile(std::string_view gamePath, const MapGrid& grid)
 {
-    const std::filesystem::path path = tervok::nativePath(gamePath);
     std::string old;
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        tervok::Result<std::string> bytes = tervok::readWholeFile(path);
+    if (std::filesystem::exists(tervok::nativePath(gamePath), ec)) {
+        tervok::Result<std::string> bytes = tervok::loadGameFile(gamePath, std::identity());
         if (!bytes)
             return bytes.error();
         old = std::move(*bytes);
     }
-    return tervok::replaceFile(path, mapFileBytes(grid, old));
+    return tervok::saveGameFile(gamePath, mapFileBytes(grid, old));
 }
 
 tervok::Status createMapFile(std::string_view gamePath)
@@ -79,4 +77,4 @@ tervok::Status createMapFile(std::string_view gamePath)
     return tervok::touchFile(tervok::nativePath(gamePath));
 }
 
-}  // namespace terraloom
+}  // namespace formats

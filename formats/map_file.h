@@ -1,13 +1,13 @@
 #pragma once
 // The binary map file: 10,000 bytes, one tile number per cell, row by row
 // from the top. The byte at offset (y - 1) * 100 + (x - 1) is cell (x, y).
-#include "errors/result.h"
-#include "map_grid.h"
+#include "common/errors/result.h"
+#include "formats/map_grid.h"
 
 #include <string>
 #include <string_view>
 
-namespace terraloom {
+namespace formats {
 
 constexpr std::size_t kMapFileSize = kMapSize * kMapSize;
 
@@ -35,4 +35,4 @@ tervok::Status saveMapFile(std::string_view gamePath, const MapGrid& grid);
 // an existing file is left as it is.
 tervok::Status createMapFile(std::string_view gamePath);
 
-}  // namespace terraloom
+}  // namespace formats

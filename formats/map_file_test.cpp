@@ -1,8 +1,8 @@
-#include "map_file.h"
+#include "formats/map_file.h"
 
 #include <gtest/gtest.h>
 
-namespace terraloom {
+namespace formats {
 namespace {
 
 TEST(MapFile, OffsetsMapToCellsRowByRow)
@@ -40,4 +40,4 @@ TEST(MapFile, WriterKeepsTheOldTailOnly)
 }
 
 }  // namespace
-}  // namespace terraloom
+}  // namespace formats

@@ -1,13 +1,16 @@
 #pragma once
-// The map being edited: 100 x 100 tile numbers, addressed 1-based by column
-// x (1 = leftmost) and row y (1 = top).
+// A map: 100 x 100 tile numbers, addressed 1-based by column x
+// (1 = leftmost) and row y (1 = top).
 #include <array>
 #include <cstdint>
 
-namespace terraloom {
+namespace formats {
 
 constexpr int kMapSize = 100;
 constexpr int kMaxTile = 100;  // tile numbers run from 0 to 100
+// A cell is this many map pixels wide and high, as is a tile's bitmap; a
+// map script names its positions in map pixels.
+constexpr int kTilePixels = 20;
 
 class MapGrid {
 public:
@@ -27,4 +30,4 @@ private:
     std::array<std::uint8_t, kMapSize * kMapSize> cells_{};
 };
 
-}  // namespace terraloom
+}  // namespace formats

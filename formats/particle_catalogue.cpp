@@ -1,16 +1,15 @@
-#include "particle_catalogue.h"
+#include "formats/particle_catalogue.h"
 
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "text/field_reader.h"
-#include "text/line_writer.h"
+#include "common/files/game_file.h"
+#include "common/text/field_reader.h"
+#include "common/text/line_writer.h"
 
-namespace sparkloom {
+namespace formats {
 
-Rows parseParticleRows(std::string bytes)
+ParticleRows parseParticleRows(std::string bytes)
 {
     tervok::FieldReader reader(std::move(bytes));
-    Rows rows;
+    ParticleRows rows;
     if (reader.atEnd())
         return rows;
     reader.next();  // the header line
@@ -19,7 +18,7 @@ Rows parseParticleRows(std::string bytes)
     return rows;
 }
 
-std::string particleCatalogueBytes(const Rows& rows)
+std::string particleCatalogueBytes(const ParticleRows& rows)
 {
     tervok::LineWriter writer;
     writer.line(kParticleHeader);
@@ -28,17 +27,14 @@ std::string particleCatalogueBytes(const Rows& rows)
     return writer.bytes();
 }
 
-tervok::Result<Rows> loadParticleCatalogue(std::string_view gamePath)
+tervok::Result<ParticleRows> loadParticleCatalogue(std::string_view gamePath)
 {
-    tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
-    if (!bytes)
-        return bytes.error();
-    return parseParticleRows(std::move(*bytes));
+    return tervok::loadGameFile(gamePath, parseParticleRows);
 }
 
-tervok::Status saveParticleCatalogue(std::string_view gamePath, const Rows& rows)
+tervok::Status saveParticleCatalogue(std::string_view gamePath, const ParticleRows& rows)
 {
-    return tervok::replaceFile(tervok::nativePath(gamePath), particleCatalogueBytes(rows));
+    return tervok::saveGameFile(gamePath, particleCatalogueBytes(rows));
 }
 
-}  // namespace sparkloom
+}  // namespace formats

@@ -1,10 +1,10 @@
-#include "particle_catalogue.h"
+#include "formats/particle_catalogue.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-namespace sparkloom {
+namespace formats {
 namespace {
 
 using tervok::testing::TempDir;
@@ -13,18 +13,18 @@ TEST(ParseParticleRows, DropsTheFirstLineAndKeepsEveryOtherLineAsItStands)
 {
     EXPECT_EQ(parseParticleRows("[nummer repeat sprite]\r\n05 12 fire.spr\r\n[03 01 smoke.spr\r\n\r\n"
                                 "11 00 spark.spr\r\n"),
-              (Rows{"05 12 fire.spr", "[03 01 smoke.spr", "", "11 00 spark.spr"}));
+              (ParticleRows{"05 12 fire.spr", "[03 01 smoke.spr", "", "11 00 spark.spr"}));
     // The first line is dropped whatever it holds, an entry line included.
-    EXPECT_EQ(parseParticleRows("05 12 fire.spr\r\n11 00 spark.spr\r\n"), (Rows{"11 00 spark.spr"}));
+    EXPECT_EQ(parseParticleRows("05 12 fire.spr\r\n11 00 spark.spr\r\n"), (ParticleRows{"11 00 spark.spr"}));
 }
 
 TEST(ParseParticleRows, HandlesShortAndUnterminatedFiles)
 {
     EXPECT_TRUE(parseParticleRows("").empty());
     EXPECT_TRUE(parseParticleRows("[nummer repeat sprite]\r\n").empty());
-    EXPECT_EQ(parseParticleRows("[h]\r\n05 12 fire.spr"), (Rows{"05 12 fire.spr"}));
+    EXPECT_EQ(parseParticleRows("[h]\r\n05 12 fire.spr"), (ParticleRows{"05 12 fire.spr"}));
     // A blank line left at the end of the file is one more, empty, row.
-    EXPECT_EQ(parseParticleRows("[h]\r\n05 12 fire.spr\r\n\r\n"), (Rows{"05 12 fire.spr", ""}));
+    EXPECT_EQ(parseParticleRows("[h]\r\n05 12 fire.spr\r\n\r\n"), (ParticleRows{"05 12 fire.spr", ""}));
 }
 
 TEST(ParticleCatalogueBytes, WritesTheHeaderThenEveryRowWithCrLf)
@@ -44,4 +44,4 @@ TEST(ParticleCatalogueFile, MissingFileOrFolderIsAFailure)
 }
 
 }  // namespace
-}  // namespace sparkloom
+}  // namespace formats

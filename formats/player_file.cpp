@@ -1,14 +1,13 @@
-#include "player_file.h"
+#include "formats/player_file.h"
 
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "slot_line.h"
-#include "text/field_reader.h"
-#include "text/line_writer.h"
+#include "common/files/game_file.h"
+#include "common/text/field_reader.h"
+#include "common/text/line_writer.h"
+#include "formats/slot_line.h"
 
 #include <array>
 
-namespace figureloom {
+namespace formats {
 namespace {
 
 constexpr const char* kSlotsHeader = "[shottyp (shots\\weapons.lst <nn>; da ? <n>; munnition <nnn> ]";
@@ -116,19 +115,12 @@ tervok::Result<PlayerRecord> parsePlayerFile(std::string bytes, PlayerFileLines*
 
 tervok::Result<PlayerRecord> loadPlayerFile(std::string_view gamePath)
 {
-    tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
-    if (!bytes)
-        return bytes.error();
-    return parsePlayerFile(std::move(*bytes));
+    return tervok::loadGameFile(gamePath, [](std::string bytes) { return parsePlayerFile(std::move(bytes)); });
 }
 
-tervok::Status savePlayerFile(std::string_view gamePath, PlayerRecord& record)
+tervok::Status savePlayerFile(std::string_view gamePath, const PlayerRecord& record)
 {
-    PlayerRecord filled = withFilledAmmunition(record);
-    if (tervok::Status saved = tervok::replaceFile(tervok::nativePath(gamePath), playerFileBytes(filled)); !saved)
-        return saved;
-    record = std::move(filled);
-    return {};
+    return tervok::saveGameFile(gamePath, playerFileBytes(withFilledAmmunition(record)));
 }
 
-}  // namespace figureloom
+}  // namespace formats

@@ -2,15 +2,15 @@
 // The player file: 35 text lines, header lines in square brackets each
 // followed by its value line, then a label line and a fixed-column slot line
 // for each of the ten weapon slots.
-#include "errors/result.h"
-#include "player_record.h"
+#include "common/errors/result.h"
+#include "formats/player_record.h"
 
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace figureloom {
+namespace formats {
 
 // The file's path, from the directory text, the name and the extension,
 // joined with nothing added ("player\" + "hero" + ".dat").
@@ -41,9 +41,8 @@ tervok::Result<PlayerRecord> parsePlayerFile(std::string bytes, PlayerFileLines*
 // Reads the file at a game path.
 tervok::Result<PlayerRecord> loadPlayerFile(std::string_view gamePath);
 
-// Writes the record to the file at a game path, replacing it safely. On
-// success the record holds its filled ammunition texts; on failure neither
-// the record nor the old file changes.
-tervok::Status savePlayerFile(std::string_view gamePath, PlayerRecord& record);
+// Writes the record, its ammunition filled, to the file at a game path,
+// replacing it safely; on failure the old file is left as it was.
+tervok::Status savePlayerFile(std::string_view gamePath, const PlayerRecord& record);
 
-}  // namespace figureloom
+}  // namespace formats

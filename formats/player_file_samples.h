@@ -2,7 +2,7 @@
 // Files the tests compare against, written out in full.
 #include <string>
 
-namespace figureloom::samples {
+namespace formats::samples {
 
 // The file of a new player saved at once.
 inline std::string newPlayerFile()
@@ -28,4 +28,4 @@ inline std::string newPlayerFile()
     return text;
 }
 
-}  // namespace figureloom::samples
+}  // namespace formats::samples

@@ -1,13 +1,13 @@
-#include "player_file.h"
+#include "formats/player_file.h"
 
-#include "player_file_samples.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "formats/player_file_samples.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-namespace figureloom {
+namespace formats {
 namespace {
 
 using tervok::testing::readFile;
@@ -60,8 +60,9 @@ TEST(PlayerFileTest, SaveFillsAmmunitionButNotTheWeaponNumber)
     record.slots[1] = WeaponSlot{"7", 0, "12345", "30"};
     ASSERT_TRUE(savePlayerFile("p.dat", record));
 
-    EXPECT_EQ(record.slots[0], (WeaponSlot{"5", 1, "00-1", "0000"}));
-    EXPECT_EQ(record.slots[1], (WeaponSlot{"7", 0, "12345", "0030"}));
+    const PlayerRecord filled = withFilledAmmunition(record);
+    EXPECT_EQ(filled.slots[0], (WeaponSlot{"5", 1, "00-1", "0000"}));
+    EXPECT_EQ(filled.slots[1], (WeaponSlot{"7", 0, "12345", "0030"}));
     const std::string bytes = readFile("p.dat");
     EXPECT_NE(bytes.find("\r\n05 1 00-1 0000\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\n07 0 12345 0030\r\n"), std::string::npos);
@@ -129,18 +130,16 @@ TEST(PlayerFileTest, HeadersAndLabelsAreNotChecked)
     EXPECT_EQ(loaded->slots[9], (WeaponSlot{"09", 1, "0001", "0002"}));
 }
 
-TEST(PlayerFileTest, FailedSaveChangesNeitherRecordNorFile)
+TEST(PlayerFileTest, FailedSaveLeavesTheOldFile)
 {
     TempDir dir;
     PlayerRecord record;
     record.slots[0].munnition = "5";
     EXPECT_FALSE(savePlayerFile("missing\\p.dat", record));
-    EXPECT_EQ(record.slots[0].munnition, "5");
 
     writeFile("old.dat", "old");
     tervok::testing::makeReadOnly("old.dat");
     EXPECT_FALSE(savePlayerFile("old.dat", record));
-    EXPECT_EQ(record.slots[0].munnition, "5");
     EXPECT_EQ(readFile("old.dat"), "old");
 }
 
@@ -152,4 +151,4 @@ TEST(PlayerFileTest, PathJoinsItsPartsAndAMissingFileLoadsNothing)
 }
 
 }  // namespace
-}  // namespace figureloom
+}  // namespace formats

@@ -1,11 +1,11 @@
 #pragma once
-// One character definition of the game as the player editor holds it. Every
+// One character definition of the game as figureloom holds it. Every
 // value is kept as the text the user typed; only the "present" flag of a
 // weapon slot is a number.
 #include <array>
 #include <string>
 
-namespace figureloom {
+namespace formats {
 
 struct WeaponSlot {
     std::string shottyp = "0";    // entry number in "shots\weapons.lst"
@@ -41,4 +41,4 @@ constexpr int checkStateOf(int present)
     return present > 0 ? 1 : 0;
 }
 
-}  // namespace figureloom
+}  // namespace formats

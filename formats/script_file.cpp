@@ -1,11 +1,10 @@
-#include "script_file.h"
+#include "formats/script_file.h"
 
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "text/field_reader.h"
-#include "text/line_writer.h"
+#include "common/files/game_file.h"
+#include "common/text/field_reader.h"
+#include "common/text/line_writer.h"
 
-namespace terraloom {
+namespace formats {
 
 std::string scriptPath(std::string_view directory, std::string_view mapName)
 {
@@ -46,15 +45,13 @@ std::string scriptFileBytes(std::string_view grammar, const ScriptRows& rows)
 
 tervok::Result<ScriptRows> loadScriptFile(std::string_view gamePath, std::vector<std::size_t>* rowLines)
 {
-    tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
-    if (!bytes)
-        return bytes.error();
-    return parseScriptFile(std::move(*bytes), rowLines);
+    return tervok::loadGameFile(gamePath,
+                                [rowLines](std::string bytes) { return parseScriptFile(std::move(bytes), rowLines); });
 }
 
 tervok::Status saveScriptFile(std::string_view gamePath, std::string_view grammar, const ScriptRows& rows)
 {
-    return tervok::replaceFile(tervok::nativePath(gamePath), scriptFileBytes(grammar, rows));
+    return tervok::saveGameFile(gamePath, scriptFileBytes(grammar, rows));
 }
 
-}  // namespace terraloom
+}  // namespace formats

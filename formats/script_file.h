@@ -2,13 +2,13 @@
 // The map script file: a header line in square brackets, then one line per
 // script row, every line ending with CR LF. The script itself is held as
 // rows of text that this layer neither checks nor changes.
-#include "errors/result.h"
+#include "common/errors/result.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace terraloom {
+namespace formats {
 
 // Row numbers are signed 16-bit, so a script holds at most this many rows.
 constexpr std::size_t kMaxScriptRows = 32767;
@@ -32,4 +32,4 @@ std::string scriptFileBytes(std::string_view grammar, const ScriptRows& rows);
 tervok::Result<ScriptRows> loadScriptFile(std::string_view gamePath, std::vector<std::size_t>* rowLines = nullptr);
 tervok::Status saveScriptFile(std::string_view gamePath, std::string_view grammar, const ScriptRows& rows);
 
-}  // namespace terraloom
+}  // namespace formats

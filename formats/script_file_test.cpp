@@ -1,8 +1,8 @@
-#include "script_file.h"
+#include "formats/script_file.h"
 
 #include <gtest/gtest.h>
 
-namespace terraloom {
+namespace formats {
 namespace {
 
 TEST(ScriptFile, SkipsTheFirstFieldWhateverItHolds)
@@ -26,4 +26,4 @@ TEST(ScriptFile, RefusesMoreRowsThanAScriptHolds)
 }
 
 }  // namespace
-}  // namespace terraloom
+}  // namespace formats

@@ -1,8 +1,8 @@
-#include "script_line.h"
+#include "formats/script_line.h"
 
-#include "text/number_reader.h"
+#include "common/text/number_reader.h"
 
-namespace terraloom {
+namespace formats {
 namespace {
 
 constexpr std::string_view kPlayerType = "player";
@@ -93,4 +93,4 @@ std::optional<TakenScriptLine> takeScriptLineApart(std::string_view line)
     return taken;
 }
 
-}  // namespace terraloom
+}  // namespace formats

@@ -1,5 +1,5 @@
 #pragma once
-// One line of a map script as the editor composes it from its fields, and
+// One line of a map script as terraloom composes it from its fields, and
 // the reverse step that takes such a line apart again. The pieces are joined
 // without checks: an empty field leaves two blanks in a row, and the sign
 // character of x, y and r is the only separator in front of each of them.
@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace terraloom {
+namespace formats {
 
 // Direction codes: 1 up, 2 right, 3 down, 4 left, 0 none chosen.
 constexpr int kNoDirection = 0;
@@ -46,4 +46,4 @@ struct TakenScriptLine {
 // line does not end in a digit.
 std::optional<TakenScriptLine> takeScriptLineApart(std::string_view line);
 
-}  // namespace terraloom
+}  // namespace formats

@@ -1,8 +1,8 @@
-#include "script_line.h"
+#include "formats/script_line.h"
 
 #include <gtest/gtest.h>
 
-namespace terraloom {
+namespace formats {
 namespace {
 
 // The examples of whole lines are checked through the window; these are the
@@ -42,4 +42,4 @@ TEST(ScriptLine, ReadsHandEditedNumbers)
 }
 
 }  // namespace
-}  // namespace terraloom
+}  // namespace formats

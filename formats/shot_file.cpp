@@ -1,14 +1,13 @@
-#include "shot_file.h"
+#include "formats/shot_file.h"
 
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "text/field_reader.h"
-#include "text/line_writer.h"
+#include "common/files/game_file.h"
+#include "common/text/field_reader.h"
+#include "common/text/line_writer.h"
 
 #include <array>
 #include <utility>
 
-namespace boltloom {
+namespace formats {
 namespace {
 
 struct ShotLine {
@@ -72,15 +71,12 @@ tervok::Result<ShotRecord> parseShotFile(std::string bytes, ShotFileLines* lines
 
 tervok::Result<ShotRecord> loadShotFile(std::string_view gamePath)
 {
-    tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
-    if (!bytes)
-        return bytes.error();
-    return parseShotFile(std::move(*bytes));
+    return tervok::loadGameFile(gamePath, [](std::string bytes) { return parseShotFile(std::move(bytes)); });
 }
 
 tervok::Status saveShotFile(std::string_view gamePath, const ShotRecord& shot)
 {
-    return tervok::replaceFile(tervok::nativePath(gamePath), shotFileBytes(shot));
+    return tervok::saveGameFile(gamePath, shotFileBytes(shot));
 }
 
-}  // namespace boltloom
+}  // namespace formats

@@ -1,15 +1,15 @@
 #pragma once
 // The shot file: 16 lines, a header line before each of the eight values.
 // The reader skips the headers by position and never looks at their text.
-#include "errors/result.h"
-#include "shot_record.h"
+#include "common/errors/result.h"
+#include "formats/shot_record.h"
 
 #include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace boltloom {
+namespace formats {
 
 // The game path of a shot file: directory, file name and extension joined
 // with nothing added ("shots\" + "laser" + ".sht").
@@ -38,4 +38,4 @@ tervok::Result<ShotRecord> loadShotFile(std::string_view gamePath);
 // read-only file...) the old file is untouched.
 tervok::Status saveShotFile(std::string_view gamePath, const ShotRecord& shot);
 
-}  // namespace boltloom
+}  // namespace formats

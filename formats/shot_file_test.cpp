@@ -1,8 +1,8 @@
-#include "shot_file.h"
+#include "formats/shot_file.h"
 
 #include <gtest/gtest.h>
 
-namespace boltloom {
+namespace formats {
 namespace {
 
 const ShotRecord kLaser{"25", "800", "60", "20", "laser.spr", "5", "Laser", "0"};
@@ -46,4 +46,4 @@ TEST(ParseShotFile, FailsWhenFewerThanSixteenFieldsCanBeRead)
 }
 
 }  // namespace
-}  // namespace boltloom
+}  // namespace formats

@@ -3,7 +3,7 @@
 // Nothing is converted to a number or checked; the game reads them.
 #include <string>
 
-namespace boltloom {
+namespace formats {
 
 struct ShotRecord {
     std::string schaden;        // damage
@@ -18,4 +18,4 @@ struct ShotRecord {
     bool operator==(const ShotRecord&) const = default;
 };
 
-}  // namespace boltloom
+}  // namespace formats

@@ -1,8 +1,8 @@
-#include "slot_line.h"
+#include "formats/slot_line.h"
 
-#include "text/number_reader.h"
+#include "common/text/number_reader.h"
 
-namespace figureloom {
+namespace formats {
 namespace {
 
 constexpr std::size_t kAmmunitionWidth = 4;
@@ -50,4 +50,4 @@ std::string slotLabel(int slot)
     return std::string("weapon[") + static_cast<char>('1' + slot) + "]";
 }
 
-}  // namespace figureloom
+}  // namespace formats

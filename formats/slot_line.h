@@ -1,12 +1,12 @@
 #pragma once
 // The fixed-column line that holds one weapon slot in a player file:
 // columns 1-2 weapon number, 3-4 flag, 6-9 ammunition, 11-14 maximum.
-#include "player_record.h"
+#include "formats/player_record.h"
 
 #include <string>
 #include <string_view>
 
-namespace figureloom {
+namespace formats {
 
 // Pads an ammunition text on the left with "0" to four characters; the sign
 // counts as a character, so -1 becomes 00-1. Longer texts stay as they are.
@@ -24,4 +24,4 @@ WeaponSlot readSlotLine(std::string_view line);
 // tenth label is the character after "9", as the game's files have it.
 std::string slotLabel(int slot);
 
-}  // namespace figureloom
+}  // namespace formats

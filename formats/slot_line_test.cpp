@@ -1,8 +1,8 @@
-#include "slot_line.h"
+#include "formats/slot_line.h"
 
 #include <gtest/gtest.h>
 
-namespace figureloom {
+namespace formats {
 namespace {
 
 WeaponSlot slot(std::string shottyp, int present, std::string munnition, std::string maxMunni)
@@ -64,4 +64,4 @@ TEST(SlotLineTest, CheckStateKeepsGreyedAndTicksOtherDigits)
 }
 
 }  // namespace
-}  // namespace figureloom
+}  // namespace formats

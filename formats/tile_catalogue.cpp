@@ -1,11 +1,10 @@
-#include "tile_catalogue.h"
+#include "formats/tile_catalogue.h"
 
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "text/field_reader.h"
-#include "text/number_reader.h"
+#include "common/files/game_file.h"
+#include "common/text/field_reader.h"
+#include "common/text/number_reader.h"
 
-namespace terraloom {
+namespace formats {
 namespace {
 
 bool isSkipped(const std::string& field)
@@ -73,10 +72,7 @@ TileCatalogue parseTileCatalogue(std::string bytes)
 
 tervok::Result<TileCatalogue> loadTileCatalogue(std::string_view gamePath)
 {
-    tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
-    if (!bytes)
-        return bytes.error();
-    return parseTileCatalogue(std::move(*bytes));
+    return tervok::loadGameFile(gamePath, parseTileCatalogue);
 }
 
 std::optional<std::string> tileImagePath(const std::string& tileName)
@@ -86,4 +82,4 @@ std::optional<std::string> tileImagePath(const std::string& tileName)
     return "ep\\" + tileName.substr(0, tileName.size() - 3) + ".bmp";
 }
 
-}  // namespace terraloom
+}  // namespace formats

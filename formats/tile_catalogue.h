@@ -1,8 +1,8 @@
 #pragma once
 // The tile catalogue "map\mapteile.lst": tile names and tile classes by tile
 // number. Entry columns: 1-2 tile number, 4-5 class, 7 on the name.
-#include "errors/result.h"
-#include "map_grid.h"
+#include "common/errors/result.h"
+#include "formats/map_grid.h"
 
 #include <array>
 #include <cstdint>
@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace terraloom {
+namespace formats {
 
 constexpr const char* kTileCataloguePath = "map\\mapteile.lst";
 
@@ -51,4 +51,4 @@ tervok::Result<TileCatalogue> loadTileCatalogue(std::string_view gamePath = kTil
 // a name shorter than three characters.
 std::optional<std::string> tileImagePath(const std::string& tileName);
 
-}  // namespace terraloom
+}  // namespace formats

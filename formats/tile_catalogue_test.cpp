@@ -1,8 +1,8 @@
-#include "tile_catalogue.h"
+#include "formats/tile_catalogue.h"
 
 #include <gtest/gtest.h>
 
-namespace terraloom {
+namespace formats {
 namespace {
 
 TEST(TileCatalogue, ReadsNumberClassAndNameByColumn)
@@ -51,4 +51,4 @@ TEST(TileCatalogue, ImagePathDropsTheLastThreeCharacters)
 }
 
 }  // namespace
-}  // namespace terraloom
+}  // namespace formats

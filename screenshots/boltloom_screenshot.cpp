@@ -1,6 +1,6 @@
 // The shot editor with the sample shot loaded.
-#include "program.h"
-#include "screenshot.h"
+#include "boltloom/form/program.h"
+#include "screenshots/screenshot.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // The player editor with the sample player loaded.
-#include "program.h"
-#include "screenshot.h"
+#include "figureloom/form/program.h"
+#include "screenshots/screenshot.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "screenshot.h"
+#include "screenshots/screenshot.h"
 
-#include "qt_application.h"
+#include "toolkit/qt/qt_application.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -7,7 +7,7 @@
 // QT_QPA_PLATFORM=offscreen), on a scratch copy of the sample data. It is
 // driven through its widgets as a user would: a name typed, "load" clicked,
 // every question answered with OK. Then the window is grabbed.
-#include "ui/toolkit.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
 // The particle editor with the sample catalogue reloaded.
-#include "program.h"
-#include "screenshot.h"
+#include "screenshots/screenshot.h"
+#include "sparkloom/form/program.h"
 
 #include <QAbstractButton>
 #include <QListWidget>

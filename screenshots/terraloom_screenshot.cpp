@@ -1,6 +1,6 @@
 // The level editor with the sample map and its script loaded.
-#include "form1.h"
-#include "screenshot.h"
+#include "screenshots/screenshot.h"
+#include "terraloom/form/form1.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
