@@ -58,7 +58,10 @@ TEST(MapFileOnDisk, LoadAndCreateSayWhyTheyFail)
     const tervok::Result<MapGrid> bad = loadMapFile("map\\bad.map");
     ASSERT_FALSE(bad);
     EXPECT_EQ(bad.error().describe(), "byte 150: cell (51, 2) holds tile 200, above 100");
-    EXPECT_EQ(loadMapFile("map\\none.map").error().kind, tervok::ErrorKind::NotFound);
+    EXPECT_EQ(bad.error().path, "map\\bad.map");
+    const tervok::Result<MapGrid> none = loadMapFile("map\\none.map");
+    EXPECT_EQ(none.error().kind, tervok::ErrorKind::NotFound);
+    EXPECT_EQ(none.error().path, "map\\none.map");
     EXPECT_EQ(createMapFile("nofolder\\x.map").error().kind, tervok::ErrorKind::FolderMissing);
     ASSERT_TRUE(createMapFile("map\\bad.map"));
     EXPECT_EQ(readFile("map/bad.map").size(), 151u);
