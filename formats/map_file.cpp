@@ -74,7 +74,10 @@ tervok::Status saveMapFile(std::string_view gamePath, const MapGrid& grid)
 
 tervok::Status createMapFile(std::string_view gamePath)
 {
-    return tervok::touchFile(tervok::nativePath(gamePath));
+    tervok::Status created = tervok::touchFile(tervok::nativePath(gamePath));
+    if (!created)
+        return tervok::atPath(created.error(), gamePath);
+    return created;
 }
 
 }  // namespace formats

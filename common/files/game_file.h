@@ -30,18 +30,23 @@ struct ParsedValue<Result<T>> {
 template <class Parse>
 using ParsedValue = typename detail::ParsedValue<std::remove_cvref_t<std::invoke_result_t<Parse, std::string>>>::type;
 
+// error, naming the file it concerns.
+inline Error atPath(Error error, std::string_view path)
+{
+    error.path = std::string(path);
+    return error;
+}
+
 // Hands the bytes read from a file to parse; a failed read, or a failed
 // parse, comes back with path attached.
 template <class Parse>
 Result<ParsedValue<Parse>> parseFileBytes(Result<std::string> bytes, std::string_view path, Parse&& parse)
 {
-    Result<ParsedValue<Parse>> parsed = bytes ? Result<ParsedValue<Parse>>(std::forward<Parse>(parse)(std::move(*bytes)))
-                                              : Result<ParsedValue<Parse>>(bytes.error());
-    if (!parsed) {
-        Error error = parsed.error();
-        error.path = std::string(path);
-        return error;
-    }
+    if (!bytes)
+        return atPath(bytes.error(), path);
+    Result<ParsedValue<Parse>> parsed = std::forward<Parse>(parse)(std::move(*bytes));
+    if (!parsed)
+        return atPath(parsed.error(), path);
     return parsed;
 }
 
@@ -57,11 +62,8 @@ Result<ParsedValue<Parse>> loadGameFile(std::string_view gamePath, Parse&& parse
 inline Status saveGameFile(std::string_view gamePath, std::string_view bytes)
 {
     Status saved = replaceFile(nativePath(gamePath), bytes);
-    if (!saved) {
-        Error error = saved.error();
-        error.path = std::string(gamePath);
-        return error;
-    }
+    if (!saved)
+        return atPath(saved.error(), gamePath);
     return saved;
 }
 
