@@ -1,8 +1,8 @@
-#include "form1.h"
-#include "qt_application.h"
-#include "qt_caption_fit.h"
-#include "qt_control.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "terraloom/form/form1.h"
+#include "toolkit/qt/qt_application.h"
+#include "toolkit/qt/qt_caption_fit.h"
+#include "toolkit/qt/qt_control.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 // The factory side of the window toolkit contract: windows, controls,
 // bitmaps, message boxes, the open-file dialog and deferred work.
-#include "ui/controls.h"
+#include "toolkit/ui/controls.h"
 
 #include <filesystem>
 #include <functional>
