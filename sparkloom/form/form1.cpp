@@ -115,18 +115,22 @@ tervok::Result<bool> Form1::fileHoldsRows() const
 }
 
 // A file without rows may be overwritten at once; one with rows, or one
-// that cannot be read (its reason goes to standard error), only when the
-// user agrees.
+// that cannot be read, only when the user agrees. On Cancel the save ends
+// here, and the reason a file could not be read, which is why the user was
+// asked, goes to standard error; on OK the save's own outcome is what the
+// command reports, as every command reports one reason at most.
 bool Form1::mayOverwrite()
 {
     const tervok::Result<bool> holdsRows = fileHoldsRows();
     if (holdsRows == false)
         return true;
+    if (toolkit_.messageBox(kOverwriteUnloadedQuestion, ui::MessageButtons::OkCancel, ui::MessageIcon::None) ==
+        ui::kAnswerOk)
+        return true;
     if (!holdsRows)
         tervok::reportFailure(toolkit_.programName(), formats::kParticleCataloguePath, tervok::kCannotRead,
                               holdsRows.error());
-    return toolkit_.messageBox(kOverwriteUnloadedQuestion, ui::MessageButtons::OkCancel, ui::MessageIcon::None) ==
-           ui::kAnswerOk;
+    return false;
 }
 
 void Form1::deleteRow()

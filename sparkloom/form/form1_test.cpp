@@ -202,8 +202,8 @@ TEST_F(Form1Test, SavingAListThatWasNeverLoadedOverAFullFileAsksFirst)
 }
 
 // A catalogue that is there but cannot be read may hold entries: the save
-// says why on standard error and asks before it replaces it, and Cancel
-// keeps it.
+// asks before it replaces it, and Cancel keeps it and says why the file
+// could not be read.
 TEST_F(Form1Test, SavingOverACatalogueThatCannotBeReadAsksFirst)
 {
     addRows({"a.spr"});
