@@ -118,7 +118,7 @@ tervok::Result<bool> Form1::fileHoldsRows() const
 // that cannot be read, only when the user agrees. On Cancel the save ends
 // here, and the reason a file could not be read, which is why the user was
 // asked, goes to standard error; on OK the save's own outcome is what the
-// command reports, as every command reports one reason at most.
+// command reports, so that it reports one reason at most.
 bool Form1::mayOverwrite()
 {
     const tervok::Result<bool> holdsRows = fileHoldsRows();

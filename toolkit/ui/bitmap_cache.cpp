@@ -70,14 +70,15 @@ ui::BitmapRef BitmapCache::load(const std::string& gamePath, const std::filesyst
     Result<ui::BitmapRef> bitmap = toolkit_.loadBitmap(native);
     if (bitmap)
         return std::move(*bitmap);
-    if (firstReportOf(file))
+    if (notYetReported(file))
         reportFailure(toolkit_.programName(), gamePath, kCannotRead, bitmap.error());
     return nullptr;
 }
 
 // Whether this version of the file (its identity, size and times as the
-// load saw them) is another than the one last reported for the file.
-bool BitmapCache::firstReportOf(const Stamp& file)
+// load saw them) is another than the one last reported for the file; it is
+// then the one last reported.
+bool BitmapCache::notYetReported(const Stamp& file)
 {
     auto [last, inserted] = reported_.try_emplace({file.device, file.inode}, file);
     if (inserted)

@@ -75,7 +75,7 @@ private:
     void takeNews();
     void refresh(const std::string& gamePath, Entry& entry, bool known);
     ui::BitmapRef load(const std::string& gamePath, const std::filesystem::path& native, const Stamp& file);
-    bool firstReportOf(const Stamp& file);
+    bool notYetReported(const Stamp& file);
     bool unchanged(const Entry& entry) const;
     bool needsLookup(const Entry& entry) const;
 
