@@ -47,7 +47,10 @@ public:
         return control;
     }
 
-    ui::BitmapRef loadBitmap(const std::filesystem::path& path) override { return qt_.loadBitmap(path); }
+    tervok::Result<ui::BitmapRef> loadBitmap(const std::filesystem::path& path) override
+    {
+        return qt_.loadBitmap(path);
+    }
     int messageBox(const std::string&, ui::MessageButtons, ui::MessageIcon) override;
     std::optional<std::string> openFileDialog(const std::string&) override { return dialogAnswer_; }
     void post(std::function<void()> task) override { qt_.post(std::move(task)); }

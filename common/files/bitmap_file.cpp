@@ -90,18 +90,14 @@ Result<BmpHeader> readBmpHeader(std::string_view bytes)
     if ((headerSize != kCoreHeaderSize && headerSize < 40) || kFileHeaderSize + headerSize > bytes.size())
         return formatError("bitmap header cut short or unknown");
     bool topDown = false;
-    Result<BmpHeader> header = readInfoHeader(bytes, headerSize, topDown);
-    if (!header)
-        return header;
-    if (!isKnownDepth(header->bitsPerPixel) || header->width <= 0 || header->height <= 0)
+    BmpHeader header = TRY(readInfoHeader(bytes, headerSize, topDown));
+    if (!isKnownDepth(header.bitsPerPixel) || header.width <= 0 || header.height <= 0)
         return formatError("unknown bitmap depth or size");
-    header->dataOffset = readU32(bytes, 10);
-    const Result<std::uint64_t> dataSize = pixelDataSize(bytes, *header, topDown, headerSize);
-    if (!dataSize)
-        return dataSize.error();
-    if (header->dataOffset < kFileHeaderSize + headerSize)
+    header.dataOffset = readU32(bytes, 10);
+    const std::uint64_t dataSize = TRY(pixelDataSize(bytes, header, topDown, headerSize));
+    if (header.dataOffset < kFileHeaderSize + headerSize)
         return formatError("pixel data offset inside the headers");
-    if (std::uint64_t{header->dataOffset} + *dataSize > bytes.size())
+    if (std::uint64_t{header.dataOffset} + dataSize > bytes.size())
         return formatError("pixel data cut short");
     return header;
 }
@@ -113,11 +109,8 @@ Result<BmpHeader> bitmapShownInCell(std::string_view fileBytes)
 
 Result<std::string> readBitmapFile(const std::filesystem::path& path)
 {
-    Result<std::string> bytes = readWholeFile(path);
-    if (!bytes)
-        return bytes;
-    if (const Result<BmpHeader> header = bitmapShownInCell(*bytes); !header)
-        return header.error();
+    std::string bytes = TRY(readWholeFile(path));
+    TRY(bitmapShownInCell(bytes));
     return bytes;
 }
 

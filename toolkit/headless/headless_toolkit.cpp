@@ -92,17 +92,13 @@ ui::Control& HeadlessToolkit::create(ui::Container& parent, const ui::ControlDes
 
 // Decodes only the BMP header, through the same guarded read as the Qt back
 // end: a file that is not regular, or whose pixels are cut short, is no
-// bitmap.
-ui::BitmapRef HeadlessToolkit::loadBitmap(const std::filesystem::path& path)
+// bitmap, for the same reason.
+tervok::Result<ui::BitmapRef> HeadlessToolkit::loadBitmap(const std::filesystem::path& path)
 {
     ++bitmapLoads_;
-    const tervok::Result<std::string> bytes = tervok::readBitmapFile(path);
-    if (!bytes)
-        return nullptr;
-    const tervok::Result<tervok::BmpHeader> header = tervok::readBmpHeader(*bytes);
-    if (!header)
-        return nullptr;
-    return std::make_shared<HeadlessBitmap>(path, header->width, header->height);
+    const std::string bytes = TRY(tervok::readBitmapFile(path));
+    const tervok::BmpHeader header = TRY(tervok::bitmapShownInCell(bytes));
+    return ui::BitmapRef(std::make_shared<HeadlessBitmap>(path, header.width, header.height));
 }
 
 int HeadlessToolkit::messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon)

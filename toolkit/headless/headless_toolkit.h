@@ -50,7 +50,7 @@ public:
     std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
                                              int height) override;
     ui::Control& create(ui::Container& parent, const ui::ControlDescription& description) override;
-    ui::BitmapRef loadBitmap(const std::filesystem::path& path) override;
+    tervok::Result<ui::BitmapRef> loadBitmap(const std::filesystem::path& path) override;
     int messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon) override;
     std::optional<std::string> openFileDialog(const std::string& presetFileName) override;
     void post(std::function<void()> task) override { pending_.push_back(std::move(task)); }

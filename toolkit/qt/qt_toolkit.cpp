@@ -93,7 +93,7 @@ ui::Control& QtToolkit::create(ui::Container& parent, const ui::ControlDescripti
     throw std::logic_error("unknown kind of control " + name);
 }
 
-ui::BitmapRef QtToolkit::loadBitmap(const std::filesystem::path& path)
+tervok::Result<ui::BitmapRef> QtToolkit::loadBitmap(const std::filesystem::path& path)
 {
     return loadQtBitmap(path);
 }

@@ -22,7 +22,7 @@ public:
                                              int height) override;
     ui::Control& create(ui::Container& parent, const ui::ControlDescription& description) override;
 
-    ui::BitmapRef loadBitmap(const std::filesystem::path& path) override;
+    tervok::Result<ui::BitmapRef> loadBitmap(const std::filesystem::path& path) override;
     int messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon) override;
     std::optional<std::string> openFileDialog(const std::string& presetFileName) override;
     // Queued behind the events already waiting; dropped if the toolkit goes.

@@ -1,6 +1,7 @@
 #pragma once
 // The factory side of the window toolkit contract: windows, controls,
 // bitmaps, message boxes, the open-file dialog and deferred work.
+#include "common/errors/result.h"
 #include "toolkit/ui/controls.h"
 
 #include <filesystem>
@@ -105,8 +106,10 @@ public:
         return make<PictureBox>(parent, {ControlKind::PictureBox, name, index, geometry, {}});
     }
 
-    // Decodes a .bmp file; null when it cannot be loaded. Never shows a message.
-    virtual BitmapRef loadBitmap(const std::filesystem::path& path) = 0;
+    // Decodes a .bmp file that bitmapShownInCell (common/files/bitmap_file.h)
+    // takes; the reason when the file cannot be read or decoded. Never shows
+    // a message.
+    virtual tervok::Result<BitmapRef> loadBitmap(const std::filesystem::path& path) = 0;
 
     // Modal; returns kAnswerOk or kAnswerCancel (also for a closed box).
     virtual int messageBox(const std::string& text, MessageButtons buttons, MessageIcon icon) = 0;
