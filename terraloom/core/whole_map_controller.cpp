@@ -29,10 +29,8 @@ void WholeMapController::endViewStroke()
 void WholeMapController::resized(int width, int height)
 {
     viewport_.resize(width, height);
-    if (!sized_ && width > 0 && height > 0) {
-        sized_ = true;
+    if (fitted_)
         viewport_.fit();
-    }
     listener_.viewportChanged();
 }
 
@@ -40,6 +38,7 @@ void WholeMapController::scrolled(int horizontal, int vertical)
 {
     endViewStroke();
     viewport_.scrollTo(horizontal, vertical);
+    fitted_ = false;
     listener_.viewportChanged();
 }
 
@@ -80,6 +79,7 @@ void WholeMapController::moved(const WholeMapPointer& event)
     } else if (drag_ == Drag::Moving) {
         viewport_.moveMapBy(event.at.x - lastAt_.x, event.at.y - lastAt_.y);
         lastAt_ = event.at;
+        fitted_ = false;
         listener_.viewportChanged();
     } else {
         endViewStroke();
@@ -145,6 +145,7 @@ void WholeMapController::scrollByWheel(const WholeMapWheel& event)
     if (dx == 0 && dy == 0)
         return;
     viewport_.moveMapBy(dx, dy);
+    fitted_ = false;
     listener_.viewportChanged();
 }
 
@@ -208,6 +209,7 @@ void WholeMapController::fit()
 {
     endViewStroke();
     viewport_.fit();
+    fitted_ = true;
     listener_.viewportChanged();
 }
 
@@ -220,6 +222,7 @@ void WholeMapController::showTopLeft()
 {
     endViewStroke();
     viewport_.scrollTo(0, 0);
+    fitted_ = false;
     listener_.viewportChanged();
 }
 
@@ -236,6 +239,7 @@ void WholeMapController::zoomAround(int zoom, CanvasPoint anchor)
     if (zoom == viewport_.zoom())
         return;
     viewport_.zoomAround(zoom, anchor);
+    fitted_ = false;
     listener_.viewportChanged();
 }
 

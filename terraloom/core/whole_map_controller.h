@@ -91,8 +91,9 @@ public:
     bool isPainting() const { return drag_ == Drag::Painting; }
     WholeMapStatus status() const;
 
-    // The canvas's first size fits the map into it; later sizes keep the
-    // zoom and scroll values as far as they can.
+    // While the map is fitted (from the first size on, and after Ctrl+0,
+    // until the zoom or scroll changes), a new size fits it again; otherwise
+    // the zoom and scroll values stay as far as the new size allows.
     void resized(int width, int height);
     void scrolled(int horizontal, int vertical);
     void pressed(const WholeMapPointer& event);
@@ -127,7 +128,7 @@ private:
     EditorState& state_;
     WholeMapListener& listener_;
     WholeMapViewport viewport_;
-    bool sized_ = false;
+    bool fitted_ = true;
     bool markersShown_ = true;
     bool spaceHeld_ = false;
     Drag drag_ = Drag::None;

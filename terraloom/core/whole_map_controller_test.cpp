@@ -202,10 +202,15 @@ TEST_F(WholeMapControllerTest, KeysZoomFitAndShowTheCorner)
     EXPECT_EQ(zoomAfter(key::kKeypadMinus, 0), 15);
     EXPECT_EQ(zoomAfter(key::kZero, modifier::kCtrl), 10);
     EXPECT_EQ(origin(), (CanvasPoint{0, 0}));
+    controller.resized(1250, 1300);  // fitted: a new size fits again
+    EXPECT_EQ(controller.viewport().zoom(), 12);
+    EXPECT_EQ(origin(), (CanvasPoint{25, 50}));
     EXPECT_EQ(zoomAfter(key::kOne, modifier::kCtrl), 20);
     EXPECT_NE(origin(), (CanvasPoint{0, 0}));  // around the canvas's centre
     key(key::kHome, modifier::kCtrl);
     EXPECT_EQ(origin(), (CanvasPoint{0, 0}));
+    controller.resized(1000, 1000);  // no longer fitted: the zoom stays
+    EXPECT_EQ(controller.viewport().zoom(), 20);
 
     key(key::kP, modifier::kCtrl);
     EXPECT_FALSE(controller.markersShown());
