@@ -26,7 +26,9 @@ std::optional<ScriptMarker> markerOf(int row, const std::string& text)
     if (!taken || !taken->player)
         return std::nullopt;
     const PlayerLineFields& player = *taken->player;
-    return ScriptMarker{row, ontoMap(player.x), ontoMap(player.y), player.number.substr(0, kMarkerLabelLength)};
+    ScriptMarker marker{row, ontoMap(player.x), ontoMap(player.y)};
+    player.number.copy(marker.label, kMarkerLabelLength);
+    return marker;
 }
 
 }  // namespace

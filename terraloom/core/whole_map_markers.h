@@ -7,6 +7,7 @@
 #include "script_file.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace terraloom {
@@ -14,12 +15,14 @@ namespace terraloom {
 // Labels longer than this are cut: a marker stays small.
 constexpr std::size_t kMarkerLabelLength = 6;
 
+// A script of 32,767 player rows keeps as many markers: each is kept small.
 struct ScriptMarker {
     int row = 0;  // the row that places it
     // Its point in map pixels; a point beyond the map lies on the map's edge
     // (0 to 1999 on both axes).
     int x = 0, y = 0;
-    std::string label;
+    char label[kMarkerLabelLength + 1] = {};  // ends at the first zero byte
+    std::string_view labelText() const { return label; }
     bool operator==(const ScriptMarker&) const = default;
 };
 

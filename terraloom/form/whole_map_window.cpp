@@ -157,7 +157,7 @@ void WholeMapWindow::showMarkers()
     std::vector<ui::CanvasMarker> shown;
     shown.reserve(markers_.markers().size());
     for (const ScriptMarker& marker : markers_.markers())
-        shown.push_back({marker.x, marker.y, marker.label});
+        shown.push_back({marker.x, marker.y, std::string(marker.labelText())});
     canvas().setMarkers(std::move(shown));
     canvas().setHighlightedMarker(markers_.markerOfRow(selectedRow_));
 }

@@ -1,10 +1,7 @@
 #include "qt_canvas_overlays.h"
 
 #include "qt_cell_picture.h"
-#include "qt_convert.h"
 
-#include <QApplication>
-#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -13,17 +10,9 @@ namespace qtui {
 namespace {
 
 constexpr QRgb kDark = 0xFF000000;
-constexpr QRgb kMarkColour = 0xFFFF00FF;       // magenta, as tervok-render marks players
-constexpr QRgb kLabelColour = 0xFFFFFFFF;
-constexpr QRgb kHighlightColour = 0xFFFFFF00;  // the selected row's marker
 constexpr QRgb kRegionColour = 0xFFFF8000;
 constexpr QRgb kRectangleColour = 0xFF40C0FF;
 const QColor kTint(64, 192, 255, 72);
-
-// The cross reaches this far from the marker's point, its outline one
-// pixel more; the label starts a little right of it.
-constexpr int kArm = 4;
-constexpr int kLabelLeft = kArm + 4;
 
 }  // namespace
 
@@ -45,136 +34,6 @@ void drawCellsOutline(QPainter& painter, const QRect& cells, QColor light)
 QRect outlineBounds(const QRect& cells)
 {
     return cells.adjusted(-2, -2, 2, 2);
-}
-
-CanvasMarks::CanvasMarks() : font_(QApplication::font())
-{
-    font_.setPixelSize(11);
-    font_.setBold(true);
-    font_.setStyleStrategy(QFont::NoAntialias);
-    const QFontMetrics metrics(font_);
-    textHeight_ = metrics.height();
-    textAscent_ = metrics.ascent();
-}
-
-// Labels are numbered as they come, so a paint finds each marker's image
-// by its number instead of by its text.
-void CanvasMarks::setMarkers(const std::vector<ui::CanvasMarker>& markers)
-{
-    std::unordered_map<std::string, int> numbers;
-    for (std::size_t i = 0; i < labels_.size(); ++i)
-        numbers.emplace(labels_[i], static_cast<int>(i));
-    marks_.clear();
-    marks_.reserve(markers.size());
-    for (const ui::CanvasMarker& marker : markers) {
-        const auto [at, added] = numbers.emplace(marker.label, static_cast<int>(labels_.size()));
-        if (added)
-            labels_.push_back(marker.label);
-        marks_.push_back({std::max(marker.x, 0), std::max(marker.y, 0), at->second});
-    }
-    sprites_.resize(labels_.size());
-    if (highlighted_ >= static_cast<int>(marks_.size()))
-        highlighted_ = -1;
-    highlightLabel_ = -1;
-}
-
-void CanvasMarks::setHighlighted(int index)
-{
-    highlighted_ = index >= 0 && index < static_cast<int>(marks_.size()) ? index : -1;
-}
-
-QImage CanvasMarks::drawSprite(const std::string& label, QColor colour) const
-{
-    const QString text = toQt(label);
-    const int width = kLabelLeft + QFontMetrics(font_).horizontalAdvance(text) + 2 * kArm;
-    const int height = std::max(2 * kArm + 3, textHeight_ + 2);
-    QImage sprite(width, height, QImage::Format_ARGB32_Premultiplied);
-    sprite.fill(Qt::transparent);
-    QPainter painter(&sprite);
-    const int cx = kArm + 1;
-    const int cy = height / 2;
-    const QColor dark = QColor::fromRgb(kDark);
-    painter.fillRect(cx - kArm - 1, cy - 1, 2 * kArm + 3, 3, dark);
-    painter.fillRect(cx - 1, cy - kArm - 1, 3, 2 * kArm + 3, dark);
-    painter.fillRect(cx - kArm, cy, 2 * kArm + 1, 1, colour);
-    painter.fillRect(cx, cy - kArm, 1, 2 * kArm + 1, colour);
-    painter.setFont(font_);
-    const int left = cx + kLabelLeft - kArm;
-    const int baseline = cy - textHeight_ / 2 + textAscent_;
-    painter.setPen(dark);
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (dx != 0 || dy != 0)
-                painter.drawText(left + dx, baseline + dy, text);
-    painter.setPen(colour == QColor::fromRgb(kMarkColour) ? QColor::fromRgb(kLabelColour) : colour);
-    painter.drawText(left, baseline, text);
-    return sprite;
-}
-
-const QImage& CanvasMarks::sprite(int label)
-{
-    QImage& sprite = sprites_[static_cast<std::size_t>(label)];
-    if (sprite.isNull()) {
-        sprite = drawSprite(labels_[static_cast<std::size_t>(label)], QColor::fromRgb(kMarkColour));
-        widest_ = std::max(widest_, sprite.width());
-    }
-    return sprite;
-}
-
-// The marker's point is the cross's centre, at (kArm + 1, height / 2) of
-// its image.
-QRect CanvasMarks::bounds(int index, const CanvasPlacement& at)
-{
-    if (index < 0 || index >= static_cast<int>(marks_.size()))
-        return {};
-    const Mark& mark = marks_[static_cast<std::size_t>(index)];
-    const QImage& image = index == highlighted_ && !highlightSprite_.isNull() ? highlightSprite_ : sprite(mark.label);
-    const QPoint point = at.picturePoint(mark.x, mark.y);
-    return {point - QPoint(kArm + 1, image.height() / 2), image.size()};
-}
-
-// Markers are looked at from the topmost down; a device pixel that already
-// holds the point of a marker above keeps it. The ones found are then drawn
-// bottom up, the highlighted one last.
-void CanvasMarks::draw(QPainter& painter, const QRect& area, const CanvasPlacement& at)
-{
-    if (!shown_ || marks_.empty())
-        return;
-    for (std::size_t label = 0; label < labels_.size(); ++label)
-        if (sprites_[label].isNull())
-            sprite(static_cast<int>(label));
-    const int height = std::max(2 * kArm + 3, textHeight_ + 2);
-    const QRect points = area.adjusted(-(widest_ - kArm - 1), -(height - height / 2), kArm + 1, height / 2);
-    const std::size_t words = (static_cast<std::size_t>(points.width()) * static_cast<std::size_t>(points.height()) + 63) / 64;
-    taken_.assign(words, 0);
-    drawOrder_.clear();
-    for (int i = static_cast<int>(marks_.size()) - 1; i >= 0; --i) {
-        const Mark& mark = marks_[static_cast<std::size_t>(i)];
-        const QPoint point = at.picturePoint(mark.x, mark.y);
-        if (i == highlighted_ || !points.contains(point))
-            continue;
-        const std::size_t bit = static_cast<std::size_t>(point.y() - points.top()) * static_cast<std::size_t>(points.width()) +
-                                static_cast<std::size_t>(point.x() - points.left());
-        std::uint64_t& word = taken_[bit / 64];
-        const std::uint64_t mask = std::uint64_t{1} << (bit % 64);
-        if (word & mask)
-            continue;
-        word |= mask;
-        drawOrder_.push_back(i);
-    }
-    const QPoint anchor(kArm + 1, height / 2);
-    for (auto i = drawOrder_.rbegin(); i != drawOrder_.rend(); ++i) {
-        const Mark& mark = marks_[static_cast<std::size_t>(*i)];
-        painter.drawImage(at.picturePoint(mark.x, mark.y) - anchor, sprites_[static_cast<std::size_t>(mark.label)]);
-    }
-    if (highlighted_ >= 0) {
-        const Mark& mark = marks_[static_cast<std::size_t>(highlighted_)];
-        if (highlightLabel_ != mark.label) {
-            highlightSprite_ = drawSprite(labels_[static_cast<std::size_t>(mark.label)], QColor::fromRgb(kHighlightColour));
-            highlightLabel_ = mark.label;
-        }
-        painter.drawImage(at.picturePoint(mark.x, mark.y) - anchor, highlightSprite_);
-    }
 }
 
 void CanvasPreviewLayer::set(const ui::CanvasPreview& preview, CellPicture& picture)

@@ -1,21 +1,15 @@
 #pragma once
-// What a cell canvas draws over its picture: the frame around a rectangle
-// of cells, the previews of region work, and numbered markers. Markers keep
-// their size at every zoom; each distinct label is drawn once, with the
-// canvas's font, into a small image that every marker with that label
-// copies, and only the markers that reach the area being painted are
-// drawn. Of markers on the same device pixel only the topmost (the latest)
-// is drawn: the others lie hidden beneath it.
+// What a cell canvas draws over its picture besides its markers
+// (qt_canvas_marks.h): the frame around a rectangle of cells and the
+// previews of region work; and where the picture is placed.
 #include "ui/cell_canvas.h"
 
-#include <QFont>
+#include <QColor>
 #include <QImage>
+#include <QLine>
 #include <QRect>
 
-#include <cstdint>
 #include <optional>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -47,43 +41,6 @@ struct CanvasPlacement {
 void drawCellsOutline(QPainter& painter, const QRect& cells, QColor light);
 // The device area drawCellsOutline paints.
 QRect outlineBounds(const QRect& cells);
-
-class CanvasMarks {
-public:
-    CanvasMarks();
-
-    void setMarkers(const std::vector<ui::CanvasMarker>& markers);
-    void setHighlighted(int index);
-    int highlighted() const { return highlighted_; }
-    void setShown(bool shown) { shown_ = shown; }
-    bool shown() const { return shown_; }
-    // The device area a marker covers; empty for none.
-    QRect bounds(int index, const CanvasPlacement& at);
-
-    void draw(QPainter& painter, const QRect& area, const CanvasPlacement& at);
-
-private:
-    struct Mark {
-        int x = 0, y = 0;
-        int label = 0;
-    };
-    const QImage& sprite(int label);
-    QImage drawSprite(const std::string& label, QColor colour) const;
-
-    QFont font_;
-    int textHeight_ = 0, textAscent_ = 0;
-    std::vector<Mark> marks_;
-    std::vector<std::string> labels_;
-    std::vector<QImage> sprites_;  // by label, drawn on first use
-    QImage highlightSprite_;
-    int highlightLabel_ = -1;
-    int highlighted_ = -1;
-    bool shown_ = true;
-    int widest_ = 0;  // the widest sprite so far
-    // The device pixels a marker was drawn at during one paint.
-    std::vector<std::uint64_t> taken_;
-    std::vector<int> drawOrder_;
-};
 
 class CanvasPreviewLayer {
 public:

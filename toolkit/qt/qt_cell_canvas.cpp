@@ -1,6 +1,7 @@
 #include "qt_cell_canvas.h"
 
 #include "qt_colour.h"
+#include "qt_flat_scroll_bars.h"
 #include "qt_keys.h"
 
 #include <QKeyEvent>
@@ -25,6 +26,7 @@ CanvasView::CanvasView(QWidget* parent) : QAbstractScrollArea(parent)
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    useFlatScrollBars(*this);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
@@ -126,7 +128,7 @@ void CanvasView::paintEvent(QPaintEvent* event)
     if (frame_)
         drawCellsOutline(painter, placement_.cells(*frame_), Qt::white);
     preview_.draw(painter, area, placement_);
-    marks_.draw(painter, area, placement_);
+    marks_.draw(painter, ratio == 1.0 ? event->region() : QRegion(area), placement_);
 }
 
 // Leaving is not among the view's events the scroll area passes on.

@@ -6,6 +6,7 @@
 // so showing the map larger never changes the view's size. Positions and
 // sizes are in device pixels: on a screen with more than one device pixel
 // to a logical pixel the view paints in device pixels all the same.
+#include "qt_canvas_marks.h"
 #include "qt_canvas_overlays.h"
 #include "qt_cell_picture.h"
 #include "qt_control.h"
@@ -23,6 +24,7 @@ public:
     explicit CanvasView(QWidget* parent);
 
     CellPicture& picture() { return picture_; }
+    const CellPicture& picture() const { return picture_; }
     CanvasMarks& marks() { return marks_; }
     CanvasPreviewLayer& preview() { return preview_; }
     const CanvasPlacement& placement() const { return placement_; }
