@@ -1,8 +1,13 @@
 #include "form1.h"
+#include "map_file.h"
 #include "qt_application.h"
 #include "qt_control.h"
 #include "temp_dir.h"
+#include "whole_map_window.h"
 
+#include <QAbstractScrollArea>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -128,6 +133,67 @@ TEST_F(TerraloomQtSmoke, UndoAndRedoKeysReachTheMapOutsideTheNameField)
     press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(form.state().grid.at(2, 1), 5);
     EXPECT_EQ(c.cells[2]->bitmap(), c.cells[0]->bitmap());
+}
+
+// The whole-map window on the Qt back end: screen readers find its canvas by
+// name; the window system's keys reach it while the window is active; with
+// Space held (its repeats arriving as release and press pairs) a left drag
+// moves the map and paints nothing; closing the window hides it.
+TEST_F(TerraloomQtSmoke, WholeMapWindowTakesItsKeysAndMovesWithSpaceHeld)
+{
+    EditorState state;
+    state.tiles = *loadTileCatalogue();
+    state.grid = *loadMapFile("map\\map1.map");
+    const MapGrid grid = state.grid;
+    tervok::BitmapCache bitmaps(app_.toolkit());
+    WholeMapWindow whole(app_.toolkit(), state, bitmaps);
+    whole.window().setGeometry({0, 0, 600 * ui::kTwipsPerPixel, 500 * ui::kTwipsPerPixel});
+    whole.show();
+    QWidget* window = qtui::widgetOf(whole.window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(window->windowTitle(), "whole map - terraloom");
+    const QList<QAbstractScrollArea*> areas = window->findChildren<QAbstractScrollArea*>();
+    const auto named = std::find_if(areas.begin(), areas.end(),
+                                    [](QWidget* w) { return w->accessibleName() == "whole map"; });
+    ASSERT_NE(named, areas.end());
+    QAbstractScrollArea* canvas = *named;
+
+    const WholeMapViewport& view = whole.controller().viewport();
+    const int fit = view.zoom();
+    EXPECT_EQ(fit, fittingZoom(canvas->viewport()->width(), canvas->viewport()->height()));
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+        return view.zoom();
+    };
+    EXPECT_EQ(press(Qt::Key_Equal, Qt::ControlModifier), nextZoomIn(fit));
+    EXPECT_EQ(press(Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier), nextZoomIn(nextZoomIn(fit)));
+    EXPECT_EQ(press(Qt::Key_Minus, Qt::KeypadModifier), nextZoomIn(fit));
+    EXPECT_EQ(press(Qt::Key_0, Qt::ControlModifier), fit);
+    EXPECT_EQ(press(Qt::Key_1, Qt::ControlModifier), 20);
+    press(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(view.origin(), (CanvasPoint{0, 0}));
+
+    const auto key = [&](QEvent::Type type, bool repeated) {
+        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeated);
+        QCoreApplication::sendEvent(canvas, &event);
+    };
+    QWidget* area = canvas->viewport();
+    const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, area->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(area, &event);
+    };
+    key(QEvent::KeyPress, false);
+    key(QEvent::KeyRelease, true);  // the press comes between a repeat's release and press
+    mouse(QEvent::MouseButtonPress, {200, 200}, Qt::LeftButton);
+    key(QEvent::KeyPress, true);
+    mouse(QEvent::MouseMove, {150, 170}, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {150, 170}, Qt::NoButton);
+    key(QEvent::KeyRelease, false);
+    EXPECT_EQ(view.origin(), (CanvasPoint{-50, -30}));
+    EXPECT_EQ(state.grid, grid);
+
+    window->close();
+    EXPECT_FALSE(window->isVisible());
 }
 
 }  // namespace
