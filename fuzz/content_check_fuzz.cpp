@@ -1,15 +1,19 @@
 // The content check on a small game folder whose files hold any bytes: the
 // input is cut at each "\xF0\x0F" into the contents of the folder's files,
-// in a fixed order. The check must end, report only about files of the
-// folder, count its findings right, and print them in both forms.
+// in a fixed order; the bytes of a piece past the last file lock folders
+// (each byte one folder: listing refused, and search too when odd). The
+// check must end, report only about files and folders of the folder, count
+// its findings right, and print them in both forms: one line a finding, and
+// JSON in well-formed UTF-8.
 #include "content_check.h"
 #include "findings_report.h"
+#include "encoding/utf8.h"
 #include "fuzz_check.h"
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <sstream>
-
 
 namespace {
 
@@ -18,6 +22,8 @@ constexpr std::array<const char*, 12> kPaths = {
     "player/p.dat",     "shots/weapons.lst",   "shots/s.sht",      "sprites/particle.lst",
     "ep/a.bmp",         "ep/grass.bmp",        "MAP/Other.MSC",    "sprites/a.spr",
 };
+
+constexpr std::array<const char*, 7> kFolders = {"", "map", "MAP", "ep", "player", "shots", "sprites"};
 
 check::MemoryFolder folderOf(const std::string& bytes)
 {
@@ -30,7 +36,18 @@ check::MemoryFolder folderOf(const std::string& bytes)
         folder.addFile(path, bytes.substr(start, end - start));
         start = end + 2;
     }
+    if (start < bytes.size())
+        for (const char lock : bytes.substr(start, 4))
+            folder.forbidListing(kFolders[static_cast<unsigned char>(lock) / 2 % kFolders.size()], (lock & 1) == 0);
     return folder;
+}
+
+bool isWellFormedUtf8(const std::string& text)
+{
+    for (std::size_t at = 0, length = 0; at < text.size(); at += length)
+        if ((length = tervok::utf8SequenceLength(text, at)) == 0)
+            return false;
+    return true;
 }
 
 }  // namespace
@@ -39,7 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const check::MemoryFolder folder = folderOf(tervok::fuzz::bytesOf(data, size));
     const check::CheckResult result = check::checkContent(folder);
-    const std::set<std::string> known(kPaths.begin(), kPaths.end());
+    std::set<std::string> known(kPaths.begin(), kPaths.end());
+    known.insert(kFolders.begin() + 1, kFolders.end());
+    known.insert(".");
     std::size_t errors = 0;
     for (const check::Finding& finding : result.findings.all()) {
         tervok::fuzz::check(known.count(finding.file) || finding.code == "missing" || finding.file.rfind("map/", 0) == 0,
@@ -56,5 +75,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check::printText(text, result);
     check::printJson(json, result);
     tervok::fuzz::check(json.str().front() == '[', "the JSON is an array");
+    tervok::fuzz::check(isWellFormedUtf8(json.str()), "the JSON is well-formed UTF-8");
+    const std::string printed = text.str();
+    tervok::fuzz::check(static_cast<std::size_t>(std::count(printed.begin(), printed.end(), '\n')) ==
+                            result.findings.all().size() + 1,
+                        "every finding is one line");
     return 0;
 }

@@ -42,6 +42,12 @@ void Form1::show()
     directory_->setFocus();
 }
 
+void Form1::openFile(const tervok::startup::NamedFile& file)
+{
+    fileName_->setText(file.stem);
+    loadShot();
+}
+
 ui::TextField& Form1::addField(ui::Container& parent, const char* name, const ui::Geometry& geometry,
                                const std::string& text)
 {

@@ -4,6 +4,7 @@
 // dialog and the explosion particle from the particle catalogue.
 #include "catalogue/catalogue.h"
 #include "shot_record.h"
+#include "startup/named_file.h"
 #include "files/start_directory.h"
 #include "ui/toolkit.h"
 
@@ -19,6 +20,9 @@ public:
 
     ui::Window& window() { return *window_; }
     void show();
+    // A shot file named on the command line: its name goes into the file name
+    // field and it is loaded as "load" loads it.
+    void openFile(const tervok::startup::NamedFile& file);
 
     // The path fields, the radius field and the particle list, for a look
     // from outside (the smoke test on the real back end).

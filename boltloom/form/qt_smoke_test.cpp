@@ -1,5 +1,6 @@
 #include "program.h"
 #include "qt_application.h"
+#include "qt_caption_fit.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,26 @@ TEST(BoltloomQtSmoke, WindowComesUpWithItsControls)
         ASSERT_EQ(form.particles().count(), 2);
         EXPECT_EQ(form.particles().item(1), " 5: fire.spr");
     }
+}
+
+// With the font the windows are laid out for (Arial, or Liberation Sans of
+// the same metrics, which the package depends on), every caption fits its
+// control.
+TEST(BoltloomQtSmoke, EveryCaptionFitsItsControl)
+{
+    tervok::testing::TempDir dir;
+    int argc = 1;
+    char name[] = "boltloom";
+    char* argv[] = {name, nullptr};
+    qtui::QtApplication app(argc, argv, "boltloom");
+    ASSERT_TRUE(qtui::testing::captionFontInstalled())
+        << "captions are drawn in " << qtui::testing::captionFontFamily()
+        << ", not in Arial or Liberation Sans: install fonts-liberation2 (./tervok test does)";
+    Program program(app.toolkit());
+    // Where the design leaves no room: "ttl (in frames)" is drawn whole, but
+    // its box covers the top right corner of its frame's border.
+    const qtui::testing::CaptionAllowance allowance{{"Frame3", 4}};
+    EXPECT_EQ(qtui::testing::cutCaptions(program.form().window(), allowance), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -106,12 +106,17 @@ Result<BmpHeader> readBmpHeader(std::string_view bytes)
     return header;
 }
 
+Result<BmpHeader> bitmapShownInCell(std::string_view fileBytes)
+{
+    return readBmpHeader(fileBytes);
+}
+
 Result<std::string> readBitmapFile(const std::filesystem::path& path)
 {
     Result<std::string> bytes = readWholeFile(path);
-    if (!bytes || bytes->compare(0, 2, "BM") != 0)
+    if (!bytes)
         return bytes;
-    if (const Result<BmpHeader> header = readBmpHeader(*bytes); !header)
+    if (const Result<BmpHeader> header = bitmapShownInCell(*bytes); !header)
         return header.error();
     return bytes;
 }

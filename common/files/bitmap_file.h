@@ -24,8 +24,17 @@ struct BmpHeader {
 // a pixel-data offset inside the headers or past the end, or data cut short.
 Result<BmpHeader> readBmpHeader(std::string_view bytes);
 
-// The bytes of the bitmap file at path, ready to decode. Bytes that begin
-// with "BM" must pass readBmpHeader; other formats are left to the decoder.
+// What a map cell shows of its tile's bitmap file: the one rule that the
+// editor's view, tervok-render and tervok-check share, so that they agree.
+// The cell shows the bitmap when the file's bytes are a BMP that
+// readBmpHeader takes, whatever its size: from the cell's top-left corner,
+// cut at the cell's edges, the rest of the cell left empty. Anything else
+// shows nothing, another image format under a .bmp name too. (A missing
+// file, or one that is no regular file, shows nothing before it gets here.)
+Result<BmpHeader> bitmapShownInCell(std::string_view fileBytes);
+
+// The bytes of the bitmap file at path, ready to decode: a regular file
+// whose bytes bitmapShownInCell takes.
 Result<std::string> readBitmapFile(const std::filesystem::path& path);
 
 }  // namespace tervok

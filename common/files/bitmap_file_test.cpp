@@ -90,13 +90,17 @@ TEST(BitmapFile, OnlyRegularFilesAreReadAndNothingWaits)
         EXPECT_EQ(readBitmapFile("/dev/zero").error().kind, ErrorKind::NotRegularFile);
 }
 
-TEST(BitmapFile, ACutBitmapIsNoBitmapWhileOtherFormatsPassToTheDecoder)
+// The rule of what a cell shows: a BMP of any size; a cut one, or another
+// image format under a .bmp name, is no bitmap.
+TEST(BitmapFile, OnlyACompleteBmpOfAnySizeIsABitmap)
 {
     TempDir dir;
+    writeFile("ep/big.bmp", bmpFile(40, 7));
+    EXPECT_TRUE(readBitmapFile("ep/big.bmp"));
     writeFile("ep/cut.bmp", bmpFile().substr(0, 800));
     EXPECT_EQ(readBitmapFile("ep/cut.bmp").error().kind, ErrorKind::Format);
     writeFile("ep/other.bmp", "\x89PNG\r\n\x1a\n");
-    EXPECT_TRUE(readBitmapFile("ep/other.bmp"));
+    EXPECT_EQ(readBitmapFile("ep/other.bmp").error().describe(), "no bitmap header");
 }
 
 }  // namespace

@@ -72,22 +72,32 @@ fs::path folderOf(const fs::path& target)
     return parent.empty() ? fs::path(".") : parent;
 }
 
+// Whether the first part of path that exists (path itself, or else the
+// nearest folder above it) is a symbolic link whose target is missing.
+bool leadsThroughDanglingLink(const fs::path& path)
+{
+    for (fs::path part = path; !part.empty(); part = part.parent_path()) {
+        struct stat st {};
+        if (::lstat(part.c_str(), &st) == 0)
+            return S_ISLNK(st.st_mode) && ::stat(part.c_str(), &st) != 0;
+        if (part == part.parent_path())
+            break;
+    }
+    return false;
+}
+
 // The file a save at target means: a symbolic link is followed to the end
 // of its chain; anything else, a missing file included, is itself.
 Result<fs::path> realTarget(const fs::path& target)
 {
     struct stat st {};
     if (::lstat(target.c_str(), &st) != 0)
-        return errno == ENOENT ? Result<fs::path>(target) : Result<fs::path>(systemError(errno));
+        return errno == ENOENT ? Result<fs::path>(target) : Result<fs::path>(pathError(target, errno));
     if (!S_ISLNK(st.st_mode))
         return target;
     std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(target.c_str(), nullptr), &std::free);
-    if (!resolved) {
-        Error error = systemError(errno);
-        if (errno == ENOENT)
-            error.kind = ErrorKind::BrokenLink;
-        return error;
-    }
+    if (!resolved)
+        return pathError(target, errno);
     return fs::path(resolved.get());
 }
 
@@ -240,11 +250,19 @@ bool folderRefusesNewFiles(const Error& error)
 
 }  // namespace
 
+Error pathError(const fs::path& path, int errnum, std::string step)
+{
+    Error error = systemError(errnum, std::move(step));
+    if (errnum == ENOENT && leadsThroughDanglingLink(path))
+        error.kind = ErrorKind::BrokenLink;
+    return error;
+}
+
 Result<std::string> readWholeFile(const fs::path& path)
 {
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0)
-        return systemError(errno);
+        return pathError(path, errno);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0)
         return systemError(errno, "stat");
@@ -277,8 +295,12 @@ Status replaceFile(const fs::path& target, std::string_view bytes)
     return replaceThroughTemp(std::move(*temp), *real, bytes, *old);
 }
 
-Status touchFile(const fs::path& target)
+Status touchFile(const fs::path& linkOrFile)
 {
+    const Result<fs::path> real = realTarget(linkOrFile);
+    if (!real)
+        return real.error();
+    const fs::path& target = *real;
     const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
     FileDescriptor fd(::open(target.c_str(), flags, 0666));
     struct stat st {};
@@ -289,8 +311,8 @@ Status touchFile(const fs::path& target)
             return systemError(errno, "close");
         return {};
     }
-    Error error = systemError(errno);
-    if (error.errnum == ENOENT)
+    Error error = pathError(target, errno);
+    if (error.kind == ErrorKind::NotFound)
         error.kind = ErrorKind::FolderMissing;  // O_CREAT makes the file wherever its folder exists
     // An existing file that may not be written still counts as there: "new"
     // writes nothing into it.

@@ -21,6 +21,14 @@ constexpr std::size_t kMaxReadBytes = 64u * 1024u * 1024u;
 // so that it fits beside a target whose own name nears the system's limit.
 constexpr std::string_view kTempFilePrefix = ".tervok-";
 
+// Why a path could not be opened or looked at, from the errno the system
+// gave: the one place where a symbolic link that leads nowhere is told from
+// a missing file, for every reader and writer. A path that fails with
+// ENOENT where its first existing part is a link whose target is missing
+// is a broken link ("broken symbolic link"), a circle of links (ELOOP)
+// too ("symbolic links in a circle"); the rest as systemError says.
+Error pathError(const std::filesystem::path& path, int errnum, std::string step = std::string());
+
 // The bytes of a regular file. A pipe, socket, device or folder is refused
 // at once, never waited on.
 Result<std::string> readWholeFile(const std::filesystem::path& path);
@@ -40,7 +48,8 @@ Result<std::string> readWholeFile(const std::filesystem::path& path);
 Status replaceFile(const std::filesystem::path& target, std::string_view bytes);
 
 // Creates an empty file when none exists; an existing regular file is left
-// as it is, even when it may not be written.
+// as it is, even when it may not be written. A symbolic link is followed as
+// replaceFile follows it, and one that leads nowhere or in a circle fails.
 Status touchFile(const std::filesystem::path& target);
 
 }  // namespace tervok

@@ -75,7 +75,7 @@ TEST(ReadCommandLine, HelpGoesToStandardOutput)
     const Outcome help = run(kTerraloom, {"--help"});
     EXPECT_EQ(help.start.exitStatus, kExitOk);
     EXPECT_TRUE(help.err.empty());
-    EXPECT_EQ(help.out.rfind("Usage: terraloom [OPTION]... [GAME-FOLDER]\n", 0), 0u);
+    EXPECT_EQ(help.out.rfind("Usage: terraloom [OPTION]... [GAME-FOLDER | FILE]\n", 0), 0u);
     for (const char* part : {"map, ep, player, shots or", "~/.config/tervok/editors.conf", "Cancel", "--version",
                              "Ctrl+Z", "Ctrl+Y, Ctrl+Shift+Z", "Shift + pointer", "right click"})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
@@ -109,7 +109,7 @@ TEST(ReadCommandLine, UsageErrorGoesToStandardErrorWithStatusTwo)
     EXPECT_EQ(bad.start.exitStatus, kExitUsage);
     EXPECT_TRUE(bad.out.empty());
     EXPECT_EQ(bad.err, "figureloom: unknown option '--colour'\n"
-                       "Usage: figureloom [OPTION]... [GAME-FOLDER]\n"
+                       "Usage: figureloom [OPTION]... [GAME-FOLDER | FILE]\n"
                        "Try 'figureloom --help' for more.\n");
     EXPECT_EQ(run(kFigureloom, {"a", "b"}).start.exitStatus, kExitUsage);
 }
@@ -141,9 +141,62 @@ TEST(ReadCommandLine, FolderThatCannotBeOpenedEndsWithStatusTwo)
     EXPECT_TRUE(missing.out.empty());
     EXPECT_EQ(missing.err, "sparkloom: nowhere: cannot open the game folder: no such file or directory\n");
 
-    EXPECT_EQ(run(kSparkloom, {"level.map"}).err,
-              "sparkloom: level.map: cannot open the game folder: not a directory\n");
+    // A file that lies in no map, player, shots or sprites folder; started
+    // from the launcher, the reason is kept for the message box.
+    const Outcome stray = run(kSparkloom, {"--from-launcher", "level.map"});
+    EXPECT_EQ(stray.start.exitStatus, kExitUsage);
+    EXPECT_EQ(stray.err, "sparkloom: level.map: cannot open the game folder: not a folder, nor a file in a map, "
+                         "player, shots or sprites folder\n");
+    EXPECT_TRUE(stray.start.fromLauncher);
+    EXPECT_EQ(stray.start.problem, "level.map: cannot open the game folder: not a folder, nor a file in a map, "
+                                   "player, shots or sprites folder");
     EXPECT_EQ(fs::current_path(), dir.path());
+    EXPECT_EQ(run(kSparkloom, {"--from-launcher", "--bogus"}).start.problem, "unknown option '--bogus'");
+}
+
+// A file dropped on a launcher: the editor opens on the folder above the
+// file's data folder (any letter case), and takes the file when it is of a
+// kind its window loads and the window's game path reaches that very file.
+TEST(ReadCommandLine, FileInADataFolderOpensItsGameFolder)
+{
+    tervok::testing::TempDir dir;
+    const fs::path game = dir.path() / "my game";
+    tervok::testing::writeFile(game / "Shots/Laser.SHT", "");
+    tervok::testing::writeFile(game / "map/level.msc", "");
+    tervok::testing::writeFile(dir.path() / "other/shots/a\\b.sht", "");
+    fs::create_directory("elsewhere");
+    fs::current_path("elsewhere");
+
+    const Outcome shot = run(kBoltloom, {"--from-launcher", "../my game/Shots/Laser.SHT"});
+    EXPECT_EQ(shot.start.exitStatus, std::nullopt);
+    EXPECT_TRUE(shot.start.folderNamed);
+    EXPECT_TRUE(shot.start.fromLauncher);
+    EXPECT_EQ(fs::current_path(), game);
+    ASSERT_TRUE(shot.start.file);
+    EXPECT_EQ(gamePathOf(*shot.start.file), "shots\\Laser.sht");
+    EXPECT_TRUE(shot.err.empty());
+
+    // Not a kind figureloom loads: the folder alone, quietly.
+    fs::current_path(dir.path());
+    const Outcome other = run(kFigureloom, {"my game/Shots/Laser.SHT"});
+    EXPECT_TRUE(other.start.folderNamed);
+    EXPECT_EQ(other.start.file, std::nullopt);
+    EXPECT_TRUE(other.err.empty());
+    EXPECT_EQ(fs::current_path(), game);
+
+    const std::string dotted = game.string() + "/./map/level.msc";
+    const Outcome script = run(kTerraloom, {dotted.c_str()});
+    ASSERT_TRUE(script.start.file);
+    EXPECT_EQ(script.start.file->stem, "level");
+    EXPECT_EQ(script.start.file->extension, ".msc");
+
+    // "shots\a\b.sht" names another file: the folder opens, the file is
+    // not loaded, and standard error says why.
+    fs::current_path(dir.path() / "other");
+    const Outcome unnamable = run(kBoltloom, {"shots/a\\b.sht"});
+    EXPECT_TRUE(unnamable.start.folderNamed);
+    EXPECT_EQ(unnamable.start.file, std::nullopt);
+    EXPECT_EQ(unnamable.err, "boltloom: shots/a\\b.sht: cannot load: the game's paths cannot name this file\n");
 }
 
 TEST(ReadCommandLine, NoArgumentLeavesTheFolderToTheWindow)

@@ -22,16 +22,6 @@ bool isDataFolderName(std::string name)
     return std::find(kDataFolders.begin(), kDataFolders.end(), name) != kDataFolders.end();
 }
 
-// The system's reason, starting in lower case to sit inside a sentence as
-// every other reason does ("no such file or directory").
-std::string reasonOf(int error)
-{
-    std::string reason = std::generic_category().message(error);
-    if (!reason.empty() && reason.front() >= 'A' && reason.front() <= 'Z')
-        reason.front() = static_cast<char>(reason.front() - 'A' + 'a');
-    return reason;
-}
-
 // The remembered folder's nearest ancestor that still exists, so that the
 // question opens close to where the data used to be.
 std::filesystem::path nearestExisting(std::filesystem::path folder, const std::filesystem::path& fallback)
@@ -48,6 +38,14 @@ std::filesystem::path nearestExisting(std::filesystem::path folder, const std::f
 }
 
 }  // namespace
+
+std::string systemReason(int error)
+{
+    std::string reason = std::generic_category().message(error);
+    if (!reason.empty() && reason.front() >= 'A' && reason.front() <= 'Z')
+        reason.front() = static_cast<char>(reason.front() - 'A' + 'a');
+    return reason;
+}
 
 bool looksLikeGameFolder(const std::filesystem::path& folder)
 {
@@ -68,20 +66,20 @@ std::optional<std::string> whyNotEnterable(const std::filesystem::path& folder)
 {
     struct stat status {};
     if (::stat(folder.c_str(), &status) != 0)
-        return reasonOf(errno);
+        return systemReason(errno);
     if (!S_ISDIR(status.st_mode))
-        return reasonOf(ENOTDIR);
+        return systemReason(ENOTDIR);
     if (::access(folder.c_str(), X_OK) != 0)
-        return reasonOf(errno);
+        return systemReason(errno);
     return std::nullopt;
 }
 
 std::optional<std::string> enterFolder(const std::filesystem::path& folder)
 {
     if (folder.empty())
-        return reasonOf(ENOENT);
+        return systemReason(ENOENT);
     if (::chdir(folder.c_str()) != 0)
-        return reasonOf(errno);
+        return systemReason(errno);
     return std::nullopt;
 }
 

@@ -26,6 +26,10 @@ bool looksLikeGameFolder(const std::filesystem::path& folder);
 // can be.
 std::optional<std::string> whyNotEnterable(const std::filesystem::path& folder);
 
+// The system's reason for an errno, in lower case to sit inside a sentence
+// ("no such file or directory", "permission denied").
+std::string systemReason(int error);
+
 // Makes the folder the working directory; the reason when that fails.
 std::optional<std::string> enterFolder(const std::filesystem::path& folder);
 

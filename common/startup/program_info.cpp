@@ -20,27 +20,33 @@ const ProgramInfo kTerraloom{
     "  Ctrl+Y, Ctrl+Shift+Z             redo the painting step last undone\n"
     "  (while a text field you type in has the keyboard focus, these keys stay\n"
     "  with it, where Ctrl+Z undoes the typing; a click on the view or on the\n"
-    "  overview gives them back to the map)\n"};
+    "  overview gives them back to the map)\n",
+    {{"map", ".map"}, {"map", ".msc"}}};
 
 const ProgramInfo kFigureloom{
     "figureloom",
     "The Tervok player editor: edits one player definition (player/*.dat) with\n"
     "its ten weapon slots.",
     "  Tab                              move to the next field\n"
-    "  (everything else is done with the buttons)\n"};
+    "  (everything else is done with the buttons)\n",
+    {{"player", ".dat"}}};
 
 const ProgramInfo kBoltloom{
     "boltloom",
     "The Tervok shot editor: edits one shot definition (shots/*.sht).",
     "  Tab                              move to the next field\n"
-    "  (everything else is done with the buttons)\n"};
+    "  (everything else is done with the buttons)\n",
+    {{"shots", ".sht"}}};
 
 const ProgramInfo kSparkloom{
     "sparkloom",
     "The Tervok particle editor: edits the particle catalogue\n"
     "(sprites/particle.lst).",
     "  double click on a row            switch it off or on (a \"[\" in front\n"
-    "                                   marks it off)\n"};
+    "                                   marks it off)\n",
+    // The one catalogue is read on "reload" only: a named file opens the
+    // game folder that holds it.
+    {}};
 
 const char* suiteVersion()
 {

@@ -1,7 +1,10 @@
 #pragma once
 // What each editor says about itself on the command line: its name, one line
 // on what it edits and the keys its window knows beyond its buttons.
+#include "startup/named_file.h"
+
 #include <string>
+#include <vector>
 
 namespace tervok::startup {
 
@@ -9,6 +12,7 @@ struct ProgramInfo {
     std::string name;     // the command, also the window's program name
     std::string summary;  // what it edits, one sentence over a line or two
     std::string keys;     // lines for --help, each "  what  meaning\n"
+    std::vector<FileKind> loads;  // the files the window loads when one is named on the command line
 };
 
 extern const ProgramInfo kTerraloom;

@@ -5,17 +5,25 @@
 // are a file of their own (the programs share header names).
 #include "qt_application.h"
 #include "qt_game_folder.h"
+#include "run_editor.h"
 #include "startup/command_line.h"
 #include "temp_dir.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace editor_start {
 
@@ -62,6 +70,104 @@ protected:
         };
     }
 };
+
+// What a run through an editor's main saw: its exit status and the text of
+// every message box, each answered with OK.
+struct MainRun {
+    int status = -1;
+    std::vector<std::string> boxes;
+};
+
+namespace detail {
+
+inline MainRun*& currentRun()
+{
+    static MainRun* run = nullptr;
+    return run;
+}
+
+inline std::function<void()>& lookAtWindow()
+{
+    static std::function<void()> look;
+    return look;
+}
+
+// Called as each QApplication is made: during a run through main, answers
+// every message box with OK, and once the editor's window is up with
+// nothing modal over it, looks at the window and closes it, which ends the
+// program.
+inline void watchTheRun()
+{
+    if (!currentRun())
+        return;
+    auto* poll = new QTimer(QCoreApplication::instance());
+    QObject::connect(poll, &QTimer::timeout, [poll] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            currentRun()->boxes.push_back(box->text().toStdString());
+            box->button(QMessageBox::Ok)->click();
+            return;
+        }
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible()) {
+                poll->stop();
+                lookAtWindow()();
+                window->close();
+                return;
+            }
+        }
+    });
+    poll->start(10);
+}
+
+}  // namespace detail
+
+// Runs the editor as its main does (qtui::runEditor) with these arguments;
+// look is called while its window is up, after the start.
+template <class Program>
+MainRun runAsMain(const tervok::startup::ProgramInfo& program, const std::vector<std::string>& arguments,
+                  std::function<void()> look = [] {})
+{
+    static const bool watching = [] {
+        qAddPreRoutine(detail::watchTheRun);
+        return true;
+    }();
+    static_cast<void>(watching);
+    std::vector<std::string> words{program.name};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    MainRun run;
+    detail::currentRun() = &run;
+    detail::lookAtWindow() = std::move(look);
+    run.status = qtui::runEditor<Program>(static_cast<int>(words.size()), argv.data(), program);
+    detail::currentRun() = nullptr;
+    return run;
+}
+
+// The widget of that name in the shown window.
+template <class Widget>
+Widget* shownWidget(const char* name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            if (auto* widget = window->findChild<Widget*>(QString::fromLatin1(name)))
+                return widget;
+    return nullptr;
+}
+
+// The text of the text field of that name (and index, in a control array)
+// in the shown window.
+inline std::string shownText(const char* name, int index = -1)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            for (QLineEdit* field : window->findChildren<QLineEdit*>(QString::fromLatin1(name)))
+                if (field->property("controlIndex").toInt() == index)
+                    return field->text().toStdString();
+    return "(no field " + std::string(name) + ")";
+}
 
 // The list box of that name in the shown window.
 inline QListView* shownList(const char* name)

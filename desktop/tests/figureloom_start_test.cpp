@@ -28,4 +28,20 @@ TEST_F(EditorStart, FigureloomShowsTheCataloguesOfTheFolderNamedOnItsCommandLine
     EXPECT_EQ(qtui::QtFolderMemory().recall(), std::nullopt);
 }
 
+// A player file dropped on the launcher fills the name field and is loaded.
+TEST_F(EditorStart, FigureloomLoadsThePlayerNamedOnItsCommandLine)
+{
+    std::string name;
+    std::string firstAmmunition;
+    const MainRun run = runAsMain<figureloom::Program>(
+        tervok::startup::kFigureloom, {"--from-launcher", (game / "player/soldier.dat").string()}, [&] {
+            name = shownText("Text2");
+            firstAmmunition = shownText("Text6", 0);
+        });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.boxes, std::vector<std::string>{});
+    EXPECT_EQ(name, "soldier");
+    EXPECT_EQ(firstAmmunition, "00-1");  // as the file holds it
+}
+
 }  // namespace

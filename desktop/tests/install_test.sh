@@ -99,6 +99,9 @@ check_entries() {
     [ -z "$out" ] || fail "desktop-file-validate reports on $file: $out"
     exec="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$file")"
     [ -x "$usr/bin/$exec" ] || fail "$file starts '$exec', which is not installed in /usr/bin"
+    # The editor shows why it cannot start in a message box, and takes a
+    # dropped file.
+    grep -qx "Exec=$p --from-launcher %f" "$file" || fail "$file does not start '$p --from-launcher %f'"
     icon="$(sed -n 's/^Icon=//p' "$file")"
     [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "$file names icon '$icon', which is not installed"
   done
@@ -113,6 +116,16 @@ check_metainfo() {
   for p in "${editors[@]}"; do
     grep -qF "<launchable type=\"desktop-id\">org.tervok.$p.desktop</launchable>" "$file" ||
       fail "the metainfo has no launchable for $p"
+  done
+  # The release holds every installed program: the metainfo provides each,
+  # and its release notes and the changelog name each.
+  local notes changes
+  notes="$(sed -n '/<releases>/,/<\/releases>/p' "$file")"
+  changes="$(zcat "$usr/share/doc/tervok-editors/changelog.gz")"
+  for p in "${editors[@]}" "${tools[@]}"; do
+    grep -qF "<binary>$p</binary>" "$file" || fail "the metainfo does not provide $p"
+    grep -qw -- "$p" <<<"$notes" || fail "the metainfo's release notes do not name $p"
+    grep -qw -- "$p" <<<"$changes" || fail "the changelog does not name $p"
   done
   # The whole tree: launchables that exist, icons, the desktop entries.
   out="$(appstreamcli validate-tree --no-net "$usr" 2>&1)" || fail "appstreamcli validate-tree failed: $out"
@@ -154,7 +167,7 @@ check_programs() {
       fail "$p --version: status $status, output '$out', errors '$(cat "$dest/err")'"
 
     out="$("${run[@]}" "$usr/bin/$p" --help 2>"$dest/err")"; status=$?
-    [ "$status" -eq 0 ] && [ ! -s "$dest/err" ] && [ "$(head -n 1 <<<"$out")" = "Usage: $p [OPTION]... [GAME-FOLDER]" ] ||
+    [ "$status" -eq 0 ] && [ ! -s "$dest/err" ] && [ "$(head -n 1 <<<"$out")" = "Usage: $p [OPTION]... [GAME-FOLDER | FILE]" ] ||
       fail "$p --help: status $status, errors '$(cat "$dest/err")', first line '$(head -n 1 <<<"$out")'"
     grep -qF "Keys:" <<<"$out" || fail "$p --help lists no keys"
 
@@ -171,6 +184,15 @@ check_programs() {
 
     out="$("${run[@]}" "$usr/bin/$p" one two 2>"$dest/err")"; status=$?
     [ "$status" -eq 2 ] || fail "$p with two folders: status $status"
+
+    # As the menu entry starts it, with a file in no game folder: without a
+    # display there is no message box to wait on, standard error says why.
+    : >"$dest/notes.txt"
+    out="$("${run[@]}" timeout 20 "$usr/bin/$p" --from-launcher "$dest/notes.txt" 2>"$dest/err")"; status=$?
+    err="$(cat "$dest/err")"
+    [ "$status" -eq 2 ] && [ -z "$out" ] &&
+      [ "$err" = "$p: $dest/notes.txt: cannot open the game folder: not a folder, nor a file in a map, player, shots or sprites folder" ] ||
+      fail "$p --from-launcher with a stray file: status $status, errors '$err'"
   done
   for p in "${tools[@]}"; do
     for option in --help --version; do

@@ -1,5 +1,7 @@
 #include "editor_start_support.h"
 #include "form1.h"
+#include "program.h"
+#include "qt_picture_box.h"
 
 namespace {
 
@@ -43,6 +45,41 @@ TEST_F(EditorStart, TerraloomAfterCancelRunsInTheStartFolderWithEmptyLists)
     EXPECT_EQ(c.playerList->item(0), "<none>");
     EXPECT_EQ(c.tileList->count(), 101);
     EXPECT_EQ(c.tileList->item(1), "");
+}
+
+// A map or a script dropped on the launcher: the editor opens on the game
+// folder that holds it, with the file's name as the map name, and loads it
+// as the window's "load" does, without "LADEN ?".
+TEST_F(EditorStart, TerraloomLoadsTheMapOrScriptNamedOnItsCommandLine)
+{
+    fs::copy_file(game / "map/map1.map", game / "map/Level Two.MAP");
+    fs::copy_file(game / "map/map1.msc", game / "map/Level Two.msc");
+    std::string mapName;
+    bool overviewDrawn = false;
+    const MainRun map = runAsMain<terraloom::Program>(
+        tervok::startup::kTerraloom, {"--from-launcher", (game / "map/Level Two.MAP").string()}, [&] {
+            mapName = shownText("Text1");
+            // The overview stays blank until a map is loaded.
+            const auto* overview = shownWidget<qtui::PictureCanvas>("Picture1");
+            overviewDrawn = overview && qAlpha(overview->drawnPixel(100, 100)) != 0;
+        });
+    EXPECT_EQ(map.status, 0);
+    EXPECT_EQ(map.boxes, std::vector<std::string>{});
+    EXPECT_EQ(mapName, "Level Two");
+    EXPECT_TRUE(overviewDrawn);
+    EXPECT_EQ(fs::current_path(), game);
+
+    fs::current_path(elsewhere);
+    QStringList rows;
+    const MainRun script = runAsMain<terraloom::Program>(tervok::startup::kTerraloom,
+                                                         {"../Tervok Game/map/Level Two.msc"}, [&] {
+                                                             mapName = shownText("Text1");
+                                                             rows = rowsOf(shownList("List2"));
+                                                         });
+    EXPECT_EQ(script.boxes, std::vector<std::string>{"Script geladen "});
+    EXPECT_EQ(mapName, "Level Two");
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows[0], "def player 1 1 130 90 3");
 }
 
 }  // namespace

@@ -28,6 +28,12 @@ void Form1::show()
     name_->setFocus();
 }
 
+void Form1::openFile(const tervok::startup::NamedFile& file)
+{
+    name_->setText(file.stem);
+    loadPlayer();
+}
+
 void Form1::connectEvents()
 {
     window_->onClose = [this] {

@@ -4,6 +4,7 @@
 // controls are the record; the core reads and writes the file.
 #include "catalogue/catalogue.h"
 #include "player_record.h"
+#include "startup/named_file.h"
 #include "ui/field_check.h"
 #include "ui/toolkit.h"
 
@@ -33,6 +34,9 @@ public:
     // Shows the window with the focus in the name field.
     void show();
     ui::Window& window() { return *window_; }
+    // A player file named on the command line: its name goes into the name
+    // field and it is loaded as "load" loads it.
+    void openFile(const tervok::startup::NamedFile& file);
 
     // "new" asks the owner for a fresh window; the owner must not destroy
     // this one inside the click that asked.

@@ -1,5 +1,6 @@
 #include "program.h"
 #include "qt_application.h"
+#include "qt_caption_fit.h"
 #include "temp_dir.h"
 
 #include <QApplication>
@@ -60,6 +61,29 @@ TEST(FigureloomQtSmoke, WindowComesUpAndPicksFromTheWeaponList)
     EXPECT_EQ(shottyp->text(), QString("12"));
 
     window->close();
+}
+
+// With the font the windows are laid out for (Arial, or Liberation Sans of
+// the same metrics, which the package depends on), every caption fits its
+// control.
+TEST(FigureloomQtSmoke, EveryCaptionFitsItsControl)
+{
+    tervok::testing::TempDir dir;
+    int argc = 1;
+    char name[] = "figureloom";
+    char* argv[] = {name, nullptr};
+    qtui::QtApplication app(argc, argv, "figureloom");
+    ASSERT_TRUE(qtui::testing::captionFontInstalled())
+        << "captions are drawn in " << qtui::testing::captionFontFamily()
+        << ", not in Arial or Liberation Sans: install fonts-liberation2 (./tervok test does)";
+    Program program(app.toolkit());
+    // Where the design leaves no room: the weapon rows' check boxes are too
+    // narrow to show their caption "Check1"; the 17-pixel pick buttons draw
+    // their "<-" whole in their 15-pixel inside, with 2 pixels less margin
+    // than the style asks for.
+    const qtui::testing::CaptionAllowance allowance{
+        {"Check1", qtui::testing::kCaptionNotShown}, {"Command4", 2}, {"Command5", 2}, {"Command6", 2}};
+    EXPECT_EQ(qtui::testing::cutCaptions(program.form().window(), allowance), std::vector<std::string>{});
 }
 
 }  // namespace

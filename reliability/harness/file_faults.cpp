@@ -116,7 +116,7 @@ const std::vector<FaultCase> kLoadFaults{
     {Fault::FolderInPlace, Outcome::Fails, "not a regular file"},
     {Fault::StaleTempBeside, Outcome::Succeeds},
     {Fault::LinkedFile, Outcome::Succeeds},
-    {Fault::DanglingLink, Outcome::Fails, "no such file"},
+    {Fault::DanglingLink, Outcome::Fails, "broken symbolic link"},
 };
 
 const std::vector<FaultCase> kSaveFaults{
@@ -144,7 +144,7 @@ const std::vector<FaultCase> kStartUpFaults{
     {Fault::FolderInPlace, Outcome::Fails, "not a regular file"},
     {Fault::StaleTempBeside, Outcome::Succeeds},
     {Fault::LinkedFile, Outcome::Succeeds},
-    {Fault::DanglingLink, Outcome::Fails, "no such file"},
+    {Fault::DanglingLink, Outcome::Fails, "broken symbolic link"},
 };
 
 std::ostream& operator<<(std::ostream& out, const FaultCase& c)

@@ -94,12 +94,17 @@ void Form1::saveCatalogue()
     rowsFromFile_ = true;
 }
 
-// Entries and switched-off entries alike: losing either loses work.
+// Entries and switched-off entries alike: losing either loses work. A file
+// that is there but cannot be read may hold rows all the same; only a file
+// that is not there at all holds nothing.
 bool Form1::fileHoldsRows() const
 {
     const tervok::Result<Rows> onDisk = loadParticleCatalogue(kParticleCataloguePath);
-    if (!onDisk)
-        return false;
+    if (!onDisk) {
+        const tervok::ErrorKind kind = onDisk.error().kind;
+        return kind != tervok::ErrorKind::NotFound && kind != tervok::ErrorKind::FolderMissing &&
+               kind != tervok::ErrorKind::BrokenLink;
+    }
     for (const std::string& row : *onDisk)
         if (!row.empty())
             return true;

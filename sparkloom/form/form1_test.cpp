@@ -2,6 +2,8 @@
 
 #include "ui/catalogue_list.h"
 #include "headless_toolkit.h"
+#include "files/file_io.h"
+#include "other_user.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -196,6 +198,37 @@ TEST_F(Form1Test, SavingAListThatWasNeverLoadedOverAFullFileAsksFirst)
     save();
     EXPECT_EQ(toolkit.messages().size(), 1u);
     EXPECT_EQ(readFile(kCatalogue), "[nummer repeat sprite]\r\n01 01 a.spr\r\n02 02 b.spr\r\n");
+}
+
+// A catalogue that is there but cannot be read may hold entries: the save
+// asks before it replaces it, and Cancel keeps it.
+TEST_F(Form1Test, SavingOverACatalogueThatCannotBeReadAsksFirst)
+{
+    addRows({"a.spr"});
+    toolkit.answerMessages({ui::kAnswerCancel, ui::kAnswerCancel});
+
+    // Too large to be read.
+    writeFile(kCatalogue, kSample);
+    fs::resize_file(kCatalogue, tervok::kMaxReadBytes + 1);
+    save();
+    ASSERT_EQ(toolkit.messages().size(), 1u);
+    EXPECT_EQ(toolkit.messages()[0].text, "Liste nicht geladen - Datei trotzdem \xFC" "berschreiben ?");
+    EXPECT_EQ(fs::file_size(kCatalogue), tervok::kMaxReadBytes + 1);
+
+    // Not readable by the user, who may still replace it.
+    toolkit.clearMessages();
+    writeFile(kCatalogue, kSample);
+    tervok::testing::giveToOrdinaryUser("sprites");
+    tervok::testing::giveToOrdinaryUser(kCatalogue);
+    fs::permissions(kCatalogue, fs::perms::owner_write);
+    const std::optional<std::string> asked = tervok::testing::runAsOrdinaryUser([this] {
+        save();
+        return toolkit.messages().empty() ? std::string("no question") : toolkit.messages()[0].text;
+    });
+    fs::permissions(kCatalogue, fs::perms::owner_read, fs::perm_options::add);
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(*asked, "Liste nicht geladen - Datei trotzdem \xFC" "berschreiben ?");
+    EXPECT_EQ(readFile(kCatalogue), kSample);
 }
 
 TEST_F(Form1Test, NoQuestionAfterAReloadOrWhenTheFileHoldsNoRows)

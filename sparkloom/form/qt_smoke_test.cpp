@@ -1,5 +1,6 @@
 #include "program.h"
 #include "qt_application.h"
+#include "qt_caption_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,22 @@ TEST(SparkloomQtSmoke, WindowComesUpWithItsControls)
         EXPECT_EQ(form.numberField().text(), "0");
         EXPECT_EQ(form.spriteField().text(), "");
     }
+}
+
+// With the font the windows are laid out for (Arial, or Liberation Sans of
+// the same metrics, which the package depends on), every caption fits its
+// control.
+TEST(SparkloomQtSmoke, EveryCaptionFitsItsControl)
+{
+    int argc = 1;
+    char name[] = "sparkloom";
+    char* argv[] = {name, nullptr};
+    qtui::QtApplication app(argc, argv, "sparkloom");
+    ASSERT_TRUE(qtui::testing::captionFontInstalled())
+        << "captions are drawn in " << qtui::testing::captionFontFamily()
+        << ", not in Arial or Liberation Sans: install fonts-liberation2 (./tervok test does)";
+    Program program(app.toolkit());
+    EXPECT_EQ(qtui::testing::cutCaptions(program.form().window()), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -44,12 +44,12 @@ std::string scriptFileBytes(std::string_view grammar, const ScriptRows& rows)
     return writer.bytes();
 }
 
-tervok::Result<ScriptRows> loadScriptFile(std::string_view gamePath)
+tervok::Result<ScriptRows> loadScriptFile(std::string_view gamePath, std::vector<std::size_t>* rowLines)
 {
     tervok::Result<std::string> bytes = tervok::readWholeFile(tervok::nativePath(gamePath));
     if (!bytes)
         return bytes.error();
-    return parseScriptFile(std::move(*bytes));
+    return parseScriptFile(std::move(*bytes), rowLines);
 }
 
 tervok::Status saveScriptFile(std::string_view gamePath, std::string_view grammar, const ScriptRows& rows)

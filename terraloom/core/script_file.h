@@ -28,7 +28,8 @@ tervok::Result<ScriptRows> parseScriptFile(std::string bytes, std::vector<std::s
 // The header "[" grammar "]" and one line per row, each ending with CR LF.
 std::string scriptFileBytes(std::string_view grammar, const ScriptRows& rows);
 
-tervok::Result<ScriptRows> loadScriptFile(std::string_view gamePath);
+// rowLines as for parseScriptFile.
+tervok::Result<ScriptRows> loadScriptFile(std::string_view gamePath, std::vector<std::size_t>* rowLines = nullptr);
 tervok::Status saveScriptFile(std::string_view gamePath, std::string_view grammar, const ScriptRows& rows);
 
 }  // namespace terraloom

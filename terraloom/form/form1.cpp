@@ -131,6 +131,17 @@ void Form1::bindStrokeEnds()
     c_.isUser->onClick = endStroke;
 }
 
+// Naming the file was the answer to "LADEN ?"; the script's load asks
+// nothing and says "Script geladen " as always.
+void Form1::openFile(const tervok::startup::NamedFile& file)
+{
+    c_.mapName->setText(file.stem);
+    if (file.extension == ".msc")
+        script_.load();
+    else
+        mapFile_.loadNamedMap();
+}
+
 void Form1::showHelp()
 {
     toolkit_.messageBox("rechtsklick - get picture\r\nlinksklick - set picture\r\nShift+MouseMove - set pictures",

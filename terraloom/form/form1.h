@@ -8,6 +8,7 @@
 #include "map_view.h"
 #include "script_editor.h"
 #include "script_position_commands.h"
+#include "startup/named_file.h"
 #include "tile_painter.h"
 #include "ui/bitmap_cache.h"
 #include "ui/toolkit.h"
@@ -22,6 +23,9 @@ public:
     ui::Window& window() { return *c_.window; }
     Form1Controls& controls() { return c_; }
     EditorState& state() { return state_; }
+    // A map or script named on the command line: its name goes into the map
+    // name and it is loaded as its "load" loads it.
+    void openFile(const tervok::startup::NamedFile& file);
 
 private:
     void startUp();

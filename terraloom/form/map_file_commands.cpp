@@ -16,8 +16,12 @@ bool MapFileCommands::confirm(const std::string& question)
 // to undo; a failed one keeps the history.
 void MapFileCommands::load()
 {
-    if (!confirm("LADEN ?"))
-        return;
+    if (confirm("LADEN ?"))
+        loadNamedMap();
+}
+
+void MapFileCommands::loadNamedMap()
+{
     const std::string path = mapPath(c_.mapName->text());
     const tervok::Result<MapGrid> grid = loadMapFile(path);
     if (!grid) {

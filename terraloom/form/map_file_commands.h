@@ -16,6 +16,8 @@ public:
     }
 
     void load();
+    // The load without its question, for a map named on the command line.
+    void loadNamedMap();
     void save();
     void create();
 

@@ -1,3 +1,4 @@
+#include "errors/failure_report.h"
 #include "form_fixture.h"
 #include "map_file.h"
 
@@ -77,6 +78,31 @@ TEST_F(MapFileTest, FailedLoadsReportAndLeaveTheGridAsItWas)
     EXPECT_EQ(messageTexts(), (std::vector<std::string>{"LADEN ?", "Fehler beim laden !", "LADEN ?",
                                                         "Fehler beim laden !"}));
     EXPECT_EQ(toolkit_.messages()[1].icon, ui::MessageIcon::Critical);
+}
+
+// A link that leads nowhere, and links in a circle, give the same reason to
+// the load, the save and "new"; "new" creates nothing where the link points.
+TEST_F(MapFileTest, DanglingLinksAndLinkCirclesGiveOneReasonToEveryCommand)
+{
+    std::filesystem::create_symlink("gone.map", "map/map1.map");
+    std::filesystem::create_symlink("loop2.map", "map/loop1.map");
+    std::filesystem::create_symlink("loop1.map", "map/loop2.map");
+    const tervok::FailureCapture reasons;
+    for (const char* name : {"map1", "loop1"}) {
+        find<HeadlessTextField>("Text1").type(name);
+        for (const char* command : {"Command1", "Command2", "Command3"})
+            answerAndClick(command);
+    }
+    EXPECT_EQ(reasons.lines(), (std::vector<std::string>{
+        "terraloom: map\\map1.map: cannot load: broken symbolic link",
+        "terraloom: map\\map1.map: cannot save: broken symbolic link",
+        "terraloom: map\\map1.map: cannot create: broken symbolic link",
+        "terraloom: map\\loop1.map: cannot load: symbolic links in a circle",
+        "terraloom: map\\loop1.map: cannot save: symbolic links in a circle",
+        "terraloom: map\\loop1.map: cannot create: symbolic links in a circle",
+    }));
+    EXPECT_FALSE(std::filesystem::exists("map/gone.map"));
+    EXPECT_EQ(entryCount("map"), 4u);  // the catalogue and the three links
 }
 
 TEST_F(MapFileTest, ShortFilesLoadWithZerosAndLongFilesKeepTheirTail)

@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "map_file.h"
 #include "qt_application.h"
+#include "qt_caption_fit.h"
 #include "qt_control.h"
 #include "temp_dir.h"
 #include "whole_map_window.h"
@@ -133,6 +134,25 @@ TEST_F(TerraloomQtSmoke, UndoAndRedoKeysReachTheMapOutsideTheNameField)
     press(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(form.state().grid.at(2, 1), 5);
     EXPECT_EQ(c.cells[2]->bitmap(), c.cells[0]->bitmap());
+}
+
+// With the font the windows are laid out for (Arial, or Liberation Sans of
+// the same metrics, which the package depends on), every caption fits its
+// control.
+TEST_F(TerraloomQtSmoke, EveryCaptionFitsItsControl)
+{
+    ASSERT_TRUE(qtui::testing::captionFontInstalled())
+        << "captions are drawn in " << qtui::testing::captionFontFamily()
+        << ", not in Arial or Liberation Sans: install fonts-liberation2 (./tervok test does)";
+    // Where the design leaves no room (the figures are Liberation Sans with
+    // Debian's slight hinting): the option buttons show only their round
+    // buttons; the script grammar above the list runs 5 pixels past the
+    // list's right edge (the label grows into the free space there and shows
+    // it whole); "ist user" is drawn whole, without the 4 pixels the style
+    // adds after it.
+    const qtui::testing::CaptionAllowance allowance{
+        {"Option1", qtui::testing::kCaptionNotShown}, {"Label4", 5}, {"Check1", 3}};
+    EXPECT_EQ(qtui::testing::cutCaptions(start().window(), allowance), std::vector<std::string>{});
 }
 
 // The whole-map window on the Qt back end: screen readers find its canvas by

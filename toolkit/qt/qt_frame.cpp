@@ -10,21 +10,40 @@ void CaptionFrame::setTitle(const QString& title)
     update();
 }
 
-// An etched rectangle from half a text line down, and the caption over its
-// top line on the window's background.
+namespace {
+
+constexpr int kTitleInset = 6;
+constexpr int kTitlePadding = 2;
+
+}  // namespace
+
+// From half a text line down; the light second line lies one pixel right of
+// and below it.
+QRect CaptionFrame::borderRect() const
+{
+    const int top = fontMetrics().height() / 2;
+    return QRect(0, top, width() - 2, height() - top - 2);
+}
+
+QRect CaptionFrame::titleRect() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    return QRect(kTitleInset, 0, metrics.horizontalAdvance(title_) + 2 * kTitlePadding, metrics.height());
+}
+
+// An etched rectangle, and the caption over its top line on the window's
+// background.
 void CaptionFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QFontMetrics metrics = fontMetrics();
-    const int top = metrics.height() / 2;
-    const QRect border(0, top, width() - 2, height() - top - 2);
+    const QRect border = borderRect();
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(border);
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(border.translated(1, 1));
     if (title_.isEmpty())
         return;
-    const QRect text(6, 0, metrics.horizontalAdvance(title_) + 4, metrics.height());
+    const QRect text = titleRect();
     painter.fillRect(text, palette().color(QPalette::Window));
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(text, Qt::AlignCenter, title_);

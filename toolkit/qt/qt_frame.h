@@ -15,6 +15,11 @@ public:
     using QWidget::QWidget;
     void setTitle(const QString& title);
     QString title() const { return title_; }
+    // Where the etched border runs, and where the caption is drawn over its
+    // top line: inset from the left corner, with a little of the window's
+    // background on either side of the text.
+    QRect borderRect() const;
+    QRect titleRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

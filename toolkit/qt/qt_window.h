@@ -52,6 +52,9 @@ public:
     QWidget* clientWidget() const override { return view(); }
     QtWindow& ownerWindow() override { return *this; }
     ui::Control& adopt(std::unique_ptr<ui::Control> control);
+    // Every control of the window, those in its frames included, in the
+    // order they were made.
+    const std::vector<std::unique_ptr<ui::Control>>& controls() const { return controls_; }
 
 private:
     void closeRequested();

@@ -26,7 +26,7 @@ void checkSpriteFile(CheckContext& context, const std::string& path, const tervo
                                "particle " + std::to_string(entry.number) + " names no sprite file");
         return;
     }
-    if (!context.folder.find("sprites\\" + entry.name))
+    if (lookUp(context, "sprites\\" + entry.name).missing())
         context.findings.error(path, entry.line, "particle-sprite-missing",
                                "the sprite " + shown(entry.name) + " of particle " + std::to_string(entry.number) +
                                    " is missing from " + realOrNamedPath(context, "sprites"));
@@ -36,8 +36,9 @@ void checkSpriteFile(CheckContext& context, const std::string& path, const tervo
 // listed and not reported.
 void checkCatalogue(CheckContext& context, const char* gamePath, int nameColumn, Listing& listing)
 {
-    listing.path = realOrNamedPath(context, gamePath);
-    if (!context.folder.find(gamePath)) {
+    const NamedFile catalogue = lookUp(context, gamePath);
+    listing.path = catalogue.path;
+    if (catalogue.missing()) {
         context.findings.error(listing.path, std::nullopt, "missing",
                                "the catalogue is missing: the editors list no entries");
         return;

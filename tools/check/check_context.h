@@ -21,7 +21,7 @@ constexpr int kTileCount = 101;  // tile numbers 0 to 100
 struct TileInfo {
     bool named = false;
     std::string name;          // Windows-1252, as the catalogue holds it
-    bool showsBitmap = false;  // its image is a readable 20 x 20 bitmap
+    bool showsBitmap = false;  // its cells show its bitmap (of any size)
 };
 
 // The entry numbers a catalogue lists (switched-off entries are not listed).
@@ -46,8 +46,19 @@ struct CheckContext {
     Listing players, weapons, particles;
 };
 
+// A file the game names, looked up as the editors look it up.
+struct NamedFile {
+    std::string path;                     // the real path, or the path as the game names it, with "/"
+    std::optional<tervok::Error> failure;  // why it was not found: not found, or why it could not be asked for
+
+    // Looked for and not there. A file that could not be looked for (its
+    // folder may not be searched) is not called missing: reading it says why.
+    bool missing() const { return failure && failure->kind == tervok::ErrorKind::NotFound; }
+};
+NamedFile lookUp(const CheckContext& context, std::string_view gamePath);
+
 // The real path of a game path, or the path as the game names it with "/"
-// when it is missing (for findings about missing files).
+// when it is not found (for findings about missing files).
 std::string realOrNamedPath(const CheckContext& context, std::string_view gamePath);
 
 // The files in a folder (found case-insensitively) whose names end in the
@@ -73,5 +84,8 @@ void checkMaps(CheckContext& context);
 void checkScripts(CheckContext& context);
 void checkPlayers(CheckContext& context);
 void checkShots(CheckContext& context);
+// The folders the check could not list: what is in them was asked for by
+// name only.
+void checkFolderListings(CheckContext& context);
 
 }  // namespace check

@@ -9,15 +9,16 @@
 namespace check {
 namespace {
 
-// Cells reported one by one per map; the rest are counted.
+// Cells reported one by one per map and kind of problem; the rest of that
+// kind are counted in one line after them.
 constexpr std::size_t kCellsListed = 5;
 
 enum class CellProblem { None, AboveMaxTile, Unnamed, NoBitmap };
 
 struct ProblemKind {
     const char* code;
-    const char* one;   // "1 cell holds ..."
-    const char* many;  // "N cells in all hold ..."
+    const char* one;   // "1 more cell holds ..."
+    const char* many;  // "N more cells hold ..."
 };
 
 ProblemKind kindOf(CellProblem problem)
@@ -32,9 +33,11 @@ ProblemKind kindOf(CellProblem problem)
     }
 }
 
-std::string cellsInAll(std::size_t count, const ProblemKind& kind)
+// "96 more cells hold tiles without a bitmap (101 in all)"
+std::string moreCells(std::size_t more, std::size_t inAll, const ProblemKind& kind)
 {
-    return count == 1 ? std::string("1 cell ") + kind.one : std::to_string(count) + " cells in all " + kind.many;
+    return (more == 1 ? std::string("1 more cell ") + kind.one : std::to_string(more) + " more cells " + kind.many) +
+           " (" + std::to_string(inAll) + " in all)";
 }
 
 // An empty cell holds tile 0; it shows nothing unless the catalogue names
@@ -123,16 +126,8 @@ public:
 private:
     void see(std::size_t offset, std::uint8_t tile, CellProblem problem)
     {
-        Tally& tally = tallies_[static_cast<std::size_t>(problem)];
-        ++tally.count;
-        // The first cell above 100 is always named: it makes the editor
-        // refuse the whole file.
-        const bool first = problem == CellProblem::AboveMaxTile && tally.count == 1;
-        if (listed_ == kCellsListed && !first)
+        if (counts_[static_cast<std::size_t>(problem)]++ >= kCellsListed)
             return;
-        if (!first)
-            ++listed_;
-        ++tally.listed;
         const Cell cell{static_cast<int>(offset % terraloom::kMapSize) + 1,
                         static_cast<int>(offset / terraloom::kMapSize) + 1};
         context_.findings.cellError(path_, cell, kindOf(problem).code, describe(context_, problem, tile));
@@ -140,24 +135,18 @@ private:
 
     void reportCounts()
     {
-        for (std::size_t i = 1; i < tallies_.size(); ++i) {
-            const Tally& tally = tallies_[i];
-            if (tally.count > tally.listed) {
+        for (std::size_t i = 1; i < counts_.size(); ++i) {
+            if (counts_[i] > kCellsListed) {
                 const ProblemKind kind = kindOf(static_cast<CellProblem>(i));
-                context_.findings.error(path_, std::nullopt, kind.code, cellsInAll(tally.count, kind));
+                context_.findings.cellCount(path_, kind.code, moreCells(counts_[i] - kCellsListed, counts_[i], kind));
             }
         }
     }
 
-    struct Tally {
-        std::size_t count = 0;
-        std::size_t listed = 0;
-    };
     CheckContext& context_;
     const ProblemTable& problems_;
     std::string path_;
-    std::array<Tally, 4> tallies_{};
-    std::size_t listed_ = 0;
+    std::array<std::size_t, 4> counts_{};  // cells seen, by CellProblem
 };
 
 void checkMap(CheckContext& context, const ProblemTable& problems, const std::string& path)

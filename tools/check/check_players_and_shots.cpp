@@ -87,7 +87,7 @@ void checkShotSprite(CheckContext& context, const std::string& path, std::size_t
 {
     if (sprite.empty())
         context.findings.error(path, line, "shot-sprite-missing", "the shot names no sprite file");
-    else if (!context.folder.find("sprites\\" + sprite))
+    else if (lookUp(context, "sprites\\" + sprite).missing())
         context.findings.error(path, line, "shot-sprite-missing",
                                "the shot sprite " + shown(sprite) + " is missing from " +
                                    realOrNamedPath(context, "sprites"));

@@ -36,7 +36,7 @@ void checkMapBeside(CheckContext& context, const std::string& path)
     if (!name)
         return;
     const std::string mapGamePath = "map\\" + *name + ".map";
-    if (!context.folder.find(mapGamePath))
+    if (lookUp(context, mapGamePath).missing())
         context.findings.error(path, std::nullopt, "script-map-missing",
                                "the map file " + realOrNamedPath(context, mapGamePath) + " is missing");
 }

@@ -141,21 +141,27 @@ std::string shown(std::string_view cp1252)
     return tervok::cp1252ToUtf8(cp1252);
 }
 
-std::string realOrNamedPath(const CheckContext& context, std::string_view gamePath)
+NamedFile lookUp(const CheckContext& context, std::string_view gamePath)
 {
-    if (std::optional<std::string> real = context.folder.find(gamePath))
-        return *real;
+    tervok::Result<std::string> real = context.folder.find(gamePath);
+    if (real)
+        return {std::move(*real), std::nullopt};
     std::string named;
     for (const std::string& part : tervok::gamePathComponents(gamePath))
         named = joinPath(named, shown(part));
-    return named;
+    return {std::move(named), real.error()};
+}
+
+std::string realOrNamedPath(const CheckContext& context, std::string_view gamePath)
+{
+    return lookUp(context, gamePath).path;
 }
 
 std::vector<std::string> filesWithExtension(const CheckContext& context, std::string_view folderName,
                                             std::string_view extension)
 {
     std::vector<std::string> paths;
-    const std::optional<std::string> folder = context.folder.find(folderName);
+    const tervok::Result<std::string> folder = context.folder.find(folderName);
     if (!folder || context.folder.kindOf(*folder) != EntryKind::Folder)
         return paths;
     const std::string wanted = lowered(extension);
@@ -166,6 +172,13 @@ std::vector<std::string> filesWithExtension(const CheckContext& context, std::st
             paths.push_back(joinPath(*folder, entry.name));
     }
     return paths;
+}
+
+void checkFolderListings(CheckContext& context)
+{
+    for (const auto& [folder, why] : context.folder.unlistableFolders())
+        context.findings.error(folder.empty() ? "." : folder, std::nullopt, "folder-unlistable",
+                               "cannot list the folder: " + why.describe());
 }
 
 std::optional<std::string> readTextFile(CheckContext& context, const std::string& path)

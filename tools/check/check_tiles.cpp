@@ -49,24 +49,34 @@ struct Problem {
     std::string text;
 };
 
-std::optional<Problem> bitmapProblem(CheckContext& context, const std::string& gamePath)
+// What the catalogue entry's bitmap is found to be, and whether the cells
+// of its tile show it: the rule the editor's view and tervok-render share
+// decides (bitmapShownInCell), so a bitmap of another size shows.
+struct BitmapFinding {
+    std::optional<Problem> problem;
+    bool shown = false;
+};
+
+BitmapFinding checkBitmapFile(CheckContext& context, const std::string& gamePath)
 {
-    const std::optional<std::string> real = context.folder.find(gamePath);
-    if (!real)
-        return Problem{"tile-bitmap-missing", "the bitmap " + realOrNamedPath(context, gamePath) + " is missing"};
-    if (context.folder.kindOf(*real) != EntryKind::File)
-        return Problem{"tile-bitmap-not-regular", "the bitmap " + *real + " is not a regular file"};
-    context.filesChecked.insert(*real);
-    const tervok::Result<std::string> bytes = context.folder.read(*real);
+    const NamedFile file = lookUp(context, gamePath);
+    const std::string bitmap = "the bitmap " + file.path;
+    if (file.missing())
+        return {Problem{"tile-bitmap-missing", bitmap + " is missing"}};
+    const tervok::Result<std::string> bytes = context.folder.read(file.path);
+    if (!bytes && bytes.error().kind == tervok::ErrorKind::NotRegularFile)
+        return {Problem{"tile-bitmap-not-regular", bitmap + " is not a regular file"}};
+    context.filesChecked.insert(file.path);
     if (!bytes)
-        return Problem{"tile-bitmap-unreadable", "the bitmap " + *real + " cannot be read: " + bytes.error().describe()};
-    const tervok::Result<tervok::BmpHeader> header = tervok::readBmpHeader(*bytes);
+        return {Problem{"tile-bitmap-unreadable", bitmap + " cannot be read: " + bytes.error().describe()}};
+    const tervok::Result<tervok::BmpHeader> header = tervok::bitmapShownInCell(*bytes);
     if (!header)
-        return Problem{"tile-bitmap-unreadable", "the bitmap " + *real + " cannot be read: " + header.error().describe()};
+        return {Problem{"tile-bitmap-unreadable", bitmap + " cannot be read: " + header.error().describe()}};
     if (header->width != kTileSide || header->height != kTileSide)
-        return Problem{"tile-bitmap-size", "the bitmap " + *real + " is " + std::to_string(header->width) + " x " +
-                                               std::to_string(header->height) + " pixels, not 20 x 20"};
-    return std::nullopt;
+        return {Problem{"tile-bitmap-size", bitmap + " is " + std::to_string(header->width) + " x " +
+                                                std::to_string(header->height) + " pixels, not 20 x 20"},
+                true};
+    return {std::nullopt, true};
 }
 
 void checkBitmap(CheckContext& context, const std::string& path, std::size_t line, int tile)
@@ -78,18 +88,19 @@ void checkBitmap(CheckContext& context, const std::string& path, std::size_t lin
                                tileLabel(tile, info.name) + ": the name is too short to form an image path");
         return;
     }
-    const std::optional<Problem> problem = bitmapProblem(context, *imagePath);
-    if (problem)
+    const BitmapFinding bitmap = checkBitmapFile(context, *imagePath);
+    if (const std::optional<Problem>& problem = bitmap.problem)
         context.findings.error(path, line, problem->code, tileLabel(tile, info.name) + ": " + problem->text);
-    info.showsBitmap = !problem;
+    info.showsBitmap = bitmap.shown;
 }
 
 }  // namespace
 
 void checkTileCatalogue(CheckContext& context)
 {
-    const std::string path = realOrNamedPath(context, terraloom::kTileCataloguePath);
-    if (!context.folder.find(terraloom::kTileCataloguePath)) {
+    const NamedFile catalogue = lookUp(context, terraloom::kTileCataloguePath);
+    const std::string& path = catalogue.path;
+    if (catalogue.missing()) {
         context.findings.error(path, std::nullopt, "missing", "the tile catalogue is missing: no tile has a bitmap");
         return;
     }

@@ -15,6 +15,7 @@ CheckResult checkContent(const ContentFolder& folder)
     checkScripts(context);
     checkPlayers(context);
     checkShots(context);
+    checkFolderListings(context);
     context.findings.sort();
     return {std::move(context.findings), context.filesChecked.size()};
 }

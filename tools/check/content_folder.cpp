@@ -4,7 +4,10 @@
 #include "files/file_io.h"
 #include "files/game_path.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 
 namespace check {
 namespace fs = std::filesystem;
@@ -22,6 +25,28 @@ std::string nameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+const Entry* entryNamed(const std::vector<Entry>& entries, const std::string& name)
+{
+    const auto at = std::lower_bound(entries.begin(), entries.end(), name,
+                                     [](const Entry& entry, const std::string& wanted) { return entry.name < wanted; });
+    return at != entries.end() && at->name == name ? &*at : nullptr;
+}
+
+void sortByName(std::vector<Entry>& entries)
+{
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
+}
+
+tervok::Error notFound()
+{
+    return tervok::errorOf(tervok::ErrorKind::NotFound, ENOENT);
+}
+
+tervok::Error permissionDenied()
+{
+    return tervok::errorOf(tervok::ErrorKind::PermissionDenied, EACCES);
+}
+
 EntryKind kindOnDisk(const fs::directory_entry& entry)
 {
     std::error_code ec;
@@ -32,6 +57,21 @@ EntryKind kindOnDisk(const fs::directory_entry& entry)
     return EntryKind::Other;
 }
 
+// A name as the game spells it (Windows-1252) that may not be asked for
+// outside a listing: it would leave its folder, or is no name at all.
+bool leavesItsFolder(const std::string& name)
+{
+    return name == "." || name == ".." || name.find('/') != std::string::npos ||
+           name.find('\0') != std::string::npos;
+}
+
+std::string lowerCase(std::string cp1252Name)
+{
+    for (char& c : cp1252Name)
+        c = static_cast<char>(tervok::foldCaseCp1252(static_cast<unsigned char>(c)));
+    return cp1252Name;
+}
+
 }  // namespace
 
 std::string joinPath(const std::string& folder, const std::string& name)
@@ -39,43 +79,86 @@ std::string joinPath(const std::string& folder, const std::string& name)
     return folder.empty() ? name : folder + "/" + name;
 }
 
-std::optional<std::string> ContentFolder::find(std::string_view gamePath) const
+bool FolderListing::unlistable() const
+{
+    return failure && failure->kind != tervok::ErrorKind::NotFound &&
+           failure->kind != tervok::ErrorKind::FolderMissing;
+}
+
+const FolderListing& ContentFolder::listing(const std::string& folder) const
+{
+    if (const auto known = listings_.find(folder); known != listings_.end())
+        return known->second;
+    return listings_.emplace(folder, list(folder)).first->second;
+}
+
+std::vector<std::pair<std::string, tervok::Error>> ContentFolder::unlistableFolders() const
+{
+    std::vector<std::pair<std::string, tervok::Error>> folders;
+    for (const auto& [folder, listed] : listings_)
+        if (listed.unlistable())
+            folders.emplace_back(folder, *listed.failure);
+    return folders;
+}
+
+// Matching in any case needs the listing: without it, the spelling of the
+// game's own path comes first, then the same in lower case.
+tervok::Result<std::string> ContentFolder::nameByAsking(const std::string& folder, const std::string& cp1252Name) const
+{
+    if (leavesItsFolder(cp1252Name))
+        return notFound();
+    tervok::Error why = notFound();
+    for (const std::string& spelling : {cp1252Name, lowerCase(cp1252Name)}) {
+        const std::string name = tervok::cp1252ToUtf8(spelling);
+        const tervok::Result<EntryKind> asked = kindOfEntry(joinPath(folder, name));
+        if (asked)
+            return name;
+        why = asked.error();
+        if (why.kind != tervok::ErrorKind::NotFound)
+            break;
+    }
+    return why;
+}
+
+tervok::Result<std::string> ContentFolder::find(std::string_view gamePath) const
 {
     std::string path;
     for (const std::string& part : tervok::gamePathComponents(gamePath)) {
-        const std::vector<Entry>& here = entries(path);
-        const std::string exact = tervok::cp1252ToUtf8(part);
-        const auto at = std::lower_bound(here.begin(), here.end(), exact,
-                                         [](const Entry& entry, const std::string& name) { return entry.name < name; });
-        const bool exists = at != here.end() && at->name == exact;
-        std::optional<std::string> name = exact;
-        if (!exists) {
+        const FolderListing& here = listing(path);
+        if (here.unlistable()) {
+            const tervok::Result<std::string> name = nameByAsking(path, part);
+            if (!name)
+                return name.error();
+            path = joinPath(path, *name);
+            continue;
+        }
+        std::optional<std::string> name = tervok::cp1252ToUtf8(part);
+        if (!entryNamed(here.entries, *name)) {
             std::vector<std::string> names;
-            for (const Entry& entry : here)
+            for (const Entry& entry : here.entries)
                 names.push_back(entry.name);
             name = tervok::matchNameIgnoringCase(names, part);
         }
         if (!name)
-            return std::nullopt;
+            return notFound();
         path = joinPath(path, *name);
     }
     return path;
 }
 
-std::optional<EntryKind> ContentFolder::kindOf(const std::string& path) const
+tervok::Result<EntryKind> ContentFolder::kindOf(const std::string& path) const
 {
-    const std::string name = nameOf(path);
-    const std::vector<Entry>& here = entries(parentOf(path));
-    const auto at = std::lower_bound(here.begin(), here.end(), name,
-                                     [](const Entry& entry, const std::string& wanted) { return entry.name < wanted; });
-    if (at != here.end() && at->name == name)
-        return at->kind;
-    return std::nullopt;
+    const FolderListing& here = listing(parentOf(path));
+    if (here.unlistable())
+        return kindOfEntry(path);
+    if (const Entry* entry = entryNamed(here.entries, nameOf(path)))
+        return entry->kind;
+    return notFound();
 }
 
 void MemoryFolder::addFolder(const std::string& path)
 {
-    listings_.clear();
+    forgetListings();
     for (std::string folder = path; !folder.empty(); folder = parentOf(folder))
         folders_.insert(folder);
 }
@@ -92,45 +175,97 @@ void MemoryFolder::addOther(const std::string& path)
     others_.insert(path);
 }
 
-const std::vector<Entry>& MemoryFolder::entries(const std::string& folder) const
+void MemoryFolder::forbidListing(const std::string& folder, bool searchable)
 {
-    if (const auto known = listings_.find(folder); known != listings_.end())
-        return known->second;
-    std::vector<Entry> found;
-    const auto add = [&](const std::string& path, EntryKind kind) {
-        if (!path.empty() && parentOf(path) == folder)
-            found.push_back({nameOf(path), kind});
-    };
-    for (const auto& [path, bytes] : files_)
-        add(path, EntryKind::File);
-    for (const std::string& path : folders_)
-        add(path, EntryKind::Folder);
-    for (const std::string& path : others_)
-        add(path, EntryKind::Other);
-    std::sort(found.begin(), found.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
-    return listings_.emplace(folder, std::move(found)).first->second;
+    addFolder(folder);
+    unlistable_[folder] = searchable;
+}
+
+bool MemoryFolder::behindUnsearchable(const std::string& path) const
+{
+    for (std::string folder = path; !folder.empty();) {
+        folder = parentOf(folder);
+        const auto locked = unlistable_.find(folder);
+        if (locked != unlistable_.end() && !locked->second)
+            return true;
+    }
+    return false;
+}
+
+FolderListing MemoryFolder::list(const std::string& folder) const
+{
+    FolderListing listed;
+    if (unlistable_.count(folder) || behindUnsearchable(folder)) {
+        listed.failure = permissionDenied();
+    } else if (!folders_.count(folder)) {
+        const bool isFile = files_.count(folder) || others_.count(folder);
+        listed.failure = isFile ? tervok::errorOf(tervok::ErrorKind::FolderMissing, ENOTDIR) : notFound();
+    } else {
+        const auto add = [&](const std::string& path, EntryKind kind) {
+            if (!path.empty() && parentOf(path) == folder)
+                listed.entries.push_back({nameOf(path), kind});
+        };
+        for (const auto& [path, bytes] : files_)
+            add(path, EntryKind::File);
+        for (const std::string& path : folders_)
+            add(path, EntryKind::Folder);
+        for (const std::string& path : others_)
+            add(path, EntryKind::Other);
+        sortByName(listed.entries);
+    }
+    return listed;
+}
+
+tervok::Result<EntryKind> MemoryFolder::kindOfEntry(const std::string& path) const
+{
+    if (behindUnsearchable(path))
+        return permissionDenied();
+    if (files_.count(path))
+        return EntryKind::File;
+    if (folders_.count(path))
+        return EntryKind::Folder;
+    if (others_.count(path))
+        return EntryKind::Other;
+    return notFound();
 }
 
 tervok::Result<std::string> MemoryFolder::read(const std::string& path) const
 {
+    if (behindUnsearchable(path))
+        return permissionDenied();
     if (const auto file = files_.find(path); file != files_.end())
         return file->second;
     if (folders_.count(path) || others_.count(path))
         return tervok::errorOf(tervok::ErrorKind::NotRegularFile);
-    return tervok::errorOf(tervok::ErrorKind::NotFound);
+    return notFound();
 }
 
-const std::vector<Entry>& DiskFolder::entries(const std::string& folder) const
+FolderListing DiskFolder::list(const std::string& folder) const
 {
-    const auto known = listings_.find(folder);
-    if (known != listings_.end())
-        return known->second;
-    std::vector<Entry> found;
+    FolderListing listed;
     std::error_code ec;
-    for (fs::directory_iterator it(root_ / folder, ec), end; !ec && it != end; it.increment(ec))
-        found.push_back({it->path().filename().string(), kindOnDisk(*it)});
-    std::sort(found.begin(), found.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
-    return listings_.emplace(folder, std::move(found)).first->second;
+    fs::directory_iterator it(root_ / folder, ec);
+    if (ec) {
+        listed.failure = tervok::pathError(root_ / folder, ec.value());
+        return listed;
+    }
+    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec))
+        listed.entries.push_back({it->path().filename().string(), kindOnDisk(*it)});
+    sortByName(listed.entries);
+    return listed;
+}
+
+// A link counts as an entry of its own, as in a listing; its kind is what
+// it leads to, and a link that leads nowhere is neither file nor folder.
+tervok::Result<EntryKind> DiskFolder::kindOfEntry(const std::string& path) const
+{
+    const fs::path full = root_ / path;
+    struct stat st {};
+    if (::lstat(full.c_str(), &st) != 0)
+        return tervok::pathError(full, errno);
+    if (::stat(full.c_str(), &st) != 0)
+        return EntryKind::Other;
+    return S_ISREG(st.st_mode) ? EntryKind::File : S_ISDIR(st.st_mode) ? EntryKind::Folder : EntryKind::Other;
 }
 
 tervok::Result<std::string> DiskFolder::read(const std::string& path) const

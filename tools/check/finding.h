@@ -24,6 +24,7 @@ struct Finding {
     std::string file;                 // relative to the game folder, "/" separators, real case
     std::optional<std::size_t> line;  // 1-based, for text files
     std::optional<Cell> cell;         // for map files
+    bool countsCells = false;         // counts the cells past those listed: sorted after every cell
     Severity severity = Severity::Error;
     std::string code;                 // a stable short name per kind of finding
     std::string message;              // UTF-8
@@ -35,13 +36,16 @@ public:
     void error(std::string file, std::optional<std::size_t> line, std::string code, std::string message);
     void warning(std::string file, std::optional<std::size_t> line, std::string code, std::string message);
     void cellError(std::string file, Cell cell, std::string code, std::string message);
+    // The count of a map's cells of one kind that are not listed one by one.
+    void cellCount(std::string file, std::string code, std::string message);
     void add(Finding finding) { all_.push_back(std::move(finding)); }
 
     const std::vector<Finding>& all() const { return all_; }
     std::size_t errors() const;
     std::size_t warnings() const;
     // By file, then line (findings without a line first), then cell in file
-    // order; findings of the same place keep the order they were found in.
+    // order, the cell counts last; findings of the same place keep the
+    // order they were found in.
     void sort();
 
 private:

@@ -1,5 +1,7 @@
 #include "findings_report.h"
 
+#include "encoding/utf8.h"
+
 #include <cstdio>
 
 namespace check {
@@ -15,39 +17,33 @@ std::string counted(std::size_t count, const char* one, const char* many)
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-// The length of the well-formed UTF-8 sequence at text[at], or 0.
-std::size_t utf8Length(const std::string& text, std::size_t at)
+void appendUnicodeEscape(std::string& out, unsigned codePoint)
 {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || at + length > text.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80)
-            return 0;
-    return length;
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", codePoint);
+    out += escaped;
 }
 
-// A JSON string: quotes, backslashes and control characters escaped, and a
-// byte that is no UTF-8 (a file name on disk may hold any) replaced.
+// A JSON string: quotes and backslashes escaped, and so are the control
+// characters, DEL and the C1 controls, so that the report cannot drive a
+// terminal it is shown on either. A byte that is no part of well-formed
+// UTF-8 (a file name on disk may hold any) becomes U+FFFD, each one.
 std::string jsonString(const std::string& text)
 {
     std::string out = "\"";
     for (std::size_t at = 0; at < text.size();) {
-        const char c = text[at];
-        const std::size_t length = utf8Length(text, at);
+        const std::size_t length = tervok::utf8SequenceLength(text, at);
         if (length == 0) {
             out += "\\ufffd";
             ++at;
             continue;
         }
-        if (c == '"' || c == '\\') {
+        const char32_t cp = tervok::utf8CodePointAt(text, at, length);
+        if (cp == '"' || cp == '\\') {
             out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
+            out += static_cast<char>(cp);
+        } else if (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F)) {
+            appendUnicodeEscape(out, static_cast<unsigned>(cp));
         } else {
             out.append(text, at, length);
         }
@@ -73,13 +69,13 @@ std::string jsonCell(const Finding& f)
 void printText(std::ostream& out, const CheckResult& result)
 {
     for (const Finding& f : result.findings.all()) {
-        out << f.file;
+        out << tervok::escapedForTerminal(f.file);
         if (f.line)
             out << ':' << *f.line;
         out << ": " << severityName(f.severity) << ": ";
         if (f.cell)
             out << "cell (" << f.cell->x << ", " << f.cell->y << "): ";
-        out << f.message << '\n';
+        out << tervok::escapedForTerminal(f.message) << '\n';
     }
     out << counted(result.findings.errors(), "error", "errors") << ", "
         << counted(result.findings.warnings(), "warning", "warnings") << " in "

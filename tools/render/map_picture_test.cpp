@@ -94,11 +94,17 @@ TEST(MapPicture, CellsWithoutAReadableBitmapAreNeutralThroughout)
     tervok::testing::writeFile("ep/cut.bmp", cut);
     tervok::testing::writeFile("ep/text.bmp", "not a picture");
     std::filesystem::create_directories("ep/folder.bmp");
-    const terraloom::TileCatalogue catalogue =
-        catalogueOf({{2, 4, "ab"}, {3, 4, "missing_01"}, {4, 4, "cut_01"}, {5, 4, "text_01"}, {6, 4, "folder_01"}});
-    const terraloom::MapGrid grid = gridOf({{1, 1, 1}, {2, 1, 2}, {3, 1, 3}, {4, 1, 4}, {5, 1, 5}, {6, 1, 6}});
+    // Another image format under a .bmp name shows nothing, as in the
+    // editor and in tervok-check.
+    QImage grass(20, 20, QImage::Format_RGB32);
+    grass.fill(kGrass);
+    ASSERT_TRUE(grass.save("ep/png.bmp", "PNG"));
+    const terraloom::TileCatalogue catalogue = catalogueOf({{2, 4, "ab"}, {3, 4, "missing_01"}, {4, 4, "cut_01"},
+                                                            {5, 4, "text_01"}, {6, 4, "folder_01"}, {7, 4, "png_01"}});
+    const terraloom::MapGrid grid =
+        gridOf({{1, 1, 1}, {2, 1, 2}, {3, 1, 3}, {4, 1, 4}, {5, 1, 5}, {6, 1, 6}, {7, 1, 7}});
     const QImage picture = drawMap(grid, TileBlocks(catalogue, grid, bitmapFilesInWorkingDirectory()));
-    for (int x = 1; x <= 6; ++x)
+    for (int x = 1; x <= 7; ++x)
         EXPECT_EQ(coloursOfCell(picture, x, 1), std::set<QRgb>{kNeutralColour}) << "cell " << x;
 }
 

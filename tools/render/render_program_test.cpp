@@ -24,13 +24,14 @@ using tervok::testing::writeFile;
 constexpr QRgb kGrass = 0xFFA0C040;
 
 // A game folder "game" in the test's folder: tile 3 is grass, map1 has it
-// at cell (2, 1) and a script with one player and one broken row.
+// at cell (2, 1) and a script with one player, a line of two rows and one
+// broken row on line 3.
 void writeGameFolder(const fs::path& game)
 {
     writeFile(game / "map/mapteile.lst", catalogueText({{3, 4, "grass_01"}}));
     writeFile(game / "ep/grass.bmp", tervok::testing::bmpFile(20, 20, 0xA0C040));
     writeFile(game / "map/map1.map", mapBytes({{2, 1, 3}}));
-    writeFile(game / "map/map1.msc", "[set <type>]\r\nset player 7 1 30 10 2\r\nbroken\r\n");
+    writeFile(game / "map/map1.msc", "[set <type>]\r\nset player 7 1 30 10 2,set door 1 1 5 5 1\r\nbroken\r\n");
 }
 
 struct GameFolder {

@@ -146,10 +146,11 @@ QImage drawPicture(const terraloom::MapGrid& grid, const terraloom::TileCatalogu
 // scaled picture moves them with it.
 void markPlayers(QImage& picture, const std::string& path, std::ostream& err)
 {
-    const tervok::Result<terraloom::ScriptRows> rows = terraloom::loadScriptFile(path);
+    std::vector<std::size_t> rowLines;
+    const tervok::Result<terraloom::ScriptRows> rows = terraloom::loadScriptFile(path, &rowLines);
     if (!rows)
         return warn(err, path, "cannot load", rows.error());
-    const ScriptMarks marks = readScriptMarks(*rows);
+    const ScriptMarks marks = readScriptMarks(*rows, rowLines);
     for (const SkippedRow& row : marks.skipped)
         err << skippedRowWarning(kProgram, shownPath(path), row) << '\n';
     drawPlayerMarks(picture, marks.players, static_cast<double>(picture.width()) / kMapPixels);

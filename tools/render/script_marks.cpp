@@ -2,6 +2,7 @@
 
 #include "digit_font.h"
 #include "encoding/cp1252.h"
+#include "encoding/utf8.h"
 #include "image_plot.h"
 #include "script_line.h"
 
@@ -41,13 +42,13 @@ void drawMark(QImage& picture, const PlayerMark& mark, double scale)
 
 }  // namespace
 
-ScriptMarks readScriptMarks(const terraloom::ScriptRows& rows)
+ScriptMarks readScriptMarks(const terraloom::ScriptRows& rows, const std::vector<std::size_t>& rowLines)
 {
     ScriptMarks marks;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::optional<terraloom::TakenScriptLine> taken = terraloom::takeScriptLineApart(rows[i]);
         if (!taken)
-            marks.skipped.push_back({i + 2, rows[i]});
+            marks.skipped.push_back({rowLines.at(i), rows[i]});
         else if (taken->player)
             marks.players.push_back({taken->player->x, taken->player->y, taken->player->number});
     }
@@ -70,7 +71,7 @@ std::string skippedRowWarning(std::string_view program, std::string_view scriptP
     text += ':';
     text += std::to_string(row.line);
     text += ": warning: cannot take the row apart: ";
-    text += tervok::cp1252ToUtf8(row.text);
+    text += tervok::escapedForTerminal(tervok::cp1252ToUtf8(row.text));
     return text;
 }
 

@@ -25,9 +25,8 @@ struct PlayerMark {
     std::string number;  // the player number as the row writes it
 };
 
-// A row that cannot be taken apart. The script file's first line is its
-// header, so row n (1-based) stands on line n + 1 while no line holds
-// commas (a line with commas holds several rows).
+// A row that cannot be taken apart, and the line of the file it stands on
+// (the header is line 1; a line with commas holds several rows).
 struct SkippedRow {
     std::size_t line = 0;
     std::string text;
@@ -39,8 +38,9 @@ struct ScriptMarks {
 };
 
 // The player rows among the script's rows; rows of other types are left out
-// silently, rows that cannot be taken apart are listed as skipped.
-ScriptMarks readScriptMarks(const terraloom::ScriptRows& rows);
+// silently, rows that cannot be taken apart are listed as skipped. rowLines
+// holds the line each row starts on, as parseScriptFile gives it.
+ScriptMarks readScriptMarks(const terraloom::ScriptRows& rows, const std::vector<std::size_t>& rowLines);
 
 // Draws each mark with its centre at (x, y) * scale: scale is the picture's
 // pixels per map pixel (the map's scale, a tenth of it for the overview).
@@ -48,7 +48,7 @@ ScriptMarks readScriptMarks(const terraloom::ScriptRows& rows);
 void drawPlayerMarks(QImage& picture, const std::vector<PlayerMark>& marks, double scale);
 
 // "tervok-render: map\map1.msc:3: warning: cannot take the row apart: ROW",
-// the row's bytes shown as UTF-8.
+// the row's bytes shown as UTF-8, its control characters escaped.
 std::string skippedRowWarning(std::string_view program, std::string_view scriptPath, const SkippedRow& row);
 
 }  // namespace render

@@ -3,6 +3,7 @@
 #include "script_marks.h"
 
 #include "digit_font.h"
+#include "script_file.h"
 
 #include <gtest/gtest.h>
 
@@ -20,16 +21,16 @@ QImage ground(int side)
     return picture;
 }
 
-TEST(ScriptMarks, PlayerRowsGiveMarksBrokenRowsAreListedOthersAreLeftOut)
+TEST(ScriptMarks, PlayerRowsGiveMarksBrokenRowsAreListedWithTheirLineOthersAreLeftOut)
 {
-    const ScriptMarks marks = readScriptMarks({
-        "def player 1 1 130 90 3",
-        "set door 7 1 40 40 1",
-        "garbage",
-        "set player 3 1 910.5 -20 1",
-        "set player 2 1 330",
-        "",
-    });
+    // Line 2 holds two rows; the header is line 1.
+    std::vector<std::size_t> lines;
+    const tervok::Result<terraloom::ScriptRows> rows = terraloom::parseScriptFile(
+        "[set <type>]\r\ndef player 1 1 130 90 3,set door 7 1 40 40 1\r\ngarbage\r\n"
+        "set player 3 1 910.5 -20 1\r\nset player 2 1 330\r\n\r\n",
+        &lines);
+    ASSERT_TRUE(rows);
+    const ScriptMarks marks = readScriptMarks(*rows, lines);
     ASSERT_EQ(marks.players.size(), 2u);
     EXPECT_EQ(marks.players[0].number, "1");
     EXPECT_EQ(marks.players[0].x, 130);
@@ -38,17 +39,18 @@ TEST(ScriptMarks, PlayerRowsGiveMarksBrokenRowsAreListedOthersAreLeftOut)
     EXPECT_EQ(marks.players[1].x, 910.5);
     EXPECT_EQ(marks.players[1].y, -20);
     ASSERT_EQ(marks.skipped.size(), 3u);
-    // Row n stands on line n + 1, below the header line.
-    EXPECT_EQ(marks.skipped[0].line, 4u);
+    EXPECT_EQ(marks.skipped[0].line, 3u);
     EXPECT_EQ(marks.skipped[0].text, "garbage");
-    EXPECT_EQ(marks.skipped[1].line, 6u);
-    EXPECT_EQ(marks.skipped[2].line, 7u);
+    EXPECT_EQ(marks.skipped[1].line, 5u);
+    EXPECT_EQ(marks.skipped[2].line, 6u);
 }
 
-TEST(ScriptMarks, TheWarningNamesScriptLineAndRowInUtf8)
+// The row's bytes are Windows-1252 (0x9B is a closing angle quote there);
+// a control character would drive the terminal.
+TEST(ScriptMarks, TheWarningNamesScriptLineAndRowInUtf8WithControlsEscaped)
 {
-    EXPECT_EQ(skippedRowWarning("tervok-render", "map\\map1.msc", {4, "K\xE4se"}),
-              "tervok-render: map\\map1.msc:4: warning: cannot take the row apart: K\xC3\xA4se");
+    EXPECT_EQ(skippedRowWarning("tervok-render", "map\\map1.msc", {4, "K\xE4se\x1b[2J\x9B"}),
+              "tervok-render: map\\map1.msc:4: warning: cannot take the row apart: K\xC3\xA4se\\x1b[2J\xE2\x80\xBA");
 }
 
 TEST(ScriptMarks, AMarkIsAnOutlinedCrossAtItsPositionWithItsNumberBeside)

@@ -27,8 +27,8 @@ constexpr const char* kNeutralColourName = "#808080";
 // The bytes of the bitmap at a game path ("ep\grass.bmp"), or nothing.
 using BitmapSource = std::function<std::optional<std::string>(const std::string& gamePath)>;
 
-// The files below the working directory, read as the editors read them:
-// regular files only, a cut or damaged bitmap refused.
+// The files below the working directory, read as the editors read them
+// (readBitmapFile): regular files only, and what bitmapShownInCell takes.
 BitmapSource bitmapFilesInWorkingDirectory();
 
 // The game paths of the bitmaps shown by the tiles the grid holds, each

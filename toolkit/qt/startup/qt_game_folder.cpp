@@ -7,8 +7,11 @@
 #include <QSettings>
 #include <QString>
 
+#include <cerrno>
 #include <iostream>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace qtui {
 namespace {
@@ -31,6 +34,21 @@ std::filesystem::path toPath(const QString& text)
     return std::filesystem::path(QFile::encodeName(text).toStdString());
 }
 
+// QSettings tells only that the file could not be written; the system says
+// why when its folder is made and written to as QSettings does.
+std::string whySettingsCannotBeSaved(const std::filesystem::path& file)
+{
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    if (error)
+        return tervok::startup::systemReason(error.value());
+    if (::access(file.parent_path().c_str(), W_OK) != 0)
+        return tervok::startup::systemReason(errno);
+    if (::access(file.c_str(), F_OK) == 0 && ::access(file.c_str(), W_OK) != 0)
+        return tervok::startup::systemReason(errno);
+    return "the settings file could not be written";
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> QtFolderMemory::recall() const
@@ -46,6 +64,13 @@ void QtFolderMemory::remember(const std::filesystem::path& folder)
     QSettings settings = sharedSettings();
     settings.setValue(kGameFolderKey, toQString(folder));
     settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        const std::filesystem::path file = toPath(settings.fileName());
+        const std::string program =
+            programName_.empty() ? QCoreApplication::applicationName().toStdString() : programName_;
+        std::cerr << program << ": " << file.string()
+                  << ": cannot save: " << whySettingsCannotBeSaved(file) << std::endl;
+    }
 }
 
 std::optional<std::filesystem::path> askForGameFolder(const std::filesystem::path& startIn)
@@ -69,7 +94,7 @@ void enterGameFolder(const tervok::startup::Start& start, const std::string& pro
 
     std::error_code error;
     const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
-    QtFolderMemory memory;
+    QtFolderMemory memory(programName);
     const tervok::startup::FolderChoice choice = tervok::startup::chooseGameFolder(workingDirectory, memory, ask);
     if (choice.source == tervok::startup::FolderSource::Cancelled ||
         choice.source == tervok::startup::FolderSource::WorkingDirectory)

@@ -20,11 +20,20 @@ namespace qtui {
 
 // The game folder the user chose, shared by the four editors: the key
 // "gameFolder" of the user's "tervok/editors.conf" settings file
-// (~/.config/tervok/editors.conf, or below $XDG_CONFIG_HOME).
+// (~/.config/tervok/editors.conf, or below $XDG_CONFIG_HOME). A setting that
+// cannot be saved (a HOME the user may not write, XDG_CONFIG_HOME naming a
+// file) is reported on standard error as "program: FILE: cannot save: why";
+// the folder is still used for this run.
 class QtFolderMemory : public tervok::startup::FolderMemory {
 public:
+    // programName starts the report; empty, the application's name does.
+    explicit QtFolderMemory(std::string programName = std::string()) : programName_(std::move(programName)) {}
+
     std::optional<std::filesystem::path> recall() const override;
     void remember(const std::filesystem::path& folder) override;
+
+private:
+    std::string programName_;
 };
 
 // Qt's modal folder dialog, opened in startIn; nothing on Cancel.

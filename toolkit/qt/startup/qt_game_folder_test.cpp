@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+#include <sstream>
+
 namespace qtui {
 namespace {
 
@@ -86,6 +89,21 @@ TEST_F(QtGameFolder, NamedFolderOrGameLikeWorkingDirectoryAsksNothing)
     EXPECT_EQ(questions, 0);
     EXPECT_EQ(fs::current_path(), game);
     EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.tervok.terraloom"));
+}
+
+// A setting that cannot be written (here the settings folder is a file, as
+// with XDG_CONFIG_HOME naming one) is said on standard error; the chosen
+// folder is used all the same.
+TEST_F(QtGameFolder, ASettingThatCannotBeSavedIsReportedAndTheAnswerStillUsed)
+{
+    tervok::testing::writeFile(config, "not a folder");
+    std::ostringstream err;
+    std::streambuf* const standardError = std::cerr.rdbuf(err.rdbuf());
+    enterGameFolder(Start{}, "figureloom", answer(game));
+    std::cerr.rdbuf(standardError);
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(fs::current_path(), game);
+    EXPECT_EQ(err.str(), "figureloom: " + settingsFile.string() + ": cannot save: not a directory\n");
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 #pragma once
 // How every editor's main runs it: the command line is read before the
 // window system starts (--help and --version need no display), then the Qt
-// application, the game folder and the program's window; closing the window
-// ends the program. editorMain adds the check of standard output around it
+// application, the game folder and the program's window, which loads a file
+// named on the command line; closing the window ends the program. Started
+// from its menu entry, a usage error is also shown in a message box.
+// editorMain adds the check of standard output around it
 // (startup/standard_output.h).
 //
 //     int main(int argc, char** argv) { return qtui::editorMain<boltloom::Program>(argc, argv, kBoltloom); }
 #include "qt_application.h"
 #include "qt_game_folder.h"
+#include "start_failure_box.h"
 #include "startup/command_line.h"
 #include "startup/program_info.h"
 #include "startup/standard_output.h"
@@ -20,13 +23,21 @@ template <class Program>
 int runEditor(int argc, char** argv, const tervok::startup::ProgramInfo& info)
 {
     const tervok::startup::Start start = tervok::startup::readCommandLine(info, argc, argv, std::cout, std::cerr);
-    if (start.exitStatus)
+    if (start.exitStatus) {
+        if (start.fromLauncher && *start.exitStatus == tervok::startup::kExitUsage)
+            showStartFailure(info.name, start.problem);
         return *start.exitStatus;
+    }
     // Qt sees only the program name: every argument has been read above.
     int qtArgc = 1;
     QtApplication app(qtArgc, argv, info.name);
     enterGameFolder(start, info.name);
     Program program(app.toolkit());
+    // sparkloom's window loads nothing by name.
+    if constexpr (requires { program.form().openFile(*start.file); }) {
+        if (start.file)
+            program.form().openFile(*start.file);
+    }
     return app.exec();
 }
 
