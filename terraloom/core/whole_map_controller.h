@@ -88,7 +88,6 @@ public:
 
     const WholeMapViewport& viewport() const { return viewport_; }
     bool markersShown() const { return markersShown_; }
-    bool isPainting() const { return drag_ == Drag::Painting; }
     WholeMapStatus status() const;
 
     // While the map is fitted (from the first size on, and after Ctrl+0,

@@ -146,12 +146,16 @@ void CanvasView::resizeEvent(QResizeEvent* event)
         resized(deviceSize());
 }
 
-void CanvasView::mousePressEvent(QMouseEvent* event)
+void CanvasView::forwardPointer(QEvent::Type type, int button, QMouseEvent* event)
 {
     event->accept();
     if (pointer)
-        pointer(QEvent::MouseButtonPress, buttonCode(event->button()), modifierCode(event->modifiers()),
-                devicePoint(event->position()));
+        pointer(type, button, modifierCode(event->modifiers()), devicePoint(event->position()));
+}
+
+void CanvasView::mousePressEvent(QMouseEvent* event)
+{
+    forwardPointer(QEvent::MouseButtonPress, buttonCode(event->button()), event);
 }
 
 // The second press of a double click is a press like the first.
@@ -162,18 +166,12 @@ void CanvasView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event)
 {
-    event->accept();
-    if (pointer)
-        pointer(QEvent::MouseMove, buttonsCode(event->buttons()), modifierCode(event->modifiers()),
-                devicePoint(event->position()));
+    forwardPointer(QEvent::MouseMove, buttonsCode(event->buttons()), event);
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* event)
 {
-    event->accept();
-    if (pointer)
-        pointer(QEvent::MouseButtonRelease, buttonCode(event->button()), modifierCode(event->modifiers()),
-                devicePoint(event->position()));
+    forwardPointer(QEvent::MouseButtonRelease, buttonCode(event->button()), event);
 }
 
 // The wheel is the program's: the scroll area does not scroll by itself.
@@ -190,16 +188,19 @@ void CanvasView::wheelEvent(QWheelEvent* event)
 
 void CanvasView::keyPressEvent(QKeyEvent* event)
 {
-    if (key)
-        key({windowsKeyCode(event->key(), event->modifiers()), modifierCode(event->modifiers()), event->isAutoRepeat()},
-            true);
+    forwardKey(event, true);
 }
 
 void CanvasView::keyReleaseEvent(QKeyEvent* event)
 {
+    forwardKey(event, false);
+}
+
+void CanvasView::forwardKey(QKeyEvent* event, bool down)
+{
     if (key)
         key({windowsKeyCode(event->key(), event->modifiers()), modifierCode(event->modifiers()), event->isAutoRepeat()},
-            false);
+            down);
 }
 
 void CanvasView::focusOutEvent(QFocusEvent* event)

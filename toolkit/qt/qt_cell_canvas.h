@@ -64,6 +64,8 @@ protected:
 
 private:
     QPoint devicePoint(const QPointF& position) const;
+    void forwardPointer(QEvent::Type type, int button, QMouseEvent* event);
+    void forwardKey(QKeyEvent* event, bool down);
     void userScrolled();
 
     CellPicture picture_;

@@ -1,6 +1,7 @@
 #pragma once
 // The factory side of the window toolkit contract: windows, controls,
-// canvas windows, bitmaps, message boxes, the open-file dialog and deferred work.
+// canvas windows, bitmaps, message boxes, the open-file dialog and deferred
+// work.
 #include "ui/cell_canvas.h"
 #include "ui/controls.h"
 
