@@ -3,11 +3,11 @@
 // every file of that folder:
 //     tervok_bench_check <scratch-folder> [benchmark options]
 // The folder is written first (and replaced when it exists).
-#include "check_folder_data.h"
-#include "content_check.h"
-#include "figure_table.h"
-#include "files/file_io.h"
-#include "table_reporter.h"
+#include "bench/check_folder_data.h"
+#include "bench/figure_table.h"
+#include "bench/table_reporter.h"
+#include "common/files/file_io.h"
+#include "tools/check/content_check.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "check_folder_data.h"
+#include "bench/check_folder_data.h"
 
-#include "worst_case_data.h"
+#include "bench/worst_case_data.h"
 
 #include <fstream>
 

@@ -1,4 +1,4 @@
-#include "driven_toolkit.h"
+#include "bench/driven_toolkit.h"
 
 namespace bench {
 

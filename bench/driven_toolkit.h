@@ -3,8 +3,8 @@
 // control, remembered by name and index so a benchmark can reach it; every
 // message box is answered at once (OK unless told otherwise) and every file
 // dialog with a preset answer, so no modal loop waits for a user.
-#include "qt_toolkit.h"
-#include "ui/toolkit.h"
+#include "toolkit/qt/qt_toolkit.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <map>
 #include <memory>

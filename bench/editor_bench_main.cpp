@@ -1,12 +1,12 @@
 // The editors' figures on the Qt back end (offscreen), in one data folder:
 //     tervok_bench_editors <data-folder> <title> [benchmark options]
 // The folder is changed by the save benchmarks: give it a copy.
-#include "editor_benchmarks.h"
-#include "figure_table.h"
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "qt_application.h"
-#include "table_reporter.h"
+#include "bench/editor_benchmarks.h"
+#include "bench/figure_table.h"
+#include "bench/table_reporter.h"
+#include "common/files/file_io.h"
+#include "common/files/game_path.h"
+#include "toolkit/qt/qt_application.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "figure_table.h"
+#include "bench/figure_table.h"
 
 #include <algorithm>
 #include <cstdio>

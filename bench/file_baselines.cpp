@@ -1,7 +1,7 @@
-#include "file_baselines.h"
+#include "bench/file_baselines.h"
 
-#include "files/file_io.h"
-#include "files/game_path.h"
+#include "common/files/file_io.h"
+#include "common/files/game_path.h"
 
 #include <fstream>
 

@@ -1,4 +1,4 @@
-#include "first_frame_report.h"
+#include "bench/first_frame_report.h"
 
 #include <QCoreApplication>
 #include <QEvent>

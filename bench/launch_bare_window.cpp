@@ -1,6 +1,6 @@
 // Start-up baseline: a bare Qt Widgets window with one button, of the level
 // editor's size, reported like the editors' launchers.
-#include "first_frame_report.h"
+#include "bench/first_frame_report.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 // Starts the shot editor's window as its program does, reporting the first
 // painted frame.
-#include "first_frame_report.h"
-#include "program.h"
-#include "qt_application.h"
+#include "bench/first_frame_report.h"
+#include "boltloom/form/program.h"
+#include "toolkit/qt/qt_application.h"
 
 #include <memory>
 

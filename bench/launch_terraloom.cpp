@@ -1,8 +1,8 @@
 // Starts the level editor's window as its program does, reporting the first
 // painted frame.
-#include "first_frame_report.h"
-#include "form1.h"
-#include "qt_application.h"
+#include "bench/first_frame_report.h"
+#include "terraloom/form/form1.h"
+#include "toolkit/qt/qt_application.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "launch_timing.h"
+#include "bench/launch_timing.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,6 +1,6 @@
-#include "launch_timing.h"
+#include "bench/launch_timing.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Writes the worst-case data folder for the benchmarks into the folder named
 // on the command line.
-#include "worst_case_data.h"
+#include "bench/worst_case_data.h"
 
 #include <iostream>
 

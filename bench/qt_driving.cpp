@@ -1,6 +1,6 @@
-#include "qt_driving.h"
+#include "bench/qt_driving.h"
 
-#include "qt_control.h"
+#include "toolkit/qt/qt_control.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 // schedules updates of the widgets it changed, and paintPending() delivers
 // the waiting update request, which paints exactly those regions into the
 // window's backing store and flushes it.
-#include "ui/controls.h"
+#include "toolkit/ui/controls.h"
 
 #include <functional>
 

@@ -2,12 +2,12 @@
 // map drawn into memory with the reading of its files, the drawing alone,
 // the overview, and the whole work with the PNG written, each beside what
 // it is compared with.
-#include "files/bitmap_file.h"
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "map_file.h"
-#include "map_picture.h"
-#include "picture_output.h"
+#include "common/files/bitmap_file.h"
+#include "common/files/file_io.h"
+#include "common/files/game_path.h"
+#include "formats/map_file.h"
+#include "tools/render/map_picture.h"
+#include "tools/render/picture_output.h"
 
 #include <QImage>
 #include <QPainter>
@@ -30,15 +30,15 @@ constexpr const char* kPicture = "render-bench.png";
 // in memory.
 QImage renderMapFromFiles()
 {
-    const tervok::Result<terraloom::MapGrid> grid = terraloom::loadMapFile(kMap);
-    const terraloom::TileCatalogue catalogue = terraloom::loadTileCatalogue().valueOr({});
-    const terraloom::MapGrid cells = grid.valueOr({});
+    const tervok::Result<formats::MapGrid> grid = formats::loadMapFile(kMap);
+    const formats::TileCatalogue catalogue = formats::loadTileCatalogue().valueOr({});
+    const formats::MapGrid cells = grid.valueOr({});
     return render::drawMap(cells, render::TileBlocks(catalogue, cells, render::bitmapFilesInWorkingDirectory()));
 }
 
 struct LoadedMap {
-    terraloom::MapGrid grid = terraloom::loadMapFile(kMap).valueOr({});
-    terraloom::TileCatalogue catalogue = terraloom::loadTileCatalogue().valueOr({});
+    formats::MapGrid grid = formats::loadMapFile(kMap).valueOr({});
+    formats::TileCatalogue catalogue = formats::loadTileCatalogue().valueOr({});
 };
 
 void render_map(benchmark::State& state)
@@ -56,11 +56,11 @@ void render_map_read_only(benchmark::State& state)
     const LoadedMap map;
     std::set<std::string> bitmaps;
     for (const std::uint8_t tile : map.grid.cells())
-        if (const auto path = terraloom::tileImagePath(map.catalogue.names[tile]))
+        if (const auto path = formats::tileImagePath(map.catalogue.names[tile]))
             bitmaps.insert(*path);
     for (auto _ : state) {
         benchmark::DoNotOptimize(tervok::readWholeFile(tervok::nativePath(kMap)));
-        benchmark::DoNotOptimize(tervok::readWholeFile(tervok::nativePath(terraloom::kTileCataloguePath)));
+        benchmark::DoNotOptimize(tervok::readWholeFile(tervok::nativePath(formats::kTileCataloguePath)));
         for (const std::string& path : bitmaps)
             benchmark::DoNotOptimize(tervok::readBitmapFile(tervok::nativePath(path)));
     }
@@ -81,15 +81,15 @@ void draw_map(benchmark::State& state)
 void draw_map_qpainter(benchmark::State& state)
 {
     const LoadedMap map;
-    std::array<QImage, terraloom::kMaxTile + 1> tiles;
+    std::array<QImage, formats::kMaxTile + 1> tiles;
     for (std::size_t tile = 0; tile < tiles.size(); ++tile)
-        if (const auto path = terraloom::tileImagePath(map.catalogue.names[tile]))
+        if (const auto path = formats::tileImagePath(map.catalogue.names[tile]))
             tiles[tile] = QImage(QString::fromStdString(tervok::nativePath(*path).string()));
     for (auto _ : state) {
         QImage picture(render::kMapPixels, render::kMapPixels, QImage::Format_RGB32);
         QPainter painter(&picture);
-        for (int y = 1; y <= terraloom::kMapSize; ++y) {
-            for (int x = 1; x <= terraloom::kMapSize; ++x) {
+        for (int y = 1; y <= formats::kMapSize; ++y) {
+            for (int x = 1; x <= formats::kMapSize; ++x) {
                 const QRect cell((x - 1) * 20, (y - 1) * 20, 20, 20);
                 painter.fillRect(cell, QColor::fromRgb(render::kNeutralColour));
                 painter.drawImage(cell.topLeft(), tiles[map.grid.at(x, y)], QRect(0, 0, 20, 20));
@@ -115,10 +115,10 @@ void draw_overview_qpainter(benchmark::State& state)
     for (auto _ : state) {
         QImage picture(render::kOverviewPixels, render::kOverviewPixels, QImage::Format_RGB32);
         QPainter painter(&picture);
-        for (int y = 1; y <= terraloom::kMapSize; ++y)
-            for (int x = 1; x <= terraloom::kMapSize; ++x)
+        for (int y = 1; y <= formats::kMapSize; ++y)
+            for (int x = 1; x <= formats::kMapSize; ++x)
                 painter.fillRect(2 * x - 2, 2 * y - 2, 2, 2,
-                                 QColor::fromRgb(render::toQRgb(terraloom::classColour(map.catalogue.classes[map.grid.at(x, y)]))));
+                                 QColor::fromRgb(render::toQRgb(formats::classColour(map.catalogue.classes[map.grid.at(x, y)]))));
         painter.end();
         benchmark::DoNotOptimize(picture.constBits());
     }

@@ -1,9 +1,9 @@
 // The particle editor on the Qt back end: catalogue reload and save.
-#include "driven_toolkit.h"
-#include "editor_benchmarks.h"
-#include "file_baselines.h"
-#include "program.h"
-#include "qt_driving.h"
+#include "bench/driven_toolkit.h"
+#include "bench/editor_benchmarks.h"
+#include "bench/file_baselines.h"
+#include "bench/qt_driving.h"
+#include "sparkloom/form/program.h"
 
 namespace bench {
 namespace {

@@ -4,9 +4,9 @@
 // Time runs from just before the fork to the first painted frame; memory is
 // the process's peak resident set. Launches of the programs are interleaved
 // at random so that a change in the machine's load hits all of them alike.
-#include "figure_table.h"
-#include "launch_timing.h"
-#include "table_reporter.h"
+#include "bench/figure_table.h"
+#include "bench/launch_timing.h"
+#include "bench/table_reporter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // A Google Benchmark reporter that keeps the median of every benchmark (its
 // time per iteration and its counters), shows one progress line per
 // benchmark on standard error and prints the figure table at the end.
-#include "figure_table.h"
+#include "bench/figure_table.h"
 
 #include <benchmark/benchmark.h>
 

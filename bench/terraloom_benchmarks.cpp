@@ -1,14 +1,14 @@
 // The level editor on the Qt back end: view and overview redraws, one paint,
 // undo and redo of a stroke, map load and save, script load and save, each
 // with the repaint it causes.
-#include "class_colours.h"
-#include "driven_toolkit.h"
-#include "editor_benchmarks.h"
-#include "file_baselines.h"
-#include "files/game_path.h"
-#include "form1.h"
-#include "map_file.h"
-#include "qt_driving.h"
+#include "bench/driven_toolkit.h"
+#include "bench/editor_benchmarks.h"
+#include "bench/file_baselines.h"
+#include "bench/qt_driving.h"
+#include "common/files/game_path.h"
+#include "formats/class_colours.h"
+#include "formats/map_file.h"
+#include "terraloom/form/form1.h"
 
 #include <QApplication>
 #include <QImage>
@@ -55,14 +55,14 @@ struct Terraloom {
 struct TwoGrids {
     explicit TwoGrids(terraloom::EditorState& state) : state(state), other(state.grid)
     {
-        for (int y = 1; y <= terraloom::kMapSize; ++y)
-            for (int x = 1; x <= terraloom::kMapSize; ++x)
-                other.set(x, y, state.grid.at(x % terraloom::kMapSize + 1, y));
+        for (int y = 1; y <= formats::kMapSize; ++y)
+            for (int x = 1; x <= formats::kMapSize; ++x)
+                other.set(x, y, state.grid.at(x % formats::kMapSize + 1, y));
     }
     void swap() { std::swap(state.grid, other); }
 
     terraloom::EditorState& state;
-    terraloom::MapGrid other;
+    formats::MapGrid other;
 };
 
 // The view redraw alone, as the editor runs it: "new" answered with Cancel
@@ -93,7 +93,7 @@ void redrawFromDisk(Terraloom& t)
     for (int k = 1; k <= terraloom::kViewCells; ++k) {
         const terraloom::MapCell cell = state.view.cellOf(k);
         const std::string& name = state.tiles.names[state.grid.at(cell.x, cell.y)];
-        const std::optional<std::string> path = terraloom::tileImagePath(name);
+        const std::optional<std::string> path = formats::tileImagePath(name);
         t.c.cells[static_cast<std::size_t>(k)]->setBitmap(
             name.empty() || !path ? nullptr : t.toolkit.loadBitmap(tervok::nativePath(*path)));
     }
@@ -171,9 +171,9 @@ void overview_redraw_qpainter(benchmark::State& state)
     QImage image(200, 200, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
-        for (int y = 1; y <= terraloom::kMapSize; ++y) {
-            for (int x = 1; x <= terraloom::kMapSize; ++x) {
-                const ui::Colour colour = terraloom::classColour(editor.tiles.classes[editor.grid.at(x, y)]);
+        for (int y = 1; y <= formats::kMapSize; ++y) {
+            for (int x = 1; x <= formats::kMapSize; ++x) {
+                const ui::Colour colour = formats::classColour(editor.tiles.classes[editor.grid.at(x, y)]);
                 painter.fillRect(2 * x - 2, 2 * y - 2, 2, 2,
                                  QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                                         static_cast<int>((colour >> 16) & 0xFF)));
@@ -190,7 +190,7 @@ void overview_redraw_qpainter(benchmark::State& state)
 std::pair<int, int> twoNamedTiles(const terraloom::EditorState& state)
 {
     std::vector<int> named;
-    for (int tile = 1; tile <= terraloom::kMaxTile && named.size() < 2; ++tile)
+    for (int tile = 1; tile <= formats::kMaxTile && named.size() < 2; ++tile)
         if (!state.tiles.names[static_cast<std::size_t>(tile)].empty())
             named.push_back(tile);
     named.resize(2, 0);
@@ -242,7 +242,7 @@ struct TerraloomWithStroke : Terraloom {
         for (int turn = 0; turn < 1000 && !window->isActiveWindow(); ++turn)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         terraloom::EditorState& state = form.state();
-        const terraloom::MapGrid before = state.grid;
+        const formats::MapGrid before = state.grid;
         state.currentTile = tileNotInView(state);
         for (int k = 1; k <= terraloom::kViewCells; ++k)
             shiftMove(*c.cells[static_cast<std::size_t>(k)]);
@@ -259,13 +259,13 @@ private:
     // the stroke; 101 tiles never all fit in 100 cells.
     static int tileNotInView(const terraloom::EditorState& state)
     {
-        std::array<bool, terraloom::kMaxTile + 1> inView{};
+        std::array<bool, formats::kMaxTile + 1> inView{};
         for (int k = 1; k <= terraloom::kViewCells; ++k) {
             const terraloom::MapCell cell = state.view.cellOf(k);
             inView[state.grid.at(cell.x, cell.y)] = true;
         }
         int unnamed = -1;
-        for (int tile = terraloom::kMaxTile; tile >= 0; --tile) {
+        for (int tile = formats::kMaxTile; tile >= 0; --tile) {
             if (inView[static_cast<std::size_t>(tile)])
                 continue;
             if (!state.tiles.names[static_cast<std::size_t>(tile)].empty())
@@ -294,13 +294,13 @@ using StrokeKey = void (TerraloomWithStroke::*)();
 void timeStrokeKey(benchmark::State& state, StrokeKey timed, StrokeKey untimed)
 {
     TerraloomWithStroke t;
-    const terraloom::MapGrid& grid = t.form.state().grid;
+    const formats::MapGrid& grid = t.form.state().grid;
     state.counters["cells"] = t.cellsChanged;
     if (timed == &TerraloomWithStroke::redo) {
         t.undo();
         paintPending();
     }
-    const terraloom::MapGrid start = grid;
+    const formats::MapGrid start = grid;
     state.counters["widgets_painted"] = paintsDuring([&] { (t.*timed)(); });
     if (grid == start) {
         state.SkipWithError("the key did not reach the window's shortcut");
@@ -342,7 +342,7 @@ void map_load(benchmark::State& state)
 
 void map_load_read_only(benchmark::State& state)
 {
-    readFileBaseline(state, terraloom::mapPath(kMapA));
+    readFileBaseline(state, formats::mapPath(kMapA));
 }
 
 void map_save(benchmark::State& state)
@@ -354,7 +354,7 @@ void map_save(benchmark::State& state)
 
 void map_save_plain_write(benchmark::State& state)
 {
-    writeFileBaseline(state, terraloom::mapPath(kMapA));
+    writeFileBaseline(state, formats::mapPath(kMapA));
 }
 
 struct TerraloomWithScript : Terraloom {

@@ -2,8 +2,8 @@
 //     tervok_bench_tools <data-folder> <title> [benchmark options]
 // tervok-render writes its picture into the folder: give it a copy. Nothing
 // here starts a QGuiApplication, as the tools start none.
-#include "figure_table.h"
-#include "table_reporter.h"
+#include "bench/figure_table.h"
+#include "bench/table_reporter.h"
 
 #include <filesystem>
 #include <iostream>

@@ -3,13 +3,13 @@
 // markers in the worst case): full repaints at fit zoom and at 100 %, one
 // painted cell, a zoom step and a pan step, each with its repaint; and the
 // memory that opening the window takes.
-#include "driven_toolkit.h"
-#include "editor_benchmarks.h"
-#include "map_file.h"
-#include "qt_cell_canvas.h"
-#include "qt_driving.h"
-#include "script_file.h"
-#include "whole_map_window.h"
+#include "bench/driven_toolkit.h"
+#include "bench/editor_benchmarks.h"
+#include "bench/qt_driving.h"
+#include "formats/map_file.h"
+#include "formats/script_file.h"
+#include "terraloom/form/whole_map_window.h"
+#include "toolkit/qt/qt_cell_canvas.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -38,15 +38,15 @@ struct Editor {
     DrivenToolkit toolkit{"terraloom"};
     terraloom::EditorState state;
     tervok::BitmapCache bitmaps{toolkit};
-    terraloom::ScriptRows rows;
+    formats::ScriptRows rows;
 
     Editor()
     {
-        state.tiles = terraloom::loadTileCatalogue().valueOr(terraloom::TileCatalogue{});
-        state.grid = terraloom::loadMapFile(terraloom::mapPath(kMapA)).valueOr(terraloom::MapGrid{});
-        rows = terraloom::loadScriptFile("map\\map1.msc").valueOr(terraloom::ScriptRows{});
+        state.tiles = formats::loadTileCatalogue().valueOr(formats::TileCatalogue{});
+        state.grid = formats::loadMapFile(formats::mapPath(kMapA)).valueOr(formats::MapGrid{});
+        rows = formats::loadScriptFile("map\\map1.msc").valueOr(formats::ScriptRows{});
         for (const std::string& name : state.tiles.names)
-            if (const std::optional<std::string> path = name.empty() ? std::nullopt : terraloom::tileImagePath(name))
+            if (const std::optional<std::string> path = name.empty() ? std::nullopt : formats::tileImagePath(name))
                 bitmaps.get(*path);
     }
 };

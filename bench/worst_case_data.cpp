@@ -1,6 +1,6 @@
-#include "worst_case_data.h"
+#include "bench/worst_case_data.h"
 
-#include "tile_painter.h"
+#include "sample/tile_painter.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,9 +1,9 @@
-#include "worst_case_data.h"
+#include "bench/worst_case_data.h"
 
-#include "files/game_path.h"
-#include "script_file.h"
-#include "temp_dir.h"
-#include "tile_catalogue.h"
+#include "common/files/game_path.h"
+#include "common/testing/temp_dir.h"
+#include "formats/script_file.h"
+#include "formats/tile_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -33,11 +33,11 @@ TEST(WorstCaseData, EveryViewPositionShowsOneHundredDifferentTiles)
 // from the name; every tile must come out named, with a path of its own.
 TEST(WorstCaseData, CatalogueNamesEveryTileWithItsOwnBitmapAndClassesVary)
 {
-    const terraloom::TileCatalogue catalogue = terraloom::parseTileCatalogue(worstCaseTileCatalogue());
+    const formats::TileCatalogue catalogue = formats::parseTileCatalogue(worstCaseTileCatalogue());
     std::set<std::string> paths;
     std::set<int> classes;
     for (int tile = 0; tile < kWorstCaseTiles; ++tile) {
-        const std::optional<std::string> path = terraloom::tileImagePath(catalogue.names[static_cast<std::size_t>(tile)]);
+        const std::optional<std::string> path = formats::tileImagePath(catalogue.names[static_cast<std::size_t>(tile)]);
         ASSERT_TRUE(path) << "tile " << tile;
         paths.insert(*path);
         classes.insert(catalogue.classes[static_cast<std::size_t>(tile)]);
@@ -63,17 +63,17 @@ TEST(WorstCaseData, FolderHoldsEveryFileTheEditorsOpen)
 {
     TempDir dir;
     ASSERT_TRUE(writeWorstCaseData(dir.path()));
-    const terraloom::TileCatalogue catalogue =
-        terraloom::parseTileCatalogue(tervok::testing::readFile(tervok::nativePath("map\\mapteile.lst")));
+    const formats::TileCatalogue catalogue =
+        formats::parseTileCatalogue(tervok::testing::readFile(tervok::nativePath("map\\mapteile.lst")));
     for (int tile = 0; tile < kWorstCaseTiles; ++tile) {
-        const std::string path = *terraloom::tileImagePath(catalogue.names[static_cast<std::size_t>(tile)]);
+        const std::string path = *formats::tileImagePath(catalogue.names[static_cast<std::size_t>(tile)]);
         EXPECT_EQ(tervok::testing::readFile(tervok::nativePath(path)), worstCaseTileBitmap(tile)) << path;
     }
     EXPECT_EQ(tervok::testing::readFile("map/map1.map"), worstCaseMapFile());
-    const tervok::Result<terraloom::ScriptRows> script =
-        terraloom::parseScriptFile(tervok::testing::readFile("map/map1.msc"));
+    const tervok::Result<formats::ScriptRows> script =
+        formats::parseScriptFile(tervok::testing::readFile("map/map1.msc"));
     ASSERT_TRUE(script);
-    EXPECT_EQ(script->size(), terraloom::kMaxScriptRows);
+    EXPECT_EQ(script->size(), formats::kMaxScriptRows);
     for (const char* file : {"player/player.lst", "shots/weapons.lst", "sprites/particle.lst", "player/soldier.dat",
                              "shots/laser.sht"})
         EXPECT_FALSE(tervok::testing::readFile(file).empty()) << file;

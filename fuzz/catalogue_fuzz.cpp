@@ -1,11 +1,11 @@
 // The catalogue loader on any bytes, with each name column the editors use:
 // at most 100 entries, and the list it fills shows "<none>" and one row per
 // entry whose pick gives that entry's number.
-#include "ui/catalogue_list.h"
-#include "fuzz_check.h"
-#include "headless_controls.h"
-#include "headless_toolkit.h"
-#include "text/number_reader.h"
+#include "common/text/number_reader.h"
+#include "fuzz/fuzz_check.h"
+#include "toolkit/headless/headless_controls.h"
+#include "toolkit/headless/headless_toolkit.h"
+#include "toolkit/ui/catalogue_list.h"
 
 using tervok::fuzz::check;
 

@@ -5,10 +5,10 @@
 // check must end, report only about files and folders of the folder, count
 // its findings right, and print them in both forms: one line a finding, and
 // JSON in well-formed UTF-8.
-#include "content_check.h"
-#include "findings_report.h"
-#include "encoding/utf8.h"
-#include "fuzz_check.h"
+#include "common/encoding/utf8.h"
+#include "fuzz/fuzz_check.h"
+#include "tools/check/content_check.h"
+#include "tools/check/findings_report.h"
 
 #include <algorithm>
 #include <array>

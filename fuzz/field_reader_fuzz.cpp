@@ -1,7 +1,7 @@
 // The field reader on any bytes: it ends, every call takes at least one byte,
 // and no field holds what ends a field.
-#include "fuzz_check.h"
-#include "text/field_reader.h"
+#include "common/text/field_reader.h"
+#include "fuzz/fuzz_check.h"
 
 using tervok::fuzz::check;
 

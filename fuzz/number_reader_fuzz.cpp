@@ -1,8 +1,8 @@
 // The number reader on any text: the value is always a finite number, the
 // conversions that follow it are defined, and the signed text written for it
 // reads back as the same number to the digits it keeps.
-#include "fuzz_check.h"
-#include "text/number_reader.h"
+#include "common/text/number_reader.h"
+#include "fuzz/fuzz_check.h"
 
 #include <cmath>
 

@@ -2,9 +2,9 @@
 // composed again from those pieces takes apart into the same pieces, as long
 // as the pieces keep the blanks between the words (no blank inside the
 // number and count, no minus sign in front of x and y).
-#include "fuzz_check.h"
-#include "script_line.h"
-#include "text/number_reader.h"
+#include "common/text/number_reader.h"
+#include "formats/script_line.h"
+#include "fuzz/fuzz_check.h"
 
 #include <cmath>
 
@@ -12,7 +12,7 @@ using tervok::fuzz::check;
 
 namespace {
 
-bool composesBack(const terraloom::PlayerLineFields& fields)
+bool composesBack(const formats::PlayerLineFields& fields)
 {
     const bool hasBlank = fields.number.find(' ') != std::string::npos || fields.count.find(' ') != std::string::npos;
     return !hasBlank && !std::signbit(fields.x) && fields.y >= 0;
@@ -22,13 +22,13 @@ bool composesBack(const terraloom::PlayerLineFields& fields)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::optional<terraloom::TakenScriptLine> taken =
-        terraloom::takeScriptLineApart(tervok::fuzz::bytesOf(data, size));
+    const std::optional<formats::TakenScriptLine> taken =
+        formats::takeScriptLineApart(tervok::fuzz::bytesOf(data, size));
     if (!taken || !taken->player || !composesBack(*taken->player))
         return 0;
 
-    const terraloom::PlayerLineFields& fields = *taken->player;
-    terraloom::ScriptLinePieces pieces;
+    const formats::PlayerLineFields& fields = *taken->player;
+    formats::ScriptLinePieces pieces;
     pieces.isUser = taken->isUser;
     pieces.type = fields.type;
     pieces.number = fields.number;
@@ -36,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pieces.x = fields.x;
     pieces.y = fields.y;
     pieces.direction = fields.direction;
-    const std::optional<terraloom::TakenScriptLine> again =
-        terraloom::takeScriptLineApart(terraloom::composeScriptLine(pieces));
+    const std::optional<formats::TakenScriptLine> again =
+        formats::takeScriptLineApart(formats::composeScriptLine(pieces));
     check(again && again->player, "a composed player line takes apart again");
-    const terraloom::PlayerLineFields& back = *again->player;
+    const formats::PlayerLineFields& back = *again->player;
     check(again->isUser == taken->isUser, "the command word comes back");
     check(back.type == fields.type && back.number == fields.number && back.count == fields.count,
           "the words come back");

@@ -1,7 +1,7 @@
 // The shot file on any bytes: a shot whose values each fit a line reads back
 // as the same shot after it was saved.
-#include "fuzz_check.h"
-#include "shot_file.h"
+#include "formats/shot_file.h"
+#include "fuzz/fuzz_check.h"
 
 #include <array>
 
@@ -9,11 +9,11 @@ using tervok::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const tervok::Result<boltloom::ShotRecord> shot = boltloom::parseShotFile(tervok::fuzz::bytesOf(data, size));
+    const tervok::Result<formats::ShotRecord> shot = formats::parseShotFile(tervok::fuzz::bytesOf(data, size));
     if (!shot)
         return 0;
-    const std::string saved = boltloom::shotFileBytes(*shot);
-    const tervok::Result<boltloom::ShotRecord> reread = boltloom::parseShotFile(saved);
+    const std::string saved = formats::shotFileBytes(*shot);
+    const tervok::Result<formats::ShotRecord> reread = formats::parseShotFile(saved);
     check(reread.has_value(), "a saved shot file reads back");
     const std::array<std::string, 8> values{shot->schaden,     shot->speed,       shot->ttl,  shot->reloadTime,
                                             shot->shotSprite, shot->exploSprite, shot->name, shot->schadenradius};

@@ -1,11 +1,11 @@
 // The shot editor against every file fault: load, save, the particle
 // catalogue read at start-up, and the sprite dialog after the start
 // directory vanished.
-#include "shot_file.h"
-#include "program.h"
-#include "harness/file_faults.h"
-#include "harness/snapshots.h"
-#include "temp_dir.h"
+#include "boltloom/form/program.h"
+#include "common/testing/temp_dir.h"
+#include "formats/shot_file.h"
+#include "reliability/harness/file_faults.h"
+#include "reliability/harness/snapshots.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ const std::string kParticles = "[nummer repeat sprite]\r\n05 12 fire.spr\r\n[03 
 
 std::string shotFile(const std::string& name, const std::string& damage)
 {
-    return boltloom::shotFileBytes({damage, "800", "60", "20", "laser.spr", "5", name, "3"});
+    return formats::shotFileBytes({damage, "800", "60", "20", "laser.spr", "5", name, "3"});
 }
 
 class Boltloom : public EditorUnderTest {
@@ -58,7 +58,7 @@ public:
             ::shotFile("Laser", "25"),
             ::shotFile("Rocket", "90"),
             [this] {
-                return boltloom::shotFileBytes({text("Text4").text(), text("Text5").text(), text("Text6").text(),
+                return formats::shotFileBytes({text("Text4").text(), text("Text5").text(), text("Text6").text(),
                                                 text("Text7").text(), text("Text8").text(), text("Text9").text(),
                                                 text("Text10").text(), text("Text12").text()});
             },

@@ -1,10 +1,10 @@
 // The player editor against every file fault: load, save, the two
 // catalogues read at start-up, and "new", which reads them again.
-#include "harness/file_faults.h"
-#include "harness/snapshots.h"
-#include "player_file.h"
-#include "program.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "figureloom/form/program.h"
+#include "formats/player_file.h"
+#include "reliability/harness/file_faults.h"
+#include "reliability/harness/snapshots.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ const std::string kOtherParticles = "[nummer repeat sprite]\r\n07 01 smoke.spr\r
 // A player file as the editor writes it, with values in every field.
 std::string playerFile(int variant)
 {
-    figureloom::PlayerRecord record;
+    formats::PlayerRecord record;
     record.sprite = std::to_string(variant);
     record.team = "2";
     record.health = std::to_string(50 + variant);
@@ -36,7 +36,7 @@ std::string playerFile(int variant)
     for (std::size_t i = 0; i < record.slots.size(); ++i)
         record.slots[i] = {std::to_string(i + static_cast<std::size_t>(variant)), static_cast<int>(i % 3),
                            std::to_string(10 * i), "-1"};
-    return figureloom::playerFileBytes(figureloom::withFilledAmmunition(record));
+    return formats::playerFileBytes(formats::withFilledAmmunition(record));
 }
 
 class Figureloom : public EditorUnderTest {
@@ -63,15 +63,15 @@ public:
     {
         ++edits_;
         text("Text10").type(std::to_string(200 + edits_));
-        text("Text6", edits_ % figureloom::kWeaponSlotCount).type(std::to_string(edits_));
-        toolkit_.find<HeadlessCheckBox>("Check1", edits_ % figureloom::kWeaponSlotCount).click();
+        text("Text6", edits_ % formats::kWeaponSlotCount).type(std::to_string(edits_));
+        toolkit_.find<HeadlessCheckBox>("Check1", edits_ % formats::kWeaponSlotCount).click();
     }
 
     std::vector<std::string> document() override { return snapshotWindow(*toolkit_.window()); }
 
-    figureloom::PlayerRecord shownRecord()
+    formats::PlayerRecord shownRecord()
     {
-        figureloom::PlayerRecord record;
+        formats::PlayerRecord record;
         record.sprite = text("Text5").text();
         record.team = text("Text11").text();
         record.health = text("Text10").text();
@@ -79,7 +79,7 @@ public:
         record.stepSpeed = text("Text8").text();
         record.blood = text("Text4", 0).text();
         record.exploBlood = text("Text4", 1).text();
-        for (int i = 0; i < figureloom::kWeaponSlotCount; ++i)
+        for (int i = 0; i < formats::kWeaponSlotCount; ++i)
             record.slots[static_cast<std::size_t>(i)] = {text("Text9", i).text(),
                                                          toolkit_.find<HeadlessCheckBox>("Check1", i).value(),
                                                          text("Text6", i).text(), text("Text12", i).text()};
@@ -92,7 +92,7 @@ public:
             "player/hero.dat",
             ::playerFile(1),
             ::playerFile(2),
-            [this] { return figureloom::playerFileBytes(figureloom::withFilledAmmunition(shownRecord())); },
+            [this] { return formats::playerFileBytes(formats::withFilledAmmunition(shownRecord())); },
             Command{[this] { button("Command1").click(); }, "Fehler beim laden !", ""},
             Command{[this] { button("Command2").click(); }, "Fehler beim speichern !", ""},
         };

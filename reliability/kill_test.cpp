@@ -3,11 +3,11 @@
 // must then hold one of the two documents complete, never a mix or a
 // truncated file. Temporary files of a killed save may stay behind; they
 // are counted and removed.
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "map_file.h"
-#include "player_file.h"
-#include "temp_dir.h"
+#include "common/files/file_io.h"
+#include "common/files/game_path.h"
+#include "common/testing/temp_dir.h"
+#include "formats/map_file.h"
+#include "formats/player_file.h"
 
 #include <gtest/gtest.h>
 
@@ -85,9 +85,9 @@ KillTally killSavesAtRandom(const fs::path& target, const std::string& first, co
     return tally;
 }
 
-terraloom::MapGrid patternedGrid(int step)
+formats::MapGrid patternedGrid(int step)
 {
-    terraloom::MapGrid grid;
+    formats::MapGrid grid;
     auto& cells = grid.cells();
     for (std::size_t i = 0; i < cells.size(); ++i)
         cells[i] = static_cast<std::uint8_t>((i * static_cast<std::size_t>(step)) % 101);
@@ -100,10 +100,10 @@ TEST(KilledSave, MapFileIsAlwaysTheOldOrTheNewMap)
 {
     tervok::testing::TempDir dir;
     const std::string tail(64 * 1024, '\x7f');
-    const std::string first = terraloom::mapFileBytes(patternedGrid(7), std::string(terraloom::kMapFileSize, 0) + tail);
-    const std::string second = terraloom::mapFileBytes(patternedGrid(13), first);
+    const std::string first = formats::mapFileBytes(patternedGrid(7), std::string(formats::kMapFileSize, 0) + tail);
+    const std::string second = formats::mapFileBytes(patternedGrid(13), first);
     writeFile("map/map1.map", first);
-    const fs::path target = tervok::nativePath(terraloom::mapPath("map1"));
+    const fs::path target = tervok::nativePath(formats::mapPath("map1"));
 
     const KillTally tally = killSavesAtRandom(target, first, second, [&](bool useFirst) {
         return tervok::replaceFile(target, useFirst ? first : second).ok();
@@ -115,17 +115,17 @@ TEST(KilledSave, MapFileIsAlwaysTheOldOrTheNewMap)
 TEST(KilledSave, PlayerFileIsAlwaysTheOldOrTheNewPlayer)
 {
     tervok::testing::TempDir dir;
-    figureloom::PlayerRecord hero;
+    formats::PlayerRecord hero;
     hero.health = "250";
-    figureloom::PlayerRecord scout;
+    formats::PlayerRecord scout;
     scout.slots[9] = {"14", 1, "-1", "-1"};
-    const std::string first = figureloom::playerFileBytes(figureloom::withFilledAmmunition(hero));
-    const std::string second = figureloom::playerFileBytes(figureloom::withFilledAmmunition(scout));
+    const std::string first = formats::playerFileBytes(formats::withFilledAmmunition(hero));
+    const std::string second = formats::playerFileBytes(formats::withFilledAmmunition(scout));
     writeFile("player/hero.dat", first);
 
     const KillTally tally = killSavesAtRandom("player/hero.dat", first, second, [&](bool useFirst) {
-        figureloom::PlayerRecord record = useFirst ? hero : scout;
-        return figureloom::savePlayerFile("player\\hero.dat", record).ok();
+        formats::PlayerRecord record = useFirst ? hero : scout;
+        return formats::savePlayerFile("player\\hero.dat", record).ok();
     });
     EXPECT_EQ(tally.sawFirst + tally.sawSecond, kKills);
     EXPECT_EQ(tervok::testing::entryCount("player"), 1u);

@@ -1,10 +1,10 @@
 // The particle editor against every file fault: reload, save, and the
 // sprite dialog after the start directory vanished.
-#include "particle_catalogue.h"
-#include "program.h"
-#include "harness/file_faults.h"
-#include "harness/snapshots.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "formats/particle_catalogue.h"
+#include "reliability/harness/file_faults.h"
+#include "reliability/harness/snapshots.h"
+#include "sparkloom/form/program.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +40,9 @@ public:
     {
         return DocumentFile{
             "sprites/particle.lst",
-            sparkloom::particleCatalogueBytes({"05 12 fire.spr", "[03 01 smoke.spr", "", "11 00 spark.spr"}),
-            sparkloom::particleCatalogueBytes({"07 01 smoke.spr"}),
-            [this] { return sparkloom::particleCatalogueBytes(toolkit_.find<HeadlessListBox>("List1").items()); },
+            formats::particleCatalogueBytes({"05 12 fire.spr", "[03 01 smoke.spr", "", "11 00 spark.spr"}),
+            formats::particleCatalogueBytes({"07 01 smoke.spr"}),
+            [this] { return formats::particleCatalogueBytes(toolkit_.find<HeadlessListBox>("List1").items()); },
             Command{[this] { button("Command1").click(); }, "Fehler beim laden !", ""},
             Command{[this] { button("Command2").click(); }, "Fehler beim speichern !", ""},
         };

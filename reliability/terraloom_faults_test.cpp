@@ -1,12 +1,12 @@
 // The level editor against every file fault: the map's load, save and new,
 // the script's load and save, and the two catalogues read at start-up.
-#include "bmp_bytes.h"
-#include "form1.h"
-#include "harness/file_faults.h"
-#include "harness/snapshots.h"
-#include "map_file.h"
-#include "script_file.h"
-#include "temp_dir.h"
+#include "common/testing/bmp_bytes.h"
+#include "common/testing/temp_dir.h"
+#include "formats/map_file.h"
+#include "formats/script_file.h"
+#include "reliability/harness/file_faults.h"
+#include "reliability/harness/snapshots.h"
+#include "terraloom/form/form1.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ std::string bitmapFile()
 // A full map whose cells run through every tile number.
 std::string patternedMap(int step)
 {
-    std::string bytes(terraloom::kMapFileSize, '\0');
+    std::string bytes(formats::kMapFileSize, '\0');
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>((i * static_cast<std::size_t>(step)) % 101);
     return bytes;
@@ -73,10 +73,10 @@ public:
     {
         std::vector<std::string> lines = snapshotWindow(*toolkit_.window());
         const auto& cells = form_->state().grid.cells();
-        for (std::size_t row = 0; row < terraloom::kMapSize; ++row) {
+        for (std::size_t row = 0; row < formats::kMapSize; ++row) {
             std::string line = "grid row " + std::to_string(row + 1) + ":";
-            for (std::size_t x = 0; x < terraloom::kMapSize; ++x)
-                line += " " + std::to_string(cells[row * terraloom::kMapSize + x]);
+            for (std::size_t x = 0; x < formats::kMapSize; ++x)
+                line += " " + std::to_string(cells[row * formats::kMapSize + x]);
             lines.push_back(line);
         }
         return lines;
@@ -88,7 +88,7 @@ public:
             "map/map1.map",
             patternedMap(7),
             patternedMap(13),
-            [this] { return terraloom::mapFileBytes(form_->state().grid, ""); },
+            [this] { return formats::mapFileBytes(form_->state().grid, ""); },
             Command{[this] { find<HeadlessButton>("Command1").click(); }, "Fehler beim laden !", ""},
             Command{[this] { find<HeadlessButton>("Command2").click(); }, "Fehler beim speichern !", ""},
         };
@@ -100,13 +100,13 @@ public:
             "map/map1.msc",
             kScriptHeader + "set player 3 1 130 250 2\r\ndef player 1 1 410 70 4\r\n",
             kScriptHeader + "set player 7 2 330 1450 1\r\n",
-            [this] { return terraloom::scriptFileBytes(label("Label4"), find<HeadlessListBox>("List2").items()); },
+            [this] { return formats::scriptFileBytes(label("Label4"), find<HeadlessListBox>("List2").items()); },
             Command{[this] { find<HeadlessButton>("Command10").click(); }, "Fehler", "Script geladen "},
             Command{[this] { find<HeadlessButton>("Command12").click(); }, "Fehler", "Script gespeichert "},
         };
     }
 
-    terraloom::MapGrid& grid() { return form_->state().grid; }
+    formats::MapGrid& grid() { return form_->state().grid; }
 
     template <class T>
     T& find(const std::string& name, int index = -1)
@@ -179,7 +179,7 @@ TEST_P(MapNew, ClearsTheGridAndNeverWritesIntoAFile)
 
     editor_.find<HeadlessButton>("Command3").click();
 
-    EXPECT_EQ(editor_.grid(), terraloom::MapGrid{});
+    EXPECT_EQ(editor_.grid(), formats::MapGrid{});
     FolderTree treeAfter = snapshotTree(".");
     if (c.outcome == Outcome::Fails) {
         expectFailureShown(editor_.toolkit(), "Fehler beim speichern !");

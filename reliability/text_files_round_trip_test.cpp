@@ -1,16 +1,16 @@
 // Round trips of the player file, the shot file and the particle catalogue.
-#include "particle_catalogue.h"
-#include "shot_file.h"
-#include "player_file.h"
-#include "round_trip_support.h"
+#include "formats/particle_catalogue.h"
+#include "formats/player_file.h"
+#include "formats/shot_file.h"
+#include "reliability/round_trip_support.h"
 
 namespace {
 
 using namespace reliability;
 
-std::string savedPlayer(const figureloom::PlayerRecord& record)
+std::string savedPlayer(const formats::PlayerRecord& record)
 {
-    return figureloom::playerFileBytes(figureloom::withFilledAmmunition(record));
+    return formats::playerFileBytes(formats::withFilledAmmunition(record));
 }
 
 TEST(PlayerRoundTrip, SamplePlayerSavesToTheSameBytes)
@@ -19,23 +19,23 @@ TEST(PlayerRoundTrip, SamplePlayerSavesToTheSameBytes)
     if (!sample) {
         GTEST_SKIP() << kNoSampleData;
     }
-    const tervok::Result<figureloom::PlayerRecord> record = figureloom::parsePlayerFile(*sample);
+    const tervok::Result<formats::PlayerRecord> record = formats::parsePlayerFile(*sample);
     ASSERT_TRUE(record.has_value());
     const std::string saved = savedPlayer(*record);
     EXPECT_EQ(saved, *sample);
-    EXPECT_EQ(savedPlayer(*figureloom::parsePlayerFile(saved)), saved);
+    EXPECT_EQ(savedPlayer(*formats::parsePlayerFile(saved)), saved);
 }
 
 // Value fields of any length; slot fields fill their columns exactly: two
 // characters of weapon number, one digit of flag, four of each ammunition.
-figureloom::PlayerRecord randomPlayer(std::mt19937& random)
+formats::PlayerRecord randomPlayer(std::mt19937& random)
 {
     std::uniform_int_distribution<int> digit(0, 9);
-    figureloom::PlayerRecord record;
+    formats::PlayerRecord record;
     for (std::string* field : {&record.sprite, &record.team, &record.health, &record.moveSpeed,
                                &record.stepSpeed, &record.blood, &record.exploBlood})
         *field = randomText(random, 0, 20);
-    for (figureloom::WeaponSlot& slot : record.slots)
+    for (formats::WeaponSlot& slot : record.slots)
         slot = {randomText(random, 2, 2), digit(random), randomText(random, 4, 4), randomText(random, 4, 4)};
     return record;
 }
@@ -45,9 +45,9 @@ TEST(PlayerRoundTrip, RandomPlayersComeBackFieldForField)
     TERVOK_TRACE_SEED();
     std::mt19937 random(kRoundTripSeed);
     for (int n = 0; n < kRandomDocuments; ++n) {
-        const figureloom::PlayerRecord record = randomPlayer(random);
+        const formats::PlayerRecord record = randomPlayer(random);
         const std::string saved = savedPlayer(record);
-        const tervok::Result<figureloom::PlayerRecord> loaded = figureloom::parsePlayerFile(saved);
+        const tervok::Result<formats::PlayerRecord> loaded = formats::parsePlayerFile(saved);
         ASSERT_TRUE(loaded.has_value()) << "document " << n;
         ASSERT_EQ(*loaded, record) << "document " << n;
         ASSERT_EQ(savedPlayer(*loaded), saved) << "document " << n;
@@ -60,11 +60,11 @@ TEST(ShotRoundTrip, SampleShotSavesToTheSameBytes)
     if (!sample) {
         GTEST_SKIP() << kNoSampleData;
     }
-    const tervok::Result<boltloom::ShotRecord> shot = boltloom::parseShotFile(*sample);
+    const tervok::Result<formats::ShotRecord> shot = formats::parseShotFile(*sample);
     ASSERT_TRUE(shot.has_value());
-    const std::string saved = boltloom::shotFileBytes(*shot);
+    const std::string saved = formats::shotFileBytes(*shot);
     EXPECT_EQ(saved, *sample);
-    EXPECT_EQ(boltloom::shotFileBytes(*boltloom::parseShotFile(saved)), saved);
+    EXPECT_EQ(formats::shotFileBytes(*formats::parseShotFile(saved)), saved);
 }
 
 TEST(ShotRoundTrip, RandomShotsComeBackFieldForField)
@@ -72,15 +72,15 @@ TEST(ShotRoundTrip, RandomShotsComeBackFieldForField)
     TERVOK_TRACE_SEED();
     std::mt19937 random(kRoundTripSeed);
     for (int n = 0; n < kRandomDocuments; ++n) {
-        boltloom::ShotRecord shot;
+        formats::ShotRecord shot;
         for (std::string* field : {&shot.schaden, &shot.speed, &shot.ttl, &shot.reloadTime, &shot.shotSprite,
                                    &shot.exploSprite, &shot.name, &shot.schadenradius})
             *field = randomText(random, 0, 24);
-        const std::string saved = boltloom::shotFileBytes(shot);
-        const tervok::Result<boltloom::ShotRecord> loaded = boltloom::parseShotFile(saved);
+        const std::string saved = formats::shotFileBytes(shot);
+        const tervok::Result<formats::ShotRecord> loaded = formats::parseShotFile(saved);
         ASSERT_TRUE(loaded.has_value()) << "document " << n;
         ASSERT_EQ(*loaded, shot) << "document " << n;
-        ASSERT_EQ(boltloom::shotFileBytes(*loaded), saved) << "document " << n;
+        ASSERT_EQ(formats::shotFileBytes(*loaded), saved) << "document " << n;
     }
 }
 
@@ -90,11 +90,11 @@ TEST(ParticleRoundTrip, SampleCatalogueSavesToTheSameBytes)
     if (!sample) {
         GTEST_SKIP() << kNoSampleData;
     }
-    const sparkloom::Rows rows = sparkloom::parseParticleRows(*sample);
+    const formats::ParticleRows rows = formats::parseParticleRows(*sample);
     EXPECT_FALSE(rows.empty());
-    const std::string saved = sparkloom::particleCatalogueBytes(rows);
+    const std::string saved = formats::particleCatalogueBytes(rows);
     EXPECT_EQ(saved, *sample);
-    EXPECT_EQ(sparkloom::particleCatalogueBytes(sparkloom::parseParticleRows(saved)), saved);
+    EXPECT_EQ(formats::particleCatalogueBytes(formats::parseParticleRows(saved)), saved);
 }
 
 // Rows are kept as raw lines: entry lines, switched-off ones, empty ones.
@@ -104,13 +104,13 @@ TEST(ParticleRoundTrip, RandomCataloguesComeBackRowForRow)
     std::mt19937 random(kRoundTripSeed);
     std::uniform_int_distribution<int> rowCount(0, 40);
     for (int n = 0; n < kRandomDocuments; ++n) {
-        sparkloom::Rows rows(static_cast<std::size_t>(rowCount(random)));
+        formats::ParticleRows rows(static_cast<std::size_t>(rowCount(random)));
         for (std::string& row : rows)
             row = randomText(random, 0, 30);
-        const std::string saved = sparkloom::particleCatalogueBytes(rows);
-        const sparkloom::Rows loaded = sparkloom::parseParticleRows(saved);
+        const std::string saved = formats::particleCatalogueBytes(rows);
+        const formats::ParticleRows loaded = formats::parseParticleRows(saved);
         ASSERT_EQ(loaded, rows) << "document " << n;
-        ASSERT_EQ(sparkloom::particleCatalogueBytes(loaded), saved) << "document " << n;
+        ASSERT_EQ(formats::particleCatalogueBytes(loaded), saved) << "document " << n;
     }
 }
 

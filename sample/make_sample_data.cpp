@@ -1,8 +1,8 @@
 // Writes the bundled sample game data into the folder named on the command
 // line: tile catalogue and tile bitmaps, a map and its script, the player,
 // weapon and particle catalogues, sprite files, a player and a shot file.
-#include "sample_map.h"
-#include "sample_tiles.h"
+#include "sample/sample_map.h"
+#include "sample/sample_tiles.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,5 +1,5 @@
-#include "sample_map.h"
-#include "sample_tiles.h"
+#include "sample/sample_map.h"
+#include "sample/sample_tiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "sample_map.h"
+#include "sample/sample_map.h"
 
-#include "sample_tiles.h"
+#include "sample/sample_tiles.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "sample_tiles.h"
+#include "sample/sample_tiles.h"
 
 namespace sample {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // The tiles of the sample game data: number, class, catalogue name and image.
-#include "tile_painter.h"
+#include "sample/tile_painter.h"
 
 #include <string>
 #include <vector>

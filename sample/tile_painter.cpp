@@ -1,4 +1,4 @@
-#include "tile_painter.h"
+#include "sample/tile_painter.h"
 
 #include <algorithm>
 

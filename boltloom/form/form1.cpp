@@ -1,13 +1,13 @@
-#include "form1.h"
+#include "boltloom/form/form1.h"
 
-#include "ui/sprite_dialog.h"
-#include "game/game_files.h"
-#include "game/messages.h"
-#include "ui/catalogue_list.h"
-#include "ui/failure_message.h"
-#include "ui/field_check.h"
+#include "common/game/game_files.h"
+#include "common/game/messages.h"
+#include "toolkit/ui/catalogue_list.h"
+#include "toolkit/ui/failure_message.h"
+#include "toolkit/ui/field_check.h"
+#include "toolkit/ui/sprite_dialog.h"
 
-#include "shot_file.h"
+#include "formats/shot_file.h"
 
 #include <optional>
 
@@ -119,16 +119,16 @@ void Form1::startUp()
 
 std::string Form1::shotPath() const
 {
-    return shotFilePath(directory_->text(), fileName_->text(), extension_->text());
+    return formats::shotFilePath(directory_->text(), fileName_->text(), extension_->text());
 }
 
-ShotRecord Form1::shownShot() const
+formats::ShotRecord Form1::shownShot() const
 {
-    return ShotRecord{schaden_->text(), speed_->text(), ttl_->text(),  reloadTime_->text(),
+    return formats::ShotRecord{schaden_->text(), speed_->text(), ttl_->text(),  reloadTime_->text(),
                       shotSprite_->text(), exploSprite_->text(), name_->text(), schadenradius_->text()};
 }
 
-void Form1::showShot(const ShotRecord& shot)
+void Form1::showShot(const formats::ShotRecord& shot)
 {
     schaden_->setText(shot.schaden);
     speed_->setText(shot.speed);
@@ -144,7 +144,7 @@ void Form1::showShot(const ShotRecord& shot)
 void Form1::loadShot()
 {
     const std::string path = shotPath();
-    const tervok::Result<ShotRecord> shot = loadShotFile(path);
+    const tervok::Result<formats::ShotRecord> shot = formats::loadShotFile(path);
     if (!shot) {
         tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, path, tervok::kCannotLoad, shot.error());
         return;
@@ -164,7 +164,7 @@ void Form1::saveShot()
                                               {schadenradius_, "Schadenradius"}}))
         return;
     const std::string path = shotPath();
-    if (const tervok::Status saved = saveShotFile(path, shownShot()); !saved)
+    if (const tervok::Status saved = formats::saveShotFile(path, shownShot()); !saved)
         tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotSave, saved.error());
 }
 
@@ -173,7 +173,7 @@ void Form1::saveShot()
 void Form1::newShot()
 {
     fileName_->setText(std::string());
-    showShot(ShotRecord{});
+    showShot(formats::ShotRecord{});
 }
 
 // The dialog opens below the start directory, whatever folder an earlier

@@ -2,11 +2,11 @@
 // The shot editor's window. Its text fields are the shot definition; the
 // buttons load, save and empty it, pick the shot sprite through the file
 // dialog and the explosion particle from the particle catalogue.
-#include "catalogue/catalogue.h"
-#include "shot_record.h"
-#include "startup/named_file.h"
-#include "files/start_directory.h"
-#include "ui/toolkit.h"
+#include "common/catalogue/catalogue.h"
+#include "common/files/start_directory.h"
+#include "common/startup/named_file.h"
+#include "formats/shot_record.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <memory>
 #include <string>
@@ -51,8 +51,8 @@ private:
     void pickExploSprite();
 
     std::string shotPath() const;
-    ShotRecord shownShot() const;
-    void showShot(const ShotRecord& shot);
+    formats::ShotRecord shownShot() const;
+    void showShot(const formats::ShotRecord& shot);
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Window> window_;

@@ -1,8 +1,8 @@
-#include "form1.h"
-#include "program.h"
+#include "boltloom/form/form1.h"
+#include "boltloom/form/program.h"
 
-#include "headless_toolkit.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "toolkit/headless/headless_toolkit.h"
 
 #include <gtest/gtest.h>
 

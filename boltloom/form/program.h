@@ -1,8 +1,8 @@
 #pragma once
 // The shot editor as a whole: its one window, shown at start; closing the
 // window ends the program.
-#include "form1.h"
-#include "ui/one_window_program.h"
+#include "boltloom/form/form1.h"
+#include "toolkit/ui/one_window_program.h"
 
 namespace boltloom {
 

@@ -1,7 +1,7 @@
-#include "program.h"
-#include "qt_application.h"
-#include "qt_caption_fit.h"
-#include "temp_dir.h"
+#include "boltloom/form/program.h"
+#include "common/testing/temp_dir.h"
+#include "toolkit/qt/qt_application.h"
+#include "toolkit/qt/qt_caption_fit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,8 @@
-#include "catalogue/catalogue.h"
+#include "common/catalogue/catalogue.h"
 
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "text/field_reader.h"
-#include "text/number_reader.h"
+#include "common/files/game_file.h"
+#include "common/text/field_reader.h"
+#include "common/text/number_reader.h"
 
 namespace tervok {
 
@@ -36,10 +35,8 @@ std::vector<CatalogueEntry> parseCatalogue(std::string bytes, int nameColumn, Ig
 
 Result<std::vector<CatalogueEntry>> readCatalogue(std::string_view gamePath, int nameColumn)
 {
-    Result<std::string> bytes = readWholeFile(nativePath(gamePath));
-    if (!bytes)
-        return bytes.error();
-    return parseCatalogue(std::move(*bytes), nameColumn);
+    return loadGameFile(gamePath,
+                        [nameColumn](std::string bytes) { return parseCatalogue(std::move(bytes), nameColumn); });
 }
 
 std::optional<std::string> pickedNumber(const NumberTable& table, int selectedRow)

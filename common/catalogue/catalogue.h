@@ -2,7 +2,7 @@
 // Catalogue lists ("sprites\particle.lst", "shots\weapons.lst",
 // "player\player.lst"): the window-free parse step of the loader, the
 // number table it fills and the number a pick button writes.
-#include "errors/result.h"
+#include "common/errors/result.h"
 
 #include <array>
 #include <cstdint>

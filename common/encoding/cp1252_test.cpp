@@ -1,4 +1,4 @@
-#include "encoding/cp1252.h"
+#include "common/encoding/cp1252.h"
 
 #include <gtest/gtest.h>
 

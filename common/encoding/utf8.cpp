@@ -1,4 +1,4 @@
-#include "encoding/utf8.h"
+#include "common/encoding/utf8.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "errors/error.h"
+#include "common/errors/error.h"
 
 #include <cctype>
 #include <cerrno>

@@ -30,6 +30,7 @@ struct Error {
     std::string detail;                 // the failed step, or what is wrong with the bytes
     std::optional<std::size_t> line;    // 1-based line of a format error
     std::optional<std::size_t> offset;  // byte offset of a format error
+    std::string path;                   // the file, as its loader was asked for it (not in describe())
 
     // One line for people: "permission denied", "write failed: no space
     // left on device", "line 3: no header line".

@@ -1,6 +1,6 @@
-#include "errors/error.h"
-#include "errors/failure_report.h"
-#include "errors/result.h"
+#include "common/errors/error.h"
+#include "common/errors/failure_report.h"
+#include "common/errors/result.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "errors/failure_report.h"
+#include "common/errors/failure_report.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // The one line a program writes to standard error when a read, write or
 // parse fails: "terraloom: map\map1.map: cannot save: permission denied".
 // Windows show their fixed messages besides; this line says why.
-#include "errors/error.h"
+#include "common/errors/error.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 // A value or the reason it could not be had. Reads like an optional
 // (if (result), *result, result->member) and carries the Error besides.
-#include "errors/error.h"
+#include "common/errors/error.h"
 
 #include <cassert>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "files/bitmap_file.h"
+#include "common/files/bitmap_file.h"
 
-#include "files/file_io.h"
+#include "common/files/file_io.h"
 
 #include <cstdint>
 

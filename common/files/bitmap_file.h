@@ -3,7 +3,7 @@
 // guarded reader as every data file, and checked to hold all the pixels
 // their header promises, so that a pipe never blocks the editor and a cut
 // or damaged file shows nothing instead of leftovers of a half-read image.
-#include "errors/result.h"
+#include "common/errors/result.h"
 
 #include <filesystem>
 #include <string>

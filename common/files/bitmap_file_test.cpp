@@ -1,7 +1,7 @@
-#include "files/bitmap_file.h"
+#include "common/files/bitmap_file.h"
 
-#include "bmp_bytes.h"
-#include "temp_dir.h"
+#include "common/testing/bmp_bytes.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "files/file_io.h"
+#include "common/files/file_io.h"
 
-#include "files/file_descriptor.h"
+#include "common/files/file_descriptor.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -4,7 +4,7 @@
 // folder, is flushed and then renamed over the target, so a failed or
 // interrupted save never leaves a half-written file. Every failure carries
 // its reason.
-#include "errors/result.h"
+#include "common/errors/result.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "files/file_io.h"
+#include "common/files/file_io.h"
 
-#include "other_user.h"
-#include "temp_dir.h"
+#include "common/testing/other_user.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

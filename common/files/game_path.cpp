@@ -1,6 +1,6 @@
-#include "files/game_path.h"
+#include "common/files/game_path.h"
 
-#include "encoding/cp1252.h"
+#include "common/encoding/cp1252.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
-#include "files/game_path.h"
+#include "common/files/game_path.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "files/start_directory.h"
+#include "common/files/start_directory.h"
 
 #include <system_error>
 

@@ -1,6 +1,6 @@
-#include "files/start_directory.h"
+#include "common/files/start_directory.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "startup/command_line.h"
+#include "common/startup/command_line.h"
 
-#include "files/game_path.h"
-#include "startup/game_folder.h"
+#include "common/files/game_path.h"
+#include "common/startup/game_folder.h"
 
 #include <sys/stat.h>
 

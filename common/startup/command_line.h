@@ -6,8 +6,8 @@
 // before anything else happens. A FILE in a game folder's map, player, shots
 // or sprites folder (a file dropped on the editor's launcher) names the game
 // folder that holds it.
-#include "startup/named_file.h"
-#include "startup/program_info.h"
+#include "common/startup/named_file.h"
+#include "common/startup/program_info.h"
 
 #include <optional>
 #include <ostream>

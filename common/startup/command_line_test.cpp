@@ -1,6 +1,6 @@
-#include "startup/command_line.h"
+#include "common/startup/command_line.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "startup/game_folder.h"
+#include "common/startup/game_folder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "startup/game_folder.h"
+#include "common/startup/game_folder.h"
 
-#include "other_user.h"
-#include "temp_dir.h"
+#include "common/testing/other_user.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "startup/named_file.h"
+#include "common/startup/named_file.h"
 
-#include "encoding/cp1252.h"
+#include "common/encoding/cp1252.h"
 
 #include <algorithm>
 #include <array>

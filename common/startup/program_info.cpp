@@ -1,6 +1,6 @@
-#include "startup/program_info.h"
+#include "common/startup/program_info.h"
 
-#include "tervok_version.h"
+#include "common/startup/tervok_version.h"
 
 namespace tervok::startup {
 

@@ -1,7 +1,7 @@
 #pragma once
 // What each editor says about itself on the command line: its name, one line
 // on what it edits and the keys its window knows beyond its buttons.
-#include "startup/named_file.h"
+#include "common/startup/named_file.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "startup/standard_output.h"
+#include "common/startup/standard_output.h"
 
-#include "errors/error.h"
+#include "common/errors/error.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -2,7 +2,7 @@
 // process so that the test's own stay as they are. The programs' reports of
 // a full or closed standard output are tested on the installed programs
 // (desktop/tests/install_test.sh).
-#include "startup/standard_output.h"
+#include "common/startup/standard_output.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "text/field_reader.h"
+#include "common/text/field_reader.h"
 
 namespace tervok {
 namespace {

@@ -1,4 +1,4 @@
-#include "text/number_reader.h"
+#include "common/text/number_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "editor_start_support.h"
-#include "program.h"
+#include "boltloom/form/program.h"
+#include "desktop/tests/editor_start_support.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 // the command line, then the game folder, then the window, which must show
 // the catalogues of the game folder that was chosen. Each program's tests
 // are a file of their own (the programs share header names).
-#include "qt_application.h"
-#include "qt_game_folder.h"
-#include "run_editor.h"
-#include "startup/command_line.h"
-#include "temp_dir.h"
+#include "common/startup/command_line.h"
+#include "common/testing/temp_dir.h"
+#include "toolkit/qt/qt_application.h"
+#include "toolkit/qt/startup/qt_game_folder.h"
+#include "toolkit/qt/startup/run_editor.h"
 
 #include <QAbstractButton>
 #include <QApplication>

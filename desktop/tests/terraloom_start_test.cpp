@@ -1,7 +1,7 @@
-#include "editor_start_support.h"
-#include "form1.h"
-#include "program.h"
-#include "qt_picture_box.h"
+#include "desktop/tests/editor_start_support.h"
+#include "terraloom/form/form1.h"
+#include "terraloom/form/program.h"
+#include "toolkit/qt/qt_picture_box.h"
 
 namespace {
 

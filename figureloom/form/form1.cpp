@@ -1,11 +1,11 @@
-#include "form1.h"
+#include "figureloom/form/form1.h"
 
-#include "game/game_files.h"
-#include "game/messages.h"
-#include "player_file.h"
-#include "ui/catalogue_list.h"
-#include "ui/failure_message.h"
-#include "ui/field_check.h"
+#include "common/game/game_files.h"
+#include "common/game/messages.h"
+#include "formats/player_file.h"
+#include "toolkit/ui/catalogue_list.h"
+#include "toolkit/ui/failure_message.h"
+#include "toolkit/ui/field_check.h"
 
 namespace figureloom {
 
@@ -65,12 +65,12 @@ void Form1::loadCatalogues()
 
 std::string Form1::playerPath() const
 {
-    return playerFilePath(directory_->text(), name_->text(), extension_->text());
+    return formats::playerFilePath(directory_->text(), name_->text(), extension_->text());
 }
 
-PlayerRecord Form1::recordFromControls() const
+formats::PlayerRecord Form1::recordFromControls() const
 {
-    PlayerRecord record;
+    formats::PlayerRecord record;
     record.sprite = sprite_->text();
     record.team = team_->text();
     record.health = health_->text();
@@ -80,13 +80,13 @@ PlayerRecord Form1::recordFromControls() const
     record.exploBlood = blood_[1]->text();
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const SlotRow& row = slots_[i];
-        record.slots[i] = WeaponSlot{row.shottyp->text(), row.present->value(), row.munnition->text(),
+        record.slots[i] = formats::WeaponSlot{row.shottyp->text(), row.present->value(), row.munnition->text(),
                                      row.maxMunni->text()};
     }
     return record;
 }
 
-void Form1::showRecord(const PlayerRecord& record)
+void Form1::showRecord(const formats::PlayerRecord& record)
 {
     sprite_->setText(record.sprite);
     team_->setText(record.team);
@@ -97,12 +97,12 @@ void Form1::showRecord(const PlayerRecord& record)
     blood_[1]->setText(record.exploBlood);
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         slots_[i].shottyp->setText(record.slots[i].shottyp);
-        slots_[i].present->setValue(checkStateOf(record.slots[i].present));
+        slots_[i].present->setValue(formats::checkStateOf(record.slots[i].present));
     }
     showAmmunition(record);
 }
 
-void Form1::showAmmunition(const PlayerRecord& record)
+void Form1::showAmmunition(const formats::PlayerRecord& record)
 {
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         slots_[i].munnition->setText(record.slots[i].munnition);
@@ -113,7 +113,7 @@ void Form1::showAmmunition(const PlayerRecord& record)
 void Form1::loadPlayer()
 {
     const std::string path = playerPath();
-    const tervok::Result<PlayerRecord> record = loadPlayerFile(path);
+    const tervok::Result<formats::PlayerRecord> record = formats::loadPlayerFile(path);
     if (!record) {
         tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, path, tervok::kCannotLoad, record.error());
         return;
@@ -141,12 +141,13 @@ void Form1::savePlayer()
     if (!tervok::fieldsCanBeStored(toolkit_, storedFields()))
         return;
     const std::string path = playerPath();
-    PlayerRecord record = recordFromControls();
-    if (const tervok::Status saved = savePlayerFile(path, record); !saved) {
+    const formats::PlayerRecord record = recordFromControls();
+    if (const tervok::Status saved = formats::savePlayerFile(path, record); !saved) {
         tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotSave, saved.error());
         return;
     }
-    showAmmunition(record);
+    // The fields show the ammunition texts as the file now holds them.
+    showAmmunition(formats::withFilledAmmunition(record));
 }
 
 // Writes the number behind the selected row; with no row selected the

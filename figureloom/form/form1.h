@@ -2,11 +2,11 @@
 // The player editor's window: the fields of one player record, the three
 // file commands and the two catalogue lists with their pick buttons. The
 // controls are the record; the core reads and writes the file.
-#include "catalogue/catalogue.h"
-#include "player_record.h"
-#include "startup/named_file.h"
-#include "ui/field_check.h"
-#include "ui/toolkit.h"
+#include "common/catalogue/catalogue.h"
+#include "common/startup/named_file.h"
+#include "formats/player_record.h"
+#include "toolkit/ui/field_check.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <array>
 #include <functional>
@@ -57,10 +57,10 @@ private:
     void loadCatalogues();
 
     std::string playerPath() const;
-    PlayerRecord recordFromControls() const;
+    formats::PlayerRecord recordFromControls() const;
     std::vector<tervok::NamedField> storedFields() const;
-    void showRecord(const PlayerRecord& record);
-    void showAmmunition(const PlayerRecord& record);
+    void showRecord(const formats::PlayerRecord& record);
+    void showAmmunition(const formats::PlayerRecord& record);
 
     void loadPlayer();
     void savePlayer();
@@ -75,7 +75,7 @@ private:
     ui::Button* load_ = nullptr;          // Command1
     ui::Button* save_ = nullptr;          // Command2
     ui::Button* new_ = nullptr;           // Command3
-    std::array<SlotRow, kWeaponSlotCount> slots_{};
+    std::array<SlotRow, formats::kWeaponSlotCount> slots_{};
     ui::TextField* moveSpeed_ = nullptr;  // Text7
     ui::TextField* stepSpeed_ = nullptr;  // Text8
     ui::TextField* sprite_ = nullptr;     // Text5

@@ -1,6 +1,6 @@
 // Builds the controls of Form1 at their design positions (twips). Controls
 // are created in focus order, the name field first.
-#include "form1.h"
+#include "figureloom/form/form1.h"
 
 namespace figureloom {
 namespace {
@@ -50,7 +50,7 @@ void Form1::createWeaponFrame()
     toolkit_.createLabel(frame, "Label2", -1, at(480, 240, 735, 255), "da ?");
     toolkit_.createLabel(frame, "Label3", -1, at(1200, 240, 975, 255), "Munnition").setToolTip(kUnlimitedTip);
     toolkit_.createLabel(frame, "Label4", -1, at(2160, 240, 1095, 255), "max Munni").setToolTip(kUnlimitedTip);
-    for (int slot = 0; slot < kWeaponSlotCount; ++slot)
+    for (int slot = 0; slot < formats::kWeaponSlotCount; ++slot)
         createSlotRow(frame, slot);
 }
 

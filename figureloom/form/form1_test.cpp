@@ -1,9 +1,9 @@
-#include "form1.h"
+#include "figureloom/form/form1.h"
 
-#include "headless_toolkit.h"
-#include "player_file.h"
-#include "player_file_samples.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "formats/player_file.h"
+#include "formats/player_file_samples.h"
+#include "toolkit/headless/headless_toolkit.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +72,7 @@ TEST_F(Form1Test, WindowShowsEveryControlAtItsDesignPlace)
     EXPECT_EQ(toolkit.find<HeadlessLabel>("Label3").toolTip(), "-1 = unendlich");
     EXPECT_EQ(toolkit.find<HeadlessLabel>("Label4").toolTip(), "-1 = unendlich");
     EXPECT_EQ(toolkit.find<HeadlessLabel>("Label1").toolTip(), "");
-    for (int i = 0; i < kWeaponSlotCount; ++i) {
+    for (int i = 0; i < formats::kWeaponSlotCount; ++i) {
         const int top = 600 + 360 * i;
         EXPECT_EQ(text("Text9", i).geometry(), (ui::Geometry{120, top, 375, 285}));
         EXPECT_EQ(button("Command5", i).geometry(), (ui::Geometry{600, top, 255, 255}));
@@ -149,7 +149,7 @@ TEST_F(Form1Test, NewPlayerSavedAtOnceGivesTheFixedFile)
     startWithCatalogues();
     text("Text2").type("hero");
     button("Command2").click();
-    EXPECT_EQ(readFile("player/hero.dat"), samples::newPlayerFile());
+    EXPECT_EQ(readFile("player/hero.dat"), formats::samples::newPlayerFile());
     EXPECT_TRUE(toolkit.messages().empty());
     EXPECT_EQ(text("Text6", 0).text(), "0000");
     EXPECT_EQ(text("Text12", 9).text(), "0000");
@@ -182,7 +182,7 @@ TEST_F(Form1Test, SaveShowsFilledAmmunitionAndLoadReadsItBack)
 TEST_F(Form1Test, LoadFillsEveryControlFromTheFile)
 {
     startWithCatalogues();
-    PlayerRecord record;
+    formats::PlayerRecord record;
     record.sprite = "12";
     record.team = "2";
     record.health = "250";
@@ -190,10 +190,10 @@ TEST_F(Form1Test, LoadFillsEveryControlFromTheFile)
     record.stepSpeed = "80";
     record.blood = "05";
     record.exploBlood = "11";
-    record.slots[0] = WeaponSlot{"14", 1, "0100", "0200"};
-    record.slots[8] = WeaponSlot{"02", 2, "00-1", "00-1"};
-    record.slots[9] = WeaponSlot{"01", 7, "0001", "0009"};
-    writeFile("player/hero.dat", playerFileBytes(record));
+    record.slots[0] = formats::WeaponSlot{"14", 1, "0100", "0200"};
+    record.slots[8] = formats::WeaponSlot{"02", 2, "00-1", "00-1"};
+    record.slots[9] = formats::WeaponSlot{"01", 7, "0001", "0009"};
+    writeFile("player/hero.dat", formats::playerFileBytes(record));
 
     text("Text2").type("hero");
     button("Command1").click();
@@ -228,7 +228,7 @@ TEST_F(Form1Test, FailedLoadReportsAndChangesNoField)
     text("Text2").type("nobody");
     button("Command1").click();
 
-    writeFile("player/short.dat", samples::newPlayerFile().substr(0, 200));
+    writeFile("player/short.dat", formats::samples::newPlayerFile().substr(0, 200));
     text("Text2").type("short");
     button("Command1").click();
 

@@ -1,4 +1,4 @@
-#include "program.h"
+#include "figureloom/form/program.h"
 
 namespace figureloom {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The running player editor: owns the one Form1, replaces it on "new" and
 // ends the program when the user closes it.
-#include "form1.h"
-#include "ui/toolkit.h"
+#include "figureloom/form/form1.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "program.h"
+#include "figureloom/form/program.h"
 
-#include "headless_toolkit.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "toolkit/headless/headless_toolkit.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ TEST_F(ProgramTest, NewBuildsAFreshWindowWithCurrentCatalogues)
     EXPECT_NE(fresh, first);
     EXPECT_TRUE(fresh->isShown());
     EXPECT_EQ(text("Text2").text(), "");
-    for (int i = 0; i < kWeaponSlotCount; ++i) {
+    for (int i = 0; i < formats::kWeaponSlotCount; ++i) {
         EXPECT_EQ(text("Text9", i).text() + text("Text6", i).text() + text("Text12", i).text(), "000");
         EXPECT_EQ(toolkit.find<HeadlessCheckBox>("Check1", i).value(), 0);
     }

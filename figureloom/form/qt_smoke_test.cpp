@@ -1,7 +1,7 @@
-#include "program.h"
-#include "qt_application.h"
-#include "qt_caption_fit.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "figureloom/form/program.h"
+#include "toolkit/qt/qt_application.h"
+#include "toolkit/qt/qt_caption_fit.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "fault_scene.h"
+#include "reliability/harness/fault_scene.h"
 
-#include "files/file_io.h"
-#include "other_user.h"
+#include "common/files/file_io.h"
+#include "common/testing/other_user.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "file_faults.h"
+#include "reliability/harness/file_faults.h"
 
-#include "errors/failure_report.h"
-#include "other_user.h"
-#include "snapshots.h"
+#include "common/errors/failure_report.h"
+#include "common/testing/other_user.h"
+#include "reliability/harness/snapshots.h"
 
 #include <gtest/gtest.h>
 

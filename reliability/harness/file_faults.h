@@ -3,8 +3,8 @@
 // the promise every editor makes: a failed load leaves the document as it
 // was, a failed save leaves the disk as it was, a failure is shown with the
 // program's message, and the program keeps working afterwards.
-#include "fault_scene.h"
-#include "headless_toolkit.h"
+#include "reliability/harness/fault_scene.h"
+#include "toolkit/headless/headless_toolkit.h"
 
 #include <filesystem>
 #include <functional>

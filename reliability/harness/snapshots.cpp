@@ -1,4 +1,4 @@
-#include "snapshots.h"
+#include "reliability/harness/snapshots.h"
 
 #include <sys/stat.h>
 

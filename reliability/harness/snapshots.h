@@ -1,7 +1,7 @@
 #pragma once
 // What a user can see of an editor and of its data folder, as plain lines,
 // so that "nothing changed" is one comparison that prints what did.
-#include "headless_toolkit.h"
+#include "toolkit/headless/headless_toolkit.h"
 
 #include <filesystem>
 #include <map>

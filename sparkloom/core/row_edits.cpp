@@ -1,6 +1,6 @@
-#include "row_edits.h"
+#include "sparkloom/core/row_edits.h"
 
-#include "text/number_reader.h"
+#include "common/text/number_reader.h"
 
 namespace sparkloom {
 namespace {

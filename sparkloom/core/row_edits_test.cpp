@@ -1,4 +1,4 @@
-#include "row_edits.h"
+#include "sparkloom/core/row_edits.h"
 
 #include <gtest/gtest.h>
 

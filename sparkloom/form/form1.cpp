@@ -1,10 +1,10 @@
-#include "form1.h"
+#include "sparkloom/form/form1.h"
 
-#include "row_edits.h"
-#include "ui/sprite_dialog.h"
-#include "game/messages.h"
-#include "ui/failure_message.h"
-#include "ui/field_check.h"
+#include "common/game/messages.h"
+#include "sparkloom/core/row_edits.h"
+#include "toolkit/ui/failure_message.h"
+#include "toolkit/ui/field_check.h"
+#include "toolkit/ui/sprite_dialog.h"
 
 #include <optional>
 
@@ -68,9 +68,9 @@ void Form1::bindEvents()
 // All or nothing: the rows are replaced only once the whole file was read.
 void Form1::reloadCatalogue()
 {
-    tervok::Result<Rows> loaded = loadParticleCatalogue(kParticleCataloguePath);
+    tervok::Result<formats::ParticleRows> loaded = formats::loadParticleCatalogue(formats::kParticleCataloguePath);
     if (!loaded) {
-        tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, kParticleCataloguePath, tervok::kCannotLoad,
+        tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, formats::kParticleCataloguePath, tervok::kCannotLoad,
                             loaded.error());
         return;
     }
@@ -86,8 +86,8 @@ void Form1::saveCatalogue()
 {
     if (!rowsFromFile_ && fileHoldsRows() && !confirmOverwrite())
         return;
-    if (const tervok::Status saved = saveParticleCatalogue(kParticleCataloguePath, rows()); !saved) {
-        tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, kParticleCataloguePath, tervok::kCannotSave,
+    if (const tervok::Status saved = formats::saveParticleCatalogue(formats::kParticleCataloguePath, rows()); !saved) {
+        tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, formats::kParticleCataloguePath, tervok::kCannotSave,
                             saved.error());
         return;
     }
@@ -99,7 +99,7 @@ void Form1::saveCatalogue()
 // that is not there at all holds nothing.
 bool Form1::fileHoldsRows() const
 {
-    const tervok::Result<Rows> onDisk = loadParticleCatalogue(kParticleCataloguePath);
+    const tervok::Result<formats::ParticleRows> onDisk = formats::loadParticleCatalogue(formats::kParticleCataloguePath);
     if (!onDisk) {
         const tervok::ErrorKind kind = onDisk.error().kind;
         return kind != tervok::ErrorKind::NotFound && kind != tervok::ErrorKind::FolderMissing &&
@@ -151,16 +151,16 @@ void Form1::switchRow()
     catalogueList_->setItem(selected, switchedRow(catalogueList_->item(selected)));
 }
 
-Rows Form1::rows() const
+formats::ParticleRows Form1::rows() const
 {
-    Rows rows;
+    formats::ParticleRows rows;
     const int count = catalogueList_->count();
     for (int row = 0; row < count; ++row)
         rows.push_back(catalogueList_->item(row));
     return rows;
 }
 
-void Form1::showRows(Rows rows)
+void Form1::showRows(formats::ParticleRows rows)
 {
     catalogueList_->setItems(std::move(rows));
 }

@@ -2,9 +2,9 @@
 // The particle editor's window: the catalogue's rows in List1, the buttons
 // that reload, save and edit them, and the three fields a new entry line is
 // built from. The rows of List1 are the whole document.
-#include "particle_catalogue.h"
-#include "files/start_directory.h"
-#include "ui/toolkit.h"
+#include "common/files/start_directory.h"
+#include "formats/particle_catalogue.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <memory>
 
@@ -38,8 +38,8 @@ private:
     void addEntry();
     void switchRow();
 
-    Rows rows() const;
-    void showRows(Rows rows);
+    formats::ParticleRows rows() const;
+    void showRows(formats::ParticleRows rows);
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Window> window_;

@@ -1,10 +1,10 @@
-#include "program.h"
+#include "sparkloom/form/program.h"
 
-#include "ui/catalogue_list.h"
-#include "headless_toolkit.h"
-#include "files/file_io.h"
-#include "other_user.h"
-#include "temp_dir.h"
+#include "common/files/file_io.h"
+#include "common/testing/other_user.h"
+#include "common/testing/temp_dir.h"
+#include "toolkit/headless/headless_toolkit.h"
+#include "toolkit/ui/catalogue_list.h"
 
 #include <gtest/gtest.h>
 

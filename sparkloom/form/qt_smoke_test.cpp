@@ -1,6 +1,6 @@
-#include "program.h"
-#include "qt_application.h"
-#include "qt_caption_fit.h"
+#include "sparkloom/form/program.h"
+#include "toolkit/qt/qt_application.h"
+#include "toolkit/qt/qt_caption_fit.h"
 
 #include <gtest/gtest.h>
 

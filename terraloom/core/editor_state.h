@@ -1,18 +1,18 @@
 #pragma once
 // Everything the level editor's window owns besides its controls.
-#include "catalogue/catalogue.h"
-#include "map_grid.h"
-#include "paint_history.h"
-#include "script_position.h"
-#include "tile_catalogue.h"
-#include "view_navigation.h"
+#include "common/catalogue/catalogue.h"
+#include "formats/map_grid.h"
+#include "formats/tile_catalogue.h"
+#include "terraloom/core/paint_history.h"
+#include "terraloom/core/script_position.h"
+#include "terraloom/core/view_navigation.h"
 
 namespace terraloom {
 
 struct EditorState {
-    MapGrid grid;
+    formats::MapGrid grid;
     PaintHistory history;
-    TileCatalogue tiles;
+    formats::TileCatalogue tiles;
     int currentTile = 0;
     ViewPosition view;
     ScriptPosition scriptPosition;

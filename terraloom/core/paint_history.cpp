@@ -1,15 +1,15 @@
-#include "paint_history.h"
+#include "terraloom/core/paint_history.h"
 
 namespace terraloom {
 
 CellChange CellChange::of(const MapCell& cell, std::uint8_t before, std::uint8_t after)
 {
-    return {static_cast<std::uint16_t>(MapGrid::indexOf(cell.x, cell.y)), before, after};
+    return {static_cast<std::uint16_t>(formats::MapGrid::indexOf(cell.x, cell.y)), before, after};
 }
 
 MapCell CellChange::cell() const
 {
-    return {place % kMapSize + 1, place / kMapSize + 1};
+    return {place % formats::kMapSize + 1, place / formats::kMapSize + 1};
 }
 
 void PaintHistory::clickPainted(const CellChange& change)
@@ -42,7 +42,7 @@ void PaintHistory::startStep(const CellChange& change)
 
 // A stroke may paint a cell more than once; going backwards leaves the
 // oldest tile in it.
-const PaintStep* PaintHistory::undo(MapGrid& grid)
+const PaintStep* PaintHistory::undo(formats::MapGrid& grid)
 {
     endStroke();
     if (done_.empty())
@@ -55,7 +55,7 @@ const PaintStep* PaintHistory::undo(MapGrid& grid)
     return &step;
 }
 
-const PaintStep* PaintHistory::redo(MapGrid& grid)
+const PaintStep* PaintHistory::redo(formats::MapGrid& grid)
 {
     endStroke();
     if (undone_.empty())

@@ -6,8 +6,8 @@
 // change, and a click or stroke made only of such paints is no step. A step
 // keeps only the cells it changed (place, old tile, new tile), so the history
 // grows with the painting, never with the size of the map.
-#include "map_grid.h"
-#include "view_navigation.h"
+#include "formats/map_grid.h"
+#include "terraloom/core/view_navigation.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -50,8 +50,8 @@ public:
     // undone. Each returns the step's changes, to show them, or null when
     // there is no step to take; the step stays valid until the history
     // changes again.
-    const PaintStep* undo(MapGrid& grid);
-    const PaintStep* redo(MapGrid& grid);
+    const PaintStep* undo(formats::MapGrid& grid);
+    const PaintStep* redo(formats::MapGrid& grid);
 
     // The grid was replaced (load, new): no step fits it any more.
     void clear();

@@ -1,4 +1,4 @@
-#include "paint_history.h"
+#include "terraloom/core/paint_history.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ protected:
     void click(int x, int y, int tile) { history.clickPainted(paint(x, y, tile)); }
     void shiftMove(int x, int y, int tile) { history.strokePainted(paint(x, y, tile)); }
 
-    MapGrid grid;
+    formats::MapGrid grid;
     PaintHistory history;
 };
 
@@ -30,14 +30,14 @@ TEST_F(PaintHistoryTest, StepsGoBackAndForthCellByCell)
     shiftMove(37, 58, 2);
     history.endStroke();
     click(100, 100, 3);
-    const MapGrid painted = grid;
+    const formats::MapGrid painted = grid;
 
     EXPECT_EQ(*history.undo(grid), (PaintStep{CellChange::of({100, 100}, 0, 3)}));
     const PaintStep* stroke = history.undo(grid);
     ASSERT_NE(stroke, nullptr);
     ASSERT_EQ(stroke->size(), 2u);
     EXPECT_EQ((*stroke)[1].cell(), (MapCell{37, 58}));
-    EXPECT_EQ(grid, MapGrid{});
+    EXPECT_EQ(grid, formats::MapGrid{});
     EXPECT_EQ(history.undo(grid), nullptr);
 
     history.redo(grid);

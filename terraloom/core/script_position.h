@@ -2,14 +2,13 @@
 // The current script position: the map point, in map pixels, that a new
 // script line carries. x may hold a fraction (from a hand-edited line); y is
 // a signed 16-bit number.
-#include "view_navigation.h"
+#include "formats/map_grid.h"
+#include "terraloom/core/view_navigation.h"
 
 #include <cstdint>
 #include <string>
 
 namespace terraloom {
-
-constexpr int kTilePixels = 20;
 
 struct ScriptPosition {
     double x = 0;

@@ -1,4 +1,4 @@
-#include "script_position.h"
+#include "terraloom/core/script_position.h"
 
 #include <gtest/gtest.h>
 

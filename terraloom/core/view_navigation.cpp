@@ -1,6 +1,6 @@
-#include "view_navigation.h"
+#include "terraloom/core/view_navigation.h"
 
-#include "text/number_reader.h"
+#include "common/text/number_reader.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "view_navigation.h"
+#include "terraloom/core/view_navigation.h"
 
 #include <gtest/gtest.h>
 

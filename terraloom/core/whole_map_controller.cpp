@@ -1,6 +1,6 @@
-#include "whole_map_controller.h"
+#include "terraloom/core/whole_map_controller.h"
 
-#include "whole_map_line.h"
+#include "terraloom/core/whole_map_line.h"
 
 namespace terraloom {
 
@@ -256,7 +256,7 @@ void WholeMapController::startPainting(CanvasPoint at)
 void WholeMapController::paint(const std::vector<MapCell>& cells)
 {
     const int tile = state_.currentTile;
-    if (cells.empty() || tile < 0 || tile > kMaxTile)
+    if (cells.empty() || tile < 0 || tile > formats::kMaxTile)
         return;
     const auto painted = static_cast<std::uint8_t>(tile);
     for (const MapCell& cell : cells) {

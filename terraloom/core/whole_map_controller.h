@@ -20,9 +20,9 @@
 //    corner; Ctrl+P shows or hides the script's markers.
 // Every event ends the stroke under way in the editor's view, except those
 // of a drag that paints here, which is a stroke of its own.
-#include "editor_state.h"
-#include "whole_map_status.h"
-#include "whole_map_viewport.h"
+#include "terraloom/core/editor_state.h"
+#include "terraloom/core/whole_map_status.h"
+#include "terraloom/core/whole_map_viewport.h"
 
 #include <optional>
 #include <vector>

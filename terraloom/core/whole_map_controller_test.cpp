@@ -1,4 +1,4 @@
-#include "whole_map_controller.h"
+#include "terraloom/core/whole_map_controller.h"
 
 #include <gtest/gtest.h>
 
@@ -68,11 +68,11 @@ TEST_F(WholeMapControllerTest, ADragPaintsTheCellsBetweenItsEventsAsOneStep)
     release(button::kLeft, inCell(2, 2));
     EXPECT_EQ(state.history.undoSteps(), 1u);
     state.history.undo(state.grid);
-    EXPECT_EQ(state.grid, MapGrid{});
+    EXPECT_EQ(state.grid, formats::MapGrid{});
 
     state.currentTile = -1;  // no tile chosen: nothing is painted
     drag(button::kLeft, inCell(5, 5), inCell(9, 5));
-    EXPECT_EQ(state.grid, MapGrid{});
+    EXPECT_EQ(state.grid, formats::MapGrid{});
 }
 
 // The view's Shift stroke and a drag here are steps of their own, whichever
@@ -148,7 +148,7 @@ TEST_F(WholeMapControllerTest, MiddleAndSpaceDragsMoveTheMap)
     move(button::kLeft, {540, 510});
     release(button::kLeft, {540, 510});
     EXPECT_EQ(origin(), (start + CanvasPoint{-60, -40}));
-    EXPECT_EQ(state.grid, MapGrid{});
+    EXPECT_EQ(state.grid, formats::MapGrid{});
 
     controller.keyReleased(key::kSpace, false);
     drag(button::kLeft, {500, 500}, {540, 500});

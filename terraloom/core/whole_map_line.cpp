@@ -1,4 +1,4 @@
-#include "whole_map_line.h"
+#include "terraloom/core/whole_map_line.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +35,7 @@ struct AxisWalk {
 
 bool onMap(long long x, long long y)
 {
-    return x >= 0 && y >= 0 && x < kMapSize && y < kMapSize;
+    return x >= 0 && y >= 0 && x < formats::kMapSize && y < formats::kMapSize;
 }
 
 // Cuts the line down to the map and a ring of one cell around it, where it
@@ -44,7 +44,7 @@ bool onMap(long long x, long long y)
 bool clipToMapRing(MapPoint& from, MapPoint& to)
 {
     constexpr double low = -1;
-    constexpr double high = kMapSize + 1;
+    constexpr double high = formats::kMapSize + 1;
     const double dx = to.x - from.x;
     const double dy = to.y - from.y;
     double enter = 0, leave = 1;

@@ -4,8 +4,8 @@
 // which each cell shares a side with the one before (a drag never leaves
 // a gap, not even a corner). Events far apart, as a fast drag or a slow
 // machine delivers them, paint the same cells as a slow drag would.
-#include "view_navigation.h"
-#include "whole_map_viewport.h"
+#include "terraloom/core/view_navigation.h"
+#include "terraloom/core/whole_map_viewport.h"
 
 #include <vector>
 

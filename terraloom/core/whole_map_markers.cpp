@@ -1,8 +1,8 @@
-#include "whole_map_markers.h"
+#include "terraloom/core/whole_map_markers.h"
 
-#include "map_grid.h"
-#include "script_line.h"
-#include "script_position.h"
+#include "formats/map_grid.h"
+#include "formats/script_line.h"
+#include "terraloom/core/script_position.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +11,7 @@
 namespace terraloom {
 namespace {
 
-constexpr int kLastMapPixel = kMapSize * kTilePixels - 1;
+constexpr int kLastMapPixel = formats::kMapSize * formats::kTilePixels - 1;
 
 int ontoMap(double pixel)
 {
@@ -22,10 +22,10 @@ int ontoMap(double pixel)
 
 std::optional<ScriptMarker> markerOf(int row, const std::string& text)
 {
-    const std::optional<TakenScriptLine> taken = takeScriptLineApart(text);
+    const std::optional<formats::TakenScriptLine> taken = formats::takeScriptLineApart(text);
     if (!taken || !taken->player)
         return std::nullopt;
-    const PlayerLineFields& player = *taken->player;
+    const formats::PlayerLineFields& player = *taken->player;
     ScriptMarker marker{row, ontoMap(player.x), ontoMap(player.y)};
     player.number.copy(marker.label, kMarkerLabelLength);
     return marker;
@@ -33,7 +33,7 @@ std::optional<ScriptMarker> markerOf(int row, const std::string& text)
 
 }  // namespace
 
-void ScriptMarkers::setRows(const ScriptRows& rows)
+void ScriptMarkers::setRows(const formats::ScriptRows& rows)
 {
     markers_.clear();
     rows_ = static_cast<int>(rows.size());

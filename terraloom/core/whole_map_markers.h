@@ -4,7 +4,7 @@
 // the row writes it. Rows of other types, and rows that cannot be taken
 // apart, have none. Kept in step with the script list row by row, so an
 // edit of one row costs no pass over a script of 32,767 rows.
-#include "script_file.h"
+#include "formats/script_file.h"
 
 #include <string>
 #include <string_view>
@@ -28,7 +28,7 @@ struct ScriptMarker {
 
 class ScriptMarkers {
 public:
-    void setRows(const ScriptRows& rows);
+    void setRows(const formats::ScriptRows& rows);
     void rowAdded(const std::string& text);  // a new last row
     void rowChanged(int row, const std::string& text);
     void rowRemoved(int row);  // the rows after it move up

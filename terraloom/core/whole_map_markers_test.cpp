@@ -1,4 +1,4 @@
-#include "whole_map_markers.h"
+#include "terraloom/core/whole_map_markers.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ TEST(ScriptMarkers, FollowsEveryEditOfTheRows)
                                             "set rock 1 1 5 5 1", "broken"};
     std::mt19937 random(11);
     ScriptMarkers markers;
-    ScriptRows rows;
+    formats::ScriptRows rows;
     for (int turn = 0; turn < 2000; ++turn) {
         const std::string& text = texts[random() % texts.size()];
         const int row = rows.empty() ? 0 : static_cast<int>(random() % rows.size());

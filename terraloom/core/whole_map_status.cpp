@@ -1,6 +1,6 @@
-#include "whole_map_status.h"
+#include "terraloom/core/whole_map_status.h"
 
-#include "text/number_reader.h"
+#include "common/text/number_reader.h"
 
 namespace terraloom {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 std::string tileText(const EditorState& state, int tile)
 {
     std::string text = "tile " + std::to_string(tile);
-    if (tile >= 0 && tile <= kMaxTile && !state.tiles.names[static_cast<std::size_t>(tile)].empty())
+    if (tile >= 0 && tile <= formats::kMaxTile && !state.tiles.names[static_cast<std::size_t>(tile)].empty())
         text += " " + state.tiles.names[static_cast<std::size_t>(tile)];
     return text;
 }

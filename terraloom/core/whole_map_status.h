@@ -1,8 +1,8 @@
 #pragma once
 // The texts of the whole-map window's status bar. Cells are numbered from 1,
 // as the game counts them; a map pixel is what a script row stores.
-#include "editor_state.h"
-#include "whole_map_viewport.h"
+#include "terraloom/core/editor_state.h"
+#include "terraloom/core/whole_map_viewport.h"
 
 #include <string>
 

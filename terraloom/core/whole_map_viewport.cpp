@@ -1,4 +1,4 @@
-#include "whole_map_viewport.h"
+#include "terraloom/core/whole_map_viewport.h"
 
 #include <algorithm>
 
@@ -34,7 +34,7 @@ int nextZoomOut(int zoom)
 int fittingZoom(int width, int height)
 {
     for (auto level = kZoomLevels.rbegin(); level != kZoomLevels.rend(); ++level)
-        if (kMapSize * *level <= width && kMapSize * *level <= height)
+        if (formats::kMapSize * *level <= width && formats::kMapSize * *level <= height)
             return *level;
     return kZoomLevels.front();
 }
@@ -120,7 +120,7 @@ std::optional<MapCell> WholeMapViewport::cellAt(CanvasPoint point) const
     const CanvasPoint o = origin();
     const int dx = point.x - o.x;
     const int dy = point.y - o.y;
-    const int length = kMapSize * zoom_;
+    const int length = formats::kMapSize * zoom_;
     if (dx < 0 || dy < 0 || dx >= length || dy >= length)
         return std::nullopt;
     return MapCell{dx / zoom_ + 1, dy / zoom_ + 1};
@@ -131,8 +131,8 @@ std::optional<ScriptPosition> WholeMapViewport::mapPixelAt(CanvasPoint point) co
     if (!cellAt(point))
         return std::nullopt;
     const CanvasPoint o = origin();
-    const int x = (2 * (point.x - o.x) + 1) * kTilePixels / (2 * zoom_);
-    const int y = (2 * (point.y - o.y) + 1) * kTilePixels / (2 * zoom_);
+    const int x = (2 * (point.x - o.x) + 1) * formats::kTilePixels / (2 * zoom_);
+    const int y = (2 * (point.y - o.y) + 1) * formats::kTilePixels / (2 * zoom_);
     return ScriptPosition{static_cast<double>(x), static_cast<std::int16_t>(y)};
 }
 

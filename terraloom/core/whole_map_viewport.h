@@ -5,9 +5,9 @@
 // when it is smaller than the canvas, and otherwise scrolled: the scroll
 // value is the map's device pixel at the canvas's left (top) edge, from 0
 // to the map's size less the canvas's. Every change keeps that range.
-#include "map_grid.h"
-#include "script_position.h"
-#include "view_navigation.h"
+#include "formats/map_grid.h"
+#include "terraloom/core/script_position.h"
+#include "terraloom/core/view_navigation.h"
 
 #include <array>
 #include <optional>
@@ -16,7 +16,7 @@ namespace terraloom {
 
 // Device pixels a cell; 20 shows the map at its own size (100 %).
 constexpr std::array<int, 18> kZoomLevels = {1, 2, 3, 4, 5, 6, 8, 10, 12, 15, 20, 25, 30, 40, 60, 80, 120, 160};
-constexpr int kActualSizeZoom = kTilePixels;
+constexpr int kActualSizeZoom = formats::kTilePixels;
 
 int nextZoomIn(int zoom);   // the next larger level, or the largest
 int nextZoomOut(int zoom);  // the next smaller level, or the smallest
@@ -78,7 +78,7 @@ private:
     struct Axis {
         int canvas = 0;
         int scroll = 0;
-        int mapLength(int zoom) const { return kMapSize * zoom; }
+        int mapLength(int zoom) const { return formats::kMapSize * zoom; }
         int maxScroll(int zoom) const;
         int origin(int zoom) const;
         ScrollRange range(int zoom) const;

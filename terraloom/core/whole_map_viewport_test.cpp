@@ -1,5 +1,5 @@
-#include "whole_map_line.h"
-#include "whole_map_viewport.h"
+#include "terraloom/core/whole_map_line.h"
+#include "terraloom/core/whole_map_viewport.h"
 
 #include <gtest/gtest.h>
 

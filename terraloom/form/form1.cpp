@@ -1,10 +1,10 @@
-#include "form1.h"
+#include "terraloom/form/form1.h"
 
-#include "errors/failure_report.h"
-#include "form1_layout.h"
-#include "game/game_files.h"
-#include "game/messages.h"
-#include "ui/catalogue_list.h"
+#include "common/errors/failure_report.h"
+#include "common/game/game_files.h"
+#include "common/game/messages.h"
+#include "terraloom/form/form1_layout.h"
+#include "toolkit/ui/catalogue_list.h"
 
 namespace terraloom {
 
@@ -57,10 +57,10 @@ void Form1::startUp()
 // items.
 void Form1::readTileCatalogue()
 {
-    tervok::Result<TileCatalogue> tiles = loadTileCatalogue();
+    tervok::Result<formats::TileCatalogue> tiles = formats::loadTileCatalogue();
     if (!tiles)
-        tervok::reportFailure(toolkit_.programName(), kTileCataloguePath, tervok::kCannotRead, tiles.error());
-    state_.tiles = tiles ? std::move(*tiles) : TileCatalogue{};
+        tervok::reportFailure(toolkit_.programName(), formats::kTileCataloguePath, tervok::kCannotRead, tiles.error());
+    state_.tiles = tiles ? std::move(*tiles) : formats::TileCatalogue{};
     c_.tileList->setItems(state_.tiles.listItems());
 }
 

@@ -2,16 +2,16 @@
 // The level editor's window: builds the controls, runs the start-up and
 // forwards every event to the part of the editor that handles it. Every
 // event but a mouse move over the view ends a stroke of painting.
-#include "editor_state.h"
-#include "form1_controls.h"
-#include "map_file_commands.h"
-#include "map_view.h"
-#include "script_editor.h"
-#include "script_position_commands.h"
-#include "startup/named_file.h"
-#include "tile_painter.h"
-#include "ui/bitmap_cache.h"
-#include "ui/toolkit.h"
+#include "common/startup/named_file.h"
+#include "terraloom/core/editor_state.h"
+#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/map_file_commands.h"
+#include "terraloom/form/map_view.h"
+#include "terraloom/form/script_editor.h"
+#include "terraloom/form/script_position_commands.h"
+#include "terraloom/form/tile_painter.h"
+#include "toolkit/ui/bitmap_cache.h"
+#include "toolkit/ui/toolkit.h"
 
 namespace terraloom {
 

@@ -2,7 +2,7 @@
 // The controls of the level editor's window, named for their role; the
 // design name beside each is the name the window gives the control (and
 // the name the tests find it by).
-#include "ui/controls.h"
+#include "toolkit/ui/controls.h"
 
 #include <array>
 #include <memory>

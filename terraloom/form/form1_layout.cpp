@@ -1,4 +1,4 @@
-#include "form1_layout.h"
+#include "terraloom/form/form1_layout.h"
 
 namespace terraloom {
 namespace {

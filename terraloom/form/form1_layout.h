@@ -1,6 +1,6 @@
 #pragma once
-#include "form1_controls.h"
-#include "ui/toolkit.h"
+#include "terraloom/form/form1_controls.h"
+#include "toolkit/ui/toolkit.h"
 
 namespace terraloom {
 

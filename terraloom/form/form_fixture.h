@@ -1,9 +1,9 @@
 #pragma once
 // A level editor started in a fresh data folder on the headless toolkit.
-#include "form1.h"
-#include "bmp_bytes.h"
-#include "headless_toolkit.h"
-#include "temp_dir.h"
+#include "common/testing/bmp_bytes.h"
+#include "common/testing/temp_dir.h"
+#include "terraloom/form/form1.h"
+#include "toolkit/headless/headless_toolkit.h"
 
 #include <gtest/gtest.h>
 

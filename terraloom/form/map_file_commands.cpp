@@ -1,8 +1,8 @@
-#include "map_file_commands.h"
+#include "terraloom/form/map_file_commands.h"
 
-#include "game/messages.h"
-#include "map_file.h"
-#include "ui/failure_message.h"
+#include "common/game/messages.h"
+#include "formats/map_file.h"
+#include "toolkit/ui/failure_message.h"
 
 namespace terraloom {
 
@@ -22,8 +22,8 @@ void MapFileCommands::load()
 
 void MapFileCommands::loadNamedMap()
 {
-    const std::string path = mapPath(c_.mapName->text());
-    const tervok::Result<MapGrid> grid = loadMapFile(path);
+    const std::string path = formats::mapPath(c_.mapName->text());
+    const tervok::Result<formats::MapGrid> grid = formats::loadMapFile(path);
     if (!grid) {
         tervok::showFailure(toolkit_, tervok::kLoadFailedMessage, path, tervok::kCannotLoad, grid.error());
         return;
@@ -39,8 +39,8 @@ void MapFileCommands::save()
     // Kept on purpose: "SPECIHERN" is spelled as the program always asked it.
     if (!confirm("SPECIHERN ?"))
         return;
-    const std::string path = mapPath(c_.mapName->text());
-    if (const tervok::Status saved = saveMapFile(path, state_.grid); !saved)
+    const std::string path = formats::mapPath(c_.mapName->text());
+    if (const tervok::Status saved = formats::saveMapFile(path, state_.grid); !saved)
         tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotSave, saved.error());
 }
 
@@ -50,8 +50,8 @@ void MapFileCommands::save()
 void MapFileCommands::create()
 {
     if (confirm("Wirklich neu anlegen ?")) {
-        const std::string path = mapPath(c_.mapName->text());
-        const tervok::Status created = createMapFile(path);
+        const std::string path = formats::mapPath(c_.mapName->text());
+        const tervok::Status created = formats::createMapFile(path);
         state_.grid.clear();
         state_.history.clear();
         if (!created)

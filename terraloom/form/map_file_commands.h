@@ -1,10 +1,10 @@
 #pragma once
 // "load", "save" and "new" of the map named in Text1, with their questions
 // and failure messages.
-#include "editor_state.h"
-#include "form1_controls.h"
-#include "map_view.h"
-#include "ui/toolkit.h"
+#include "terraloom/core/editor_state.h"
+#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/map_view.h"
+#include "toolkit/ui/toolkit.h"
 
 namespace terraloom {
 

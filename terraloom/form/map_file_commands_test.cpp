@@ -1,6 +1,6 @@
-#include "errors/failure_report.h"
-#include "form_fixture.h"
-#include "map_file.h"
+#include "common/errors/failure_report.h"
+#include "formats/map_file.h"
+#include "terraloom/form/form_fixture.h"
 
 namespace terraloom::testing {
 namespace {
@@ -34,7 +34,7 @@ TEST_F(MapFileTest, SaveWritesTheGridRowByRowAndLoadBringsItBack)
     state().grid.set(100, 1, 2);
     state().grid.set(1, 2, 1);
     state().grid.set(100, 100, 100);
-    const MapGrid saved = state().grid;
+    const formats::MapGrid saved = state().grid;
     answerAndClick("Command2");
     const std::string bytes = readFile("map/map1.map");
     ASSERT_EQ(bytes.size(), 10000u);
@@ -57,14 +57,14 @@ TEST_F(MapFileTest, CancelChangesNothing)
     writeFile("map/map1.map", mapWith(1, 2));
     answerAndClick("Command1", ui::kAnswerCancel);
     answerAndClick("Command2", ui::kAnswerCancel);
-    EXPECT_EQ(state().grid, MapGrid{});
+    EXPECT_EQ(state().grid, formats::MapGrid{});
     EXPECT_EQ(readFile("map/map1.map"), mapWith(1, 2));
 }
 
 TEST_F(MapFileTest, FailedLoadsReportAndLeaveTheGridAsItWas)
 {
     state().grid.set(5, 5, 2);
-    const MapGrid before = state().grid;
+    const formats::MapGrid before = state().grid;
 
     answerAndClick("Command1");  // no such file
     EXPECT_FALSE(std::filesystem::exists("map/map1.map"));
@@ -143,7 +143,7 @@ TEST_F(MapFileTest, NewClearsTheGridCreatesAnEmptyFileAndKeepsTheOverview)
 
     find<HeadlessTextField>("Text1").type("fresh");
     answerAndClick("Command3");
-    EXPECT_EQ(state().grid, MapGrid{});
+    EXPECT_EQ(state().grid, formats::MapGrid{});
     EXPECT_EQ(readFile("map/fresh.map"), "");
     EXPECT_EQ(cell(1).bitmap(), nullptr);
     EXPECT_EQ(overview().pixel(0, 0), 0xFF0000u);
@@ -164,7 +164,7 @@ TEST_F(MapFileTest, NewCancelledRedrawsOnlyAndFailedNewReports)
 
     std::filesystem::remove_all("map");
     answerAndClick("Command3");
-    EXPECT_EQ(state().grid, MapGrid{});
+    EXPECT_EQ(state().grid, formats::MapGrid{});
     EXPECT_EQ(messageTexts().back(), "Fehler beim speichern !");
     EXPECT_FALSE(std::filesystem::exists("map"));
 }
@@ -187,7 +187,7 @@ TEST_F(MapFileTest, AMapNamedAsLongAsNewAllowsCanBeSaved)
     state().grid.set(5, 5, 3);
     answerAndClick("Command2");
     EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Wirklich neu anlegen ?", "SPECIHERN ?"}));
-    EXPECT_EQ(readFile("map/" + name + ".map"), mapFileBytes(state().grid, ""));
+    EXPECT_EQ(readFile("map/" + name + ".map"), formats::mapFileBytes(state().grid, ""));
 }
 
 // Windows matches the letters of Windows-1252 case-insensitively, so a map

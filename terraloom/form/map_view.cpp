@@ -1,6 +1,6 @@
-#include "map_view.h"
+#include "terraloom/form/map_view.h"
 
-#include "class_colours.h"
+#include "formats/class_colours.h"
 
 namespace terraloom {
 
@@ -9,7 +9,7 @@ ui::BitmapRef MapView::tileImage(int tile)
     const std::string& name = state_.tiles.names[static_cast<std::size_t>(tile)];
     if (name.empty())
         return nullptr;
-    const std::optional<std::string> path = tileImagePath(name);
+    const std::optional<std::string> path = formats::tileImagePath(name);
     return path ? bitmaps_.get(*path) : nullptr;
 }
 
@@ -28,7 +28,7 @@ void MapView::showCell(const MapCell& cell)
     const std::uint8_t tile = state_.grid.at(cell.x, cell.y);
     if (const int k = state_.view.viewCellOf(cell))
         showInViewCell(k, tile);
-    drawOverviewSquare(cell.x, cell.y, classColour(state_.tiles.classes[tile]));
+    drawOverviewSquare(cell.x, cell.y, formats::classColour(state_.tiles.classes[tile]));
 }
 
 void MapView::showInViewCell(int k, int tile)
@@ -50,10 +50,10 @@ void MapView::refreshPositionDisplay()
 
 void MapView::redrawOverview()
 {
-    for (int y = 1; y <= kMapSize; ++y) {
-        for (int x = 1; x <= kMapSize; ++x) {
+    for (int y = 1; y <= formats::kMapSize; ++y) {
+        for (int x = 1; x <= formats::kMapSize; ++x) {
             const std::uint8_t tile = state_.grid.at(x, y);
-            drawOverviewSquare(x, y, classColour(state_.tiles.classes[tile]));
+            drawOverviewSquare(x, y, formats::classColour(state_.tiles.classes[tile]));
         }
     }
 }

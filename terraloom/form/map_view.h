@@ -2,9 +2,9 @@
 // Shows the map: the 10 x 10 view cells, the position display with its two
 // sliders, the overview in class colours, and the navigation that moves the
 // view (scroll buttons, position sliders, overview click, "goto").
-#include "editor_state.h"
-#include "form1_controls.h"
-#include "ui/bitmap_cache.h"
+#include "terraloom/core/editor_state.h"
+#include "terraloom/form/form1_controls.h"
+#include "toolkit/ui/bitmap_cache.h"
 
 namespace terraloom {
 

@@ -1,4 +1,4 @@
-#include "form_fixture.h"
+#include "terraloom/form/form_fixture.h"
 
 namespace terraloom::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "form_fixture.h"
+#include "terraloom/form/form_fixture.h"
 
 namespace terraloom::testing {
 namespace {
@@ -50,7 +50,7 @@ TEST_F(PaintingTest, PreviewAndMiddleClicksPaintNothing)
     chooseTile(1);
     cell(0).mouseDown(ui::kLeftButton, 0, 0, 0);
     cell(5).mouseDown(ui::kMiddleButton, 0, 0, 0);
-    EXPECT_EQ(state().grid, MapGrid{});
+    EXPECT_EQ(state().grid, formats::MapGrid{});
 }
 
 TEST_F(PaintingTest, ShiftMovePaintsOnlyWithShiftAlone)
@@ -59,7 +59,7 @@ TEST_F(PaintingTest, ShiftMovePaintsOnlyWithShiftAlone)
     cell(1).mouseMove(0, ui::kShiftKey | ui::kCtrlKey, 0, 0);
     cell(2).mouseMove(ui::kLeftButton, ui::kShiftKey | ui::kAltKey, 0, 0);
     cell(3).mouseMove(ui::kLeftButton, 0, 0, 0);
-    EXPECT_EQ(state().grid, MapGrid{});
+    EXPECT_EQ(state().grid, formats::MapGrid{});
     cell(4).mouseMove(0, ui::kShiftKey, 0, 0);
     cell(0).mouseMove(0, ui::kShiftKey, 0, 0);
     EXPECT_EQ(state().grid.at(4, 1), 2);

@@ -1,10 +1,10 @@
-#include "form1.h"
-#include "map_file.h"
-#include "qt_application.h"
-#include "qt_caption_fit.h"
-#include "qt_control.h"
-#include "temp_dir.h"
-#include "whole_map_window.h"
+#include "common/testing/temp_dir.h"
+#include "formats/map_file.h"
+#include "terraloom/form/form1.h"
+#include "terraloom/form/whole_map_window.h"
+#include "toolkit/qt/qt_application.h"
+#include "toolkit/qt/qt_caption_fit.h"
+#include "toolkit/qt/qt_control.h"
 
 #include <QAbstractScrollArea>
 #include <QKeyEvent>
@@ -162,9 +162,9 @@ TEST_F(TerraloomQtSmoke, EveryCaptionFitsItsControl)
 TEST_F(TerraloomQtSmoke, WholeMapWindowTakesItsKeysAndMovesWithSpaceHeld)
 {
     EditorState state;
-    state.tiles = *loadTileCatalogue();
-    state.grid = *loadMapFile("map\\map1.map");
-    const MapGrid grid = state.grid;
+    state.tiles = *formats::loadTileCatalogue();
+    state.grid = *formats::loadMapFile("map\\map1.map");
+    const formats::MapGrid grid = state.grid;
     tervok::BitmapCache bitmaps(app_.toolkit());
     WholeMapWindow whole(app_.toolkit(), state, bitmaps);
     whole.window().setGeometry({0, 0, 600 * ui::kTwipsPerPixel, 500 * ui::kTwipsPerPixel});

@@ -1,9 +1,9 @@
-#include "script_editor.h"
+#include "terraloom/form/script_editor.h"
 
-#include "catalogue/catalogue.h"
-#include "game/messages.h"
-#include "ui/failure_message.h"
-#include "ui/field_check.h"
+#include "common/catalogue/catalogue.h"
+#include "common/game/messages.h"
+#include "toolkit/ui/failure_message.h"
+#include "toolkit/ui/field_check.h"
 
 namespace terraloom {
 namespace {
@@ -21,12 +21,12 @@ void ScriptEditor::tell(const std::string& message, ui::MessageIcon icon)
 // Each click takes the directory and the map name as they read now.
 std::string ScriptEditor::path() const
 {
-    return scriptPath(c_.scriptFolder->text(), c_.mapName->text());
+    return formats::scriptPath(c_.scriptFolder->text(), c_.mapName->text());
 }
 
-ScriptRows ScriptEditor::rows() const
+formats::ScriptRows ScriptEditor::rows() const
 {
-    ScriptRows rows;
+    formats::ScriptRows rows;
     rows.reserve(static_cast<std::size_t>(c_.scriptList->count()));
     for (int row = 0; row < c_.scriptList->count(); ++row)
         rows.push_back(c_.scriptList->item(row));
@@ -38,7 +38,7 @@ ScriptRows ScriptEditor::rows() const
 void ScriptEditor::load()
 {
     const std::string gamePath = path();
-    tervok::Result<ScriptRows> loaded = loadScriptFile(gamePath);
+    tervok::Result<formats::ScriptRows> loaded = formats::loadScriptFile(gamePath);
     if (!loaded) {
         tervok::showFailure(toolkit_, kFailed, gamePath, tervok::kCannotLoad, loaded.error());
         return;
@@ -51,7 +51,7 @@ void ScriptEditor::load()
 void ScriptEditor::save()
 {
     const std::string gamePath = path();
-    if (const tervok::Status saved = saveScriptFile(gamePath, c_.scriptGrammar->caption(), rows()); !saved) {
+    if (const tervok::Status saved = formats::saveScriptFile(gamePath, c_.scriptGrammar->caption(), rows()); !saved) {
         tervok::showFailure(toolkit_, kFailed, gamePath, tervok::kCannotSave, saved.error());
         return;
     }
@@ -60,8 +60,8 @@ void ScriptEditor::save()
 
 int ScriptEditor::chosenDirection() const
 {
-    int direction = kNoDirection;
-    for (int i = 0; i < kDirections; ++i)
+    int direction = formats::kNoDirection;
+    for (int i = 0; i < formats::kDirections; ++i)
         if (c_.directions[static_cast<std::size_t>(i)]->value())
             direction = i + 1;
     return direction;
@@ -70,13 +70,13 @@ int ScriptEditor::chosenDirection() const
 // A direction without an option clears all four.
 void ScriptEditor::chooseDirection(int direction)
 {
-    for (int i = 0; i < kDirections; ++i)
+    for (int i = 0; i < formats::kDirections; ++i)
         c_.directions[static_cast<std::size_t>(i)]->setValue(i + 1 == direction);
 }
 
 std::string ScriptEditor::composeFromFields() const
 {
-    ScriptLinePieces pieces;
+    formats::ScriptLinePieces pieces;
     pieces.isUser = c_.isUser->value() == 1;
     pieces.type = c_.objectType->text();
     pieces.number = c_.objectNumber->text();
@@ -84,7 +84,7 @@ std::string ScriptEditor::composeFromFields() const
     pieces.x = state_.scriptPosition.x;
     pieces.y = state_.scriptPosition.y;
     pieces.direction = chosenDirection();
-    return composeScriptLine(pieces);
+    return formats::composeScriptLine(pieces);
 }
 
 // A composed row is one field of the script file: a comma in a typed value
@@ -97,7 +97,7 @@ bool ScriptEditor::fieldsCanBeStored()
 // A full list takes no more rows: row numbers would not reach them.
 void ScriptEditor::add()
 {
-    if (static_cast<std::size_t>(c_.scriptList->count()) >= kMaxScriptRows || !fieldsCanBeStored())
+    if (static_cast<std::size_t>(c_.scriptList->count()) >= formats::kMaxScriptRows || !fieldsCanBeStored())
         return;
     c_.scriptList->addItem(composeFromFields());
 }
@@ -111,7 +111,7 @@ void ScriptEditor::change()
 
 // Setting the type first lets its change clear "ist user"; get sets the box
 // afterwards from the command word.
-void ScriptEditor::putPlayerFields(const PlayerLineFields& fields)
+void ScriptEditor::putPlayerFields(const formats::PlayerLineFields& fields)
 {
     c_.objectType->setText(fields.type);
     c_.objectNumber->setText(fields.number);
@@ -127,7 +127,7 @@ void ScriptEditor::get()
     const int row = c_.scriptList->selectedIndex();
     if (row < 0)
         return;
-    const std::optional<TakenScriptLine> taken = takeScriptLineApart(c_.scriptList->item(row));
+    const std::optional<formats::TakenScriptLine> taken = formats::takeScriptLineApart(c_.scriptList->item(row));
     if (!taken)
         return;
     if (taken->player)

@@ -4,12 +4,12 @@
 // and the arrow buttons move one line between the list and the fields that
 // make it (type, number, count, direction, "ist user" and the script
 // position).
-#include "editor_state.h"
-#include "form1_controls.h"
-#include "script_file.h"
-#include "script_line.h"
-#include "script_position_commands.h"
-#include "ui/toolkit.h"
+#include "formats/script_file.h"
+#include "formats/script_line.h"
+#include "terraloom/core/editor_state.h"
+#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/script_position_commands.h"
+#include "toolkit/ui/toolkit.h"
 
 namespace terraloom {
 
@@ -32,12 +32,12 @@ public:
 
 private:
     std::string path() const;
-    ScriptRows rows() const;
+    formats::ScriptRows rows() const;
     std::string composeFromFields() const;
     bool fieldsCanBeStored();
     int chosenDirection() const;
     void chooseDirection(int direction);
-    void putPlayerFields(const PlayerLineFields& fields);
+    void putPlayerFields(const formats::PlayerLineFields& fields);
     void tell(const std::string& message, ui::MessageIcon icon);
 
     ui::Toolkit& toolkit_;

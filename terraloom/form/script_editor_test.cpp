@@ -1,4 +1,4 @@
-#include "form_fixture.h"
+#include "terraloom/form/form_fixture.h"
 
 namespace terraloom::testing {
 namespace {
@@ -95,7 +95,7 @@ TEST_F(ScriptEditorTest, TwoLinesAreWrittenAfterTheHeaderAndLoadBackUnchanged)
     script().clear();
     button("Command10").click();
     EXPECT_EQ(script().items(), (std::vector<std::string>{kFirstLine, kSecondLine}));
-    EXPECT_TRUE(state().grid == MapGrid{});
+    EXPECT_TRUE(state().grid == formats::MapGrid{});
     EXPECT_FALSE(std::filesystem::exists("map/map1.map"));
 }
 

@@ -1,4 +1,4 @@
-#include "script_position_commands.h"
+#include "terraloom/form/script_position_commands.h"
 
 namespace terraloom {
 

@@ -1,9 +1,9 @@
 #pragma once
 // The script position shown in Label2: set by a right click, snapped by
 // "round", and brought into view by "goto".
-#include "editor_state.h"
-#include "form1_controls.h"
-#include "map_view.h"
+#include "terraloom/core/editor_state.h"
+#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/map_view.h"
 
 namespace terraloom {
 

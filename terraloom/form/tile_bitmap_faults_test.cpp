@@ -1,7 +1,7 @@
 // Tile bitmaps that are not what they seem: the view shows nothing for
 // them, at once, without a message.
-#include "form_fixture.h"
-#include "map_file.h"
+#include "formats/map_file.h"
+#include "terraloom/form/form_fixture.h"
 
 #include <sys/stat.h>
 
@@ -14,7 +14,7 @@ class TileBitmapFaults : public EditorTest {
 protected:
     void loadMapOfTile(std::uint8_t tile)
     {
-        writeFile("map/map1.map", std::string(kMapFileSize, static_cast<char>(tile)));
+        writeFile("map/map1.map", std::string(formats::kMapFileSize, static_cast<char>(tile)));
         toolkit_.answerMessages({ui::kAnswerOk});
         button("Command1").click();
     }

@@ -1,4 +1,4 @@
-#include "tile_painter.h"
+#include "terraloom/form/tile_painter.h"
 
 namespace terraloom {
 
@@ -7,10 +7,10 @@ namespace terraloom {
 void TilePainter::tileListPressed()
 {
     const int selected = c_.tileList->selectedIndex();
-    if (selected < 0 || selected > kMaxTile)
+    if (selected < 0 || selected > formats::kMaxTile)
         return;
     state_.currentTile = selected;
-    const std::optional<std::string> path = tileImagePath(c_.tileList->item(selected));
+    const std::optional<std::string> path = formats::tileImagePath(c_.tileList->item(selected));
     c_.cells[0]->setBitmap(path ? bitmaps_.get(*path) : nullptr);
 }
 
@@ -47,7 +47,7 @@ void TilePainter::cellMoved(const ui::MouseEvent& event)
 std::optional<CellChange> TilePainter::paint(int k)
 {
     const int tile = state_.currentTile;
-    if (tile < 0 || tile > kMaxTile)
+    if (tile < 0 || tile > formats::kMaxTile)
         return std::nullopt;
     const MapCell cell = state_.view.cellOf(k);
     const std::uint8_t before = state_.grid.at(cell.x, cell.y);

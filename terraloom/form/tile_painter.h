@@ -2,10 +2,10 @@
 // Choosing the current tile in the tile list, painting it into view cells
 // with the mouse, picking a cell's tile with a right click, and undoing and
 // redoing painting steps (the steps are kept by the history in the state).
-#include "editor_state.h"
-#include "form1_controls.h"
-#include "map_view.h"
-#include "script_position_commands.h"
+#include "terraloom/core/editor_state.h"
+#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/map_view.h"
+#include "terraloom/form/script_position_commands.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "form_fixture.h"
+#include "terraloom/form/form_fixture.h"
 
 namespace terraloom::testing {
 namespace {
@@ -58,7 +58,7 @@ protected:
 TEST_F(UndoTest, ClickAndStrokeComeBackAndGoAgainExactlyAsShown)
 {
     const Seen before = seen();
-    const MapGrid loaded = state().grid;
+    const formats::MapGrid loaded = state().grid;
     click(13);
     const Seen clicked = seen();
     ASSERT_NE(clicked, before);
@@ -108,7 +108,7 @@ TEST_F(UndoTest, UndoLeavesViewToolsAndScriptPositionAlone)
 
 TEST_F(UndoTest, StrokeEndsAtAClickAMoveWithoutShiftAloneOrACommand)
 {
-    const MapGrid loaded = state().grid;
+    const formats::MapGrid loaded = state().grid;
     shiftMove({1, 2});
     click(3);
     shiftMove({4, 6});
@@ -122,7 +122,7 @@ TEST_F(UndoTest, StrokeEndsAtAClickAMoveWithoutShiftAloneOrACommand)
     shiftMove({16});
     cell(12).mouseDown(ui::kRightButton, 0, 0, 0);  // picks tile 2 again
     shiftMove({18});
-    const MapGrid painted = state().grid;
+    const formats::MapGrid painted = state().grid;
 
     const std::vector<std::vector<MapCell>> steps = {{{8, 2}}, {{6, 2}}, {{4, 2}}, {{1, 2}}, {{8, 1}}, {{4, 1}, {6, 1}},
                                                      {{3, 1}}, {{1, 1}}};
@@ -191,7 +191,7 @@ TEST_F(UndoTest, LoadAndNewEmptyTheHistoryCancelFailureAndSaveKeepIt)
     toolkit_.answerMessages({ui::kAnswerOk});
     button("Command3").click();
     undo();
-    EXPECT_EQ(state().grid, MapGrid{});
+    EXPECT_EQ(state().grid, formats::MapGrid{});
     EXPECT_EQ(state().history.undoSteps() + state().history.redoSteps(), 0u);
 }
 

@@ -1,4 +1,4 @@
-#include "whole_map_window.h"
+#include "terraloom/form/whole_map_window.h"
 
 namespace terraloom {
 namespace {
@@ -24,7 +24,7 @@ WholeMapWindow::WholeMapWindow(ui::Toolkit& toolkit, EditorState& state, tervok:
       controller_(state, *this)
 {
     ui::CellCanvas& c = canvas();
-    c.setPictureSize(kMapSize, kMapSize, kTilePixels);
+    c.setPictureSize(formats::kMapSize, formats::kMapSize, formats::kTilePixels);
     // The background of the view's cells.
     c.setBackColour(ui::kAppWorkspaceColour);
     bindCanvas();
@@ -65,12 +65,12 @@ void WholeMapWindow::showGrid()
 {
     {
         const tervok::BitmapCache::Batch batch(bitmaps_);
-        for (int tile = 0; tile <= kMaxTile; ++tile)
+        for (int tile = 0; tile <= formats::kMaxTile; ++tile)
             tileBitmaps_[static_cast<std::size_t>(tile)] = tileImage(tile);
     }
     ui::CellCanvas& c = canvas();
-    for (int y = 1; y <= kMapSize; ++y)
-        for (int x = 1; x <= kMapSize; ++x)
+    for (int y = 1; y <= formats::kMapSize; ++y)
+        for (int x = 1; x <= formats::kMapSize; ++x)
             c.setCell(x - 1, y - 1, tileBitmaps_[state_.grid.at(x, y)]);
     showStatus();
 }
@@ -84,7 +84,7 @@ void WholeMapWindow::showCell(const MapCell& cell)
 ui::BitmapRef WholeMapWindow::tileImage(int tile)
 {
     const std::string& name = state_.tiles.names[static_cast<std::size_t>(tile)];
-    const std::optional<std::string> path = name.empty() ? std::nullopt : tileImagePath(name);
+    const std::optional<std::string> path = name.empty() ? std::nullopt : formats::tileImagePath(name);
     return path ? bitmaps_.get(*path) : nullptr;
 }
 
@@ -103,8 +103,8 @@ void WholeMapWindow::drawTileCells(int tile)
 {
     ui::CellCanvas& c = canvas();
     const ui::BitmapRef& image = tileBitmaps_[static_cast<std::size_t>(tile)];
-    for (int y = 1; y <= kMapSize; ++y)
-        for (int x = 1; x <= kMapSize; ++x)
+    for (int y = 1; y <= formats::kMapSize; ++y)
+        for (int x = 1; x <= formats::kMapSize; ++x)
             if (state_.grid.at(x, y) == tile)
                 c.setCell(x - 1, y - 1, image);
 }
@@ -112,7 +112,7 @@ void WholeMapWindow::drawTileCells(int tile)
 void WholeMapWindow::refreshBitmaps()
 {
     const tervok::BitmapCache::Batch batch(bitmaps_);
-    for (int tile = 0; tile <= kMaxTile; ++tile)
+    for (int tile = 0; tile <= formats::kMaxTile; ++tile)
         bitmapOf(tile);
 }
 
@@ -122,7 +122,7 @@ void WholeMapWindow::showViewFrame()
     canvas().setFrame(ui::CellRect{frame.topLeft.x - 1, frame.topLeft.y - 1, frame.columns, frame.rows});
 }
 
-void WholeMapWindow::showScript(const ScriptRows& rows)
+void WholeMapWindow::showScript(const formats::ScriptRows& rows)
 {
     markers_.setRows(rows);
     showMarkers();

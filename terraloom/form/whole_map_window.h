@@ -12,11 +12,11 @@
 // and draws anew the cells of each tile whose bitmap is no longer the one
 // they show. It runs whenever the window becomes active; the editor runs it
 // after each redraw of its view.
-#include "editor_state.h"
-#include "ui/bitmap_cache.h"
-#include "ui/toolkit.h"
-#include "whole_map_controller.h"
-#include "whole_map_markers.h"
+#include "terraloom/core/editor_state.h"
+#include "terraloom/core/whole_map_controller.h"
+#include "terraloom/core/whole_map_markers.h"
+#include "toolkit/ui/bitmap_cache.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <array>
 #include <functional>
@@ -44,7 +44,7 @@ public:
     void showViewFrame();
     void showCurrentTile() { showStatus(); }
     void refreshBitmaps();
-    void showScript(const ScriptRows& rows);
+    void showScript(const formats::ScriptRows& rows);
     void scriptRowAdded(const std::string& text);
     void scriptRowChanged(int row, const std::string& text);
     void scriptRowRemoved(int row);
@@ -79,7 +79,7 @@ private:
     WholeMapController controller_;
     ScriptMarkers markers_;
     int selectedRow_ = -1;
-    std::array<ui::BitmapRef, kMaxTile + 1> tileBitmaps_;
+    std::array<ui::BitmapRef, formats::kMaxTile + 1> tileBitmaps_;
 };
 
 }  // namespace terraloom

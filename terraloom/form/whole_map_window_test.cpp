@@ -1,7 +1,7 @@
 // The whole-map window on the headless toolkit, over an editor state of its
 // own and the sample tiles of the form tests.
-#include "form_fixture.h"
-#include "whole_map_window.h"
+#include "terraloom/form/form_fixture.h"
+#include "terraloom/form/whole_map_window.h"
 
 #include <chrono>
 #include <thread>
@@ -17,8 +17,8 @@ protected:
     WholeMapWindowTest()
     {
         writeSampleData();
-        state.tiles = *loadTileCatalogue();
-        for (int x = 1; x <= kMapSize; ++x) {
+        state.tiles = *formats::loadTileCatalogue();
+        for (int x = 1; x <= formats::kMapSize; ++x) {
             state.grid.set(x, 1, 1);  // grass
             state.grid.set(x, 2, 2);  // water
             state.grid.set(x, 3, 7);  // lava: no bitmap

@@ -1,6 +1,6 @@
-#include "headless_canvas.h"
+#include "toolkit/headless/headless_canvas.h"
 
-#include "headless_toolkit.h"
+#include "toolkit/headless/headless_toolkit.h"
 
 #include <algorithm>
 

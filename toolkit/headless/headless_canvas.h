@@ -2,8 +2,8 @@
 // The in-memory canvas window: it keeps what a user would see (the bitmap of
 // every cell, the zoom and origin, the scroll bars, the overlays, the status
 // bar) and offers the user's actions on it as plain calls.
-#include "headless_controls.h"
-#include "ui/cell_canvas.h"
+#include "toolkit/headless/headless_controls.h"
+#include "toolkit/ui/cell_canvas.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "headless_controls.h"
+#include "toolkit/headless/headless_controls.h"
 
-#include "headless_toolkit.h"
+#include "toolkit/headless/headless_toolkit.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // In-memory controls: they keep everything a user would see, so tests can
 // read it back, and offer the user's actions (click, type, press, move) as
 // plain calls.
-#include "ui/controls.h"
+#include "toolkit/ui/controls.h"
 
 #include <functional>
 #include <string>

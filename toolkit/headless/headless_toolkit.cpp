@@ -1,6 +1,6 @@
-#include "headless_toolkit.h"
+#include "toolkit/headless/headless_toolkit.h"
 
-#include "files/bitmap_file.h"
+#include "common/files/bitmap_file.h"
 
 #include <algorithm>
 #include <cstdint>

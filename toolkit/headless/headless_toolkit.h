@@ -2,9 +2,9 @@
 // The in-memory back end of the window toolkit, linked by the tests. It
 // records what a user would see (controls and their state, message boxes,
 // dialogs) and lets a test act as the user and script the user's answers.
-#include "headless_canvas.h"
-#include "headless_controls.h"
-#include "ui/toolkit.h"
+#include "toolkit/headless/headless_canvas.h"
+#include "toolkit/headless/headless_controls.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <deque>
 #include <filesystem>

@@ -1,5 +1,5 @@
-#include "headless_toolkit.h"
-#include "temp_dir.h"
+#include "toolkit/headless/headless_toolkit.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "qt_application.h"
+#include "toolkit/qt/qt_application.h"
 
-#include "qt_toolkit.h"
+#include "toolkit/qt/qt_toolkit.h"
 
 #include <QApplication>
 #include <QFont>

@@ -5,7 +5,7 @@
 //     qtui::QtApplication app(argc, argv, "figureloom");
 //     auto program = std::make_unique<figureloom::Program>(app.toolkit());
 //     return app.exec();
-#include "ui/toolkit.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "qt_bitmap.h"
+#include "toolkit/qt/qt_bitmap.h"
 
-#include "files/bitmap_file.h"
+#include "common/files/bitmap_file.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #pragma once
 // A decoded bitmap, held as a pixmap ready to be drawn.
-#include "ui/controls.h"
+#include "toolkit/ui/controls.h"
 
 #include <QPixmap>
 

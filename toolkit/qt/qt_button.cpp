@@ -1,4 +1,4 @@
-#include "qt_button.h"
+#include "toolkit/qt/qt_button.h"
 
 namespace qtui {
 

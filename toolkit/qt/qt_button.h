@@ -1,6 +1,6 @@
 #pragma once
 // A push button; Click fires when the user clicks it.
-#include "qt_control.h"
+#include "toolkit/qt/qt_control.h"
 
 #include <QPushButton>
 

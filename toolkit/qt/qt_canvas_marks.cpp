@@ -1,6 +1,6 @@
-#include "qt_canvas_marks.h"
+#include "toolkit/qt/qt_canvas_marks.h"
 
-#include "qt_convert.h"
+#include "toolkit/qt/qt_convert.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -10,8 +10,8 @@
 // (kMostLabelled), they are drawn as small crosses without labels, written
 // straight into the window's drawing buffer; zooming in shows the labels.
 // The highlighted marker is always drawn whole, above the others.
-#include "qt_canvas_overlays.h"
-#include "ui/cell_canvas.h"
+#include "toolkit/qt/qt_canvas_overlays.h"
+#include "toolkit/ui/cell_canvas.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "qt_canvas_overlays.h"
+#include "toolkit/qt/qt_canvas_overlays.h"
 
-#include "qt_cell_picture.h"
+#include "toolkit/qt/qt_cell_picture.h"
 
 #include <QPainter>
 

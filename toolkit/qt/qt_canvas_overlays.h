@@ -2,7 +2,7 @@
 // What a cell canvas draws over its picture besides its markers
 // (qt_canvas_marks.h): the frame around a rectangle of cells and the
 // previews of region work; and where the picture is placed.
-#include "ui/cell_canvas.h"
+#include "toolkit/ui/cell_canvas.h"
 
 #include <QColor>
 #include <QImage>

@@ -2,9 +2,9 @@
 // The canvas window: a main window of its own, without a parent, holding
 // the cell canvas above a status bar of text fields. Closing it hides it and
 // never ends the program; the program hears of it through onClose.
-#include "qt_cell_canvas.h"
-#include "qt_control.h"
-#include "ui/cell_canvas.h"
+#include "toolkit/qt/qt_cell_canvas.h"
+#include "toolkit/qt/qt_control.h"
+#include "toolkit/ui/cell_canvas.h"
 
 #include <QMainWindow>
 

@@ -6,9 +6,9 @@
 // button its indicator and spacing beside the text, a label the text
 // itself, a frame its caption box, inset from the left corner, inside the
 // border.
-#include "qt_control.h"
-#include "qt_frame.h"
-#include "qt_window.h"
+#include "toolkit/qt/qt_control.h"
+#include "toolkit/qt/qt_frame.h"
+#include "toolkit/qt/qt_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

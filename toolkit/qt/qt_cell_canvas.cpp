@@ -1,8 +1,8 @@
-#include "qt_cell_canvas.h"
+#include "toolkit/qt/qt_cell_canvas.h"
 
-#include "qt_colour.h"
-#include "qt_flat_scroll_bars.h"
-#include "qt_keys.h"
+#include "toolkit/qt/qt_colour.h"
+#include "toolkit/qt/qt_flat_scroll_bars.h"
+#include "toolkit/qt/qt_keys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

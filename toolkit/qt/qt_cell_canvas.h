@@ -6,11 +6,11 @@
 // so showing the map larger never changes the view's size. Positions and
 // sizes are in device pixels: on a screen with more than one device pixel
 // to a logical pixel the view paints in device pixels all the same.
-#include "qt_canvas_marks.h"
-#include "qt_canvas_overlays.h"
-#include "qt_cell_picture.h"
-#include "qt_control.h"
-#include "ui/cell_canvas.h"
+#include "toolkit/qt/qt_canvas_marks.h"
+#include "toolkit/qt/qt_canvas_overlays.h"
+#include "toolkit/qt/qt_cell_picture.h"
+#include "toolkit/qt/qt_control.h"
+#include "toolkit/ui/cell_canvas.h"
 
 #include <QAbstractScrollArea>
 #include <QEvent>

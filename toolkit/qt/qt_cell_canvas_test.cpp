@@ -1,6 +1,6 @@
-#include "qt_bitmap.h"
-#include "qt_canvas_window.h"
-#include "qt_test_support.h"
+#include "toolkit/qt/qt_bitmap.h"
+#include "toolkit/qt/qt_canvas_window.h"
+#include "toolkit/qt/qt_test_support.h"
 
 #include <QApplication>
 #include <QImage>

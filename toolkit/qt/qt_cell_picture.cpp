@@ -1,6 +1,6 @@
-#include "qt_cell_picture.h"
+#include "toolkit/qt/qt_cell_picture.h"
 
-#include "qt_bitmap.h"
+#include "toolkit/qt/qt_bitmap.h"
 
 #include <QPainter>
 

@@ -4,7 +4,7 @@
 // drawn as a picture box draws its bitmap: the background, then the bitmap
 // at the cell's top-left corner, cut at the cell. Each distinct bitmap is
 // drawn into a cell only once; every cell showing it is a copy of that.
-#include "ui/controls.h"
+#include "toolkit/ui/controls.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "qt_check_box.h"
+#include "toolkit/qt/qt_check_box.h"
 
 #include <QSignalBlocker>
 

@@ -2,7 +2,7 @@
 // A check box with the values 0 clear, 1 ticked and 2 greyed. A click by the
 // user toggles between clear and ticked (a greyed box becomes ticked) and
 // fires Click; a value set by the program fires nothing.
-#include "qt_control.h"
+#include "toolkit/qt/qt_control.h"
 
 #include <QCheckBox>
 

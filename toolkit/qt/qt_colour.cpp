@@ -1,4 +1,4 @@
-#include "qt_colour.h"
+#include "toolkit/qt/qt_colour.h"
 
 #include <QGuiApplication>
 #include <QPalette>

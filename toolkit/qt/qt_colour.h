@@ -1,7 +1,7 @@
 #pragma once
 // Contract colours (0x00BBGGRR, or a system colour with the top bit set) as
 // Qt colours.
-#include "ui/controls.h"
+#include "toolkit/ui/controls.h"
 
 #include <QColor>
 #include <QRgb>

@@ -1,8 +1,8 @@
 #pragma once
 // The state every Qt control shares: its widget, placed at the control's
 // geometry in twips (kept exactly as given, shown at 15 twips a pixel).
-#include "qt_convert.h"
-#include "ui/controls.h"
+#include "toolkit/qt/qt_convert.h"
+#include "toolkit/ui/controls.h"
 
 #include <QVariant>
 #include <QWidget>

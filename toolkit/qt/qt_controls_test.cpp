@@ -1,8 +1,8 @@
-#include "qt_convert.h"
-#include "qt_test_support.h"
+#include "toolkit/qt/qt_convert.h"
+#include "toolkit/qt/qt_test_support.h"
 
 #include <QCheckBox>
-#include "qt_frame.h"
+#include "toolkit/qt/qt_frame.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
-#include "qt_convert.h"
+#include "toolkit/qt/qt_convert.h"
 
-#include "encoding/cp1252.h"
+#include "common/encoding/cp1252.h"
 
 #include <QFile>
 

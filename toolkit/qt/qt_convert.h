@@ -2,7 +2,7 @@
 // Conversions at the edge between the contract and Qt: Windows-1252 bytes to
 // and from QString, twips to and from logical pixels, and the mouse buttons
 // and modifier keys as the contract numbers them.
-#include "ui/controls.h"
+#include "toolkit/ui/controls.h"
 
 #include <QPoint>
 #include <QRect>

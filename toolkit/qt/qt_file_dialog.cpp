@@ -1,7 +1,7 @@
-#include "qt_file_dialog.h"
+#include "toolkit/qt/qt_file_dialog.h"
 
-#include "files/game_path.h"
-#include "qt_convert.h"
+#include "common/files/game_path.h"
+#include "toolkit/qt/qt_convert.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "qt_flat_scroll_bars.h"
+#include "toolkit/qt/qt_flat_scroll_bars.h"
 
 #include <QAbstractScrollArea>
 #include <QPainter>

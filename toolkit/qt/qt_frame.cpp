@@ -1,4 +1,4 @@
-#include "qt_frame.h"
+#include "toolkit/qt/qt_frame.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A frame: an etched border whose caption sits on its top line; its controls
 // are placed relative to its top-left corner.
-#include "qt_window.h"
+#include "toolkit/qt/qt_window.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "qt_keys.h"
+#include "toolkit/qt/qt_keys.h"
 
 #include <array>
 #include <utility>

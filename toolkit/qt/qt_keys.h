@@ -1,7 +1,7 @@
 #pragma once
 // Qt key codes to the Windows virtual-key codes that KeyDown reports, and
 // the contract's keys back to Qt's for window shortcuts.
-#include "ui/controls.h"
+#include "toolkit/ui/controls.h"
 
 #include <QKeyCombination>
 #include <Qt>

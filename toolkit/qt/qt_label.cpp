@@ -1,4 +1,4 @@
-#include "qt_label.h"
+#include "toolkit/qt/qt_label.h"
 
 #include <algorithm>
 

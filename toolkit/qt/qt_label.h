@@ -1,6 +1,6 @@
 #pragma once
 // A label: one line of plain text from the top-left corner.
-#include "qt_control.h"
+#include "toolkit/qt/qt_control.h"
 
 #include <QLabel>
 

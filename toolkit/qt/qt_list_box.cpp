@@ -1,6 +1,6 @@
-#include "qt_list_box.h"
+#include "toolkit/qt/qt_list_box.h"
 
-#include "qt_keys.h"
+#include "toolkit/qt/qt_keys.h"
 
 #include <QItemSelectionModel>
 #include <QKeyEvent>

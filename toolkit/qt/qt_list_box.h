@@ -3,8 +3,8 @@
 // press: a left press selects the row under the pointer, other buttons leave
 // the selection alone. KeyDown reports Windows virtual-key codes and fires
 // before the list moves its selection for the key.
-#include "qt_control.h"
-#include "qt_list_rows.h"
+#include "toolkit/qt/qt_control.h"
+#include "toolkit/qt/qt_list_rows.h"
 
 #include <QEvent>
 #include <QListView>

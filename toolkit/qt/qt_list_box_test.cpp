@@ -1,6 +1,6 @@
-#include "qt_keys.h"
-#include "qt_list_box.h"
-#include "qt_test_support.h"
+#include "toolkit/qt/qt_keys.h"
+#include "toolkit/qt/qt_list_box.h"
+#include "toolkit/qt/qt_test_support.h"
 
 #include <QApplication>
 

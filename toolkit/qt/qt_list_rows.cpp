@@ -1,6 +1,6 @@
-#include "qt_list_rows.h"
+#include "toolkit/qt/qt_list_rows.h"
 
-#include "qt_convert.h"
+#include "toolkit/qt/qt_convert.h"
 
 namespace qtui {
 

@@ -1,6 +1,6 @@
-#include "qt_message_box.h"
+#include "toolkit/qt/qt_message_box.h"
 
-#include "qt_convert.h"
+#include "toolkit/qt/qt_convert.h"
 
 #include <QApplication>
 #include <QMessageBox>

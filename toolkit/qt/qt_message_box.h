@@ -1,7 +1,7 @@
 #pragma once
 // The modal message box: titled with the program's name, plain text with
 // "\r\n" shown as line breaks, OK or OK and Cancel, the critical icon or none.
-#include "ui/toolkit.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "qt_option_button.h"
+#include "toolkit/qt/qt_option_button.h"
 
 #include <QSignalBlocker>
 

@@ -2,7 +2,7 @@
 // An option button. The options of one container exclude each other: the
 // user's choice clears the others and fires Click; the program can also
 // clear every option of the container.
-#include "qt_control.h"
+#include "toolkit/qt/qt_control.h"
 
 #include <QRadioButton>
 

@@ -1,8 +1,8 @@
-#include "qt_picture_box.h"
+#include "toolkit/qt/qt_picture_box.h"
 
-#include "qt_bitmap.h"
-#include "qt_colour.h"
-#include "qt_picture_layer.h"
+#include "toolkit/qt/qt_bitmap.h"
+#include "toolkit/qt/qt_colour.h"
+#include "toolkit/qt/qt_picture_layer.h"
 
 #include <QMouseEvent>
 #include <QPainter>

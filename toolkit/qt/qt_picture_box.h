@@ -4,7 +4,7 @@
 // filled rectangles are written into, so drawings survive any repaint. On
 // screen the boxes of a container are painted together by their picture
 // layer (qt_picture_layer.h); each box repaints only the area it changed.
-#include "qt_control.h"
+#include "toolkit/qt/qt_control.h"
 
 #include <QImage>
 #include <QPointer>

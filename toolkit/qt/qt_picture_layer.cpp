@@ -1,6 +1,6 @@
-#include "qt_picture_layer.h"
+#include "toolkit/qt/qt_picture_layer.h"
 
-#include "qt_picture_box.h"
+#include "toolkit/qt/qt_picture_box.h"
 
 #include <QEvent>
 #include <QPaintEvent>

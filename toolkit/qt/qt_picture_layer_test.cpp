@@ -1,8 +1,8 @@
-#include "qt_colour.h"
-#include "qt_picture_box.h"
-#include "qt_test_support.h"
+#include "toolkit/qt/qt_colour.h"
+#include "toolkit/qt/qt_picture_box.h"
+#include "toolkit/qt/qt_test_support.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
 // Window shortcuts on the real window: keys and clicks go in as the window
 // system delivers them (QTest on the window), so Qt's shortcut map and its
 // focus rules decide.
-#include "qt_test_support.h"
+#include "toolkit/qt/qt_test_support.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "qt_slider.h"
+#include "toolkit/qt/qt_slider.h"
 
 #include <QSignalBlocker>
 

@@ -2,7 +2,7 @@
 // A slider with tick marks. A vertical slider has its minimum at the top,
 // like a scroll position. The user's moves reach the contract, which fires
 // Change; the program's values are shown with the widget's signals blocked.
-#include "qt_control.h"
+#include "toolkit/qt/qt_control.h"
 
 #include <QSlider>
 

@@ -1,6 +1,6 @@
 // The Qt back end's tests run inside one QApplication, on the offscreen
 // platform unless another one is asked for.
-#include "qt_application.h"
+#include "toolkit/qt/qt_application.h"
 
 #include <QApplication>
 

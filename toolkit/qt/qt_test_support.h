@@ -1,8 +1,8 @@
 #pragma once
 // Helpers for the Qt back end's tests: a toolkit with one window, and user
 // input sent to widgets as the window system would deliver it.
-#include "qt_control.h"
-#include "qt_toolkit.h"
+#include "toolkit/qt/qt_control.h"
+#include "toolkit/qt/qt_toolkit.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

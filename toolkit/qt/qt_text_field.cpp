@@ -1,4 +1,4 @@
-#include "qt_text_field.h"
+#include "toolkit/qt/qt_text_field.h"
 
 #include <QKeyEvent>
 #include <QShortcut>

@@ -2,7 +2,7 @@
 // A one-line text field. The user's edits reach the contract as typed text
 // (Change fires once per real change); the program's texts are shown with
 // the widget's signals blocked, so they raise no second event.
-#include "qt_control.h"
+#include "toolkit/qt/qt_control.h"
 
 #include <QLineEdit>
 

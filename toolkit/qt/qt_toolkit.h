@@ -3,7 +3,7 @@
 // (qt_application.h makes one). Every control is placed at its geometry in
 // twips relative to its container; its widget carries the control's name as
 // objectName and its index as the property "controlIndex".
-#include "ui/toolkit.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <QObject>
 

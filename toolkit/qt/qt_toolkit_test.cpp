@@ -1,8 +1,8 @@
-#include "qt_file_dialog.h"
-#include "qt_message_box.h"
-#include "qt_test_support.h"
+#include "toolkit/qt/qt_file_dialog.h"
+#include "toolkit/qt/qt_message_box.h"
+#include "toolkit/qt/qt_test_support.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "qt_window.h"
+#include "toolkit/qt/qt_window.h"
 
-#include "qt_keys.h"
+#include "toolkit/qt/qt_keys.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

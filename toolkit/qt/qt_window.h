@@ -2,8 +2,8 @@
 // The window: a top-level widget whose client area has the window's fixed
 // size, and which owns every control created in it. Frames are the other
 // kind of container (qt_frame.h).
-#include "qt_control.h"
-#include "ui/controls.h"
+#include "toolkit/qt/qt_control.h"
+#include "toolkit/ui/controls.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "ui/bitmap_cache.h"
+#include "toolkit/ui/bitmap_cache.h"
 
-#include "files/game_path.h"
+#include "common/files/game_path.h"
 
 #include <sys/stat.h>
 

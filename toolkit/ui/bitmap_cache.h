@@ -9,8 +9,8 @@
 // lookup, as its target may lie in a folder nobody watches. Game paths are
 // taken relative to the working directory, which
 // must not change while the cache is in use.
-#include "ui/folder_watch.h"
-#include "ui/toolkit.h"
+#include "toolkit/ui/folder_watch.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <ctime>
 #include <filesystem>

@@ -1,8 +1,8 @@
-#include "ui/bitmap_cache.h"
+#include "toolkit/ui/bitmap_cache.h"
 
-#include "bmp_bytes.h"
-#include "headless_toolkit.h"
-#include "temp_dir.h"
+#include "common/testing/bmp_bytes.h"
+#include "common/testing/temp_dir.h"
+#include "toolkit/headless/headless_toolkit.h"
 
 #include <gtest/gtest.h>
 

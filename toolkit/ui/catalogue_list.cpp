@@ -1,7 +1,7 @@
-#include "ui/catalogue_list.h"
+#include "toolkit/ui/catalogue_list.h"
 
-#include "errors/failure_report.h"
-#include "game/messages.h"
+#include "common/errors/failure_report.h"
+#include "common/game/messages.h"
 
 namespace tervok {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The fill step of the catalogue loader: a list box shows a catalogue's
 // entries, and the number table records the number behind each row.
-#include "catalogue/catalogue.h"
-#include "ui/toolkit.h"
+#include "common/catalogue/catalogue.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <string_view>
 #include <vector>

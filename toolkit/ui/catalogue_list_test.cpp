@@ -1,9 +1,9 @@
-#include "ui/catalogue_list.h"
+#include "toolkit/ui/catalogue_list.h"
 
-#include "errors/failure_report.h"
+#include "common/errors/failure_report.h"
 
-#include "headless_toolkit.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "toolkit/headless/headless_toolkit.h"
 
 #include <gtest/gtest.h>
 

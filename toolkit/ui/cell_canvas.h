@@ -10,7 +10,7 @@
 //
 // Positions and sizes on a canvas are in device pixels (the screen's own
 // pixels), not twips: at every zoom a cell is a whole number of them.
-#include "ui/controls.h"
+#include "toolkit/ui/controls.h"
 
 #include <cstdint>
 #include <functional>

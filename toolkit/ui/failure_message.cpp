@@ -1,6 +1,6 @@
-#include "ui/failure_message.h"
+#include "toolkit/ui/failure_message.h"
 
-#include "errors/failure_report.h"
+#include "common/errors/failure_report.h"
 
 namespace tervok {
 

@@ -2,8 +2,8 @@
 // A failed file command as the user and a bug report see it: the reason as
 // one line on standard error, then the program's own message in a modal box
 // with the critical icon and OK.
-#include "errors/error.h"
-#include "ui/toolkit.h"
+#include "common/errors/error.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
-#include "ui/field_check.h"
+#include "toolkit/ui/field_check.h"
 
-#include "game/messages.h"
-#include "text/field_reader.h"
+#include "common/game/messages.h"
+#include "common/text/field_reader.h"
 
 namespace tervok {
 

@@ -3,7 +3,7 @@
 // file. A value that the field reader would split or cut would come back
 // shifted or shortened, and a second save would make the damage permanent,
 // so such a value is refused before anything is written or added.
-#include "ui/toolkit.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <vector>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ui/folder_watch.h"
+#include "toolkit/ui/folder_watch.h"
 
 #include <sys/inotify.h>
 #include <unistd.h>

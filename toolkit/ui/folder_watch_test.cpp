@@ -1,6 +1,6 @@
-#include "ui/folder_watch.h"
+#include "toolkit/ui/folder_watch.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A program of one window: the window is built and shown at start, and
 // closing it ends the program.
-#include "ui/toolkit.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "ui/sprite_dialog.h"
+#include "toolkit/ui/sprite_dialog.h"
 
-#include "encoding/cp1252.h"
-#include "game/messages.h"
+#include "common/encoding/cp1252.h"
+#include "common/game/messages.h"
 
 namespace tervok {
 

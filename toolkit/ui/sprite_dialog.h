@@ -1,8 +1,8 @@
 #pragma once
 // The sprite pick of the shot and particle editors: the open-file dialog on
 // "sprites\*.spr" below the start directory.
-#include "files/start_directory.h"
-#include "ui/toolkit.h"
+#include "common/files/start_directory.h"
+#include "toolkit/ui/toolkit.h"
 
 #include <optional>
 #include <string>

@@ -2,8 +2,8 @@
 // The factory side of the window toolkit contract: windows, controls,
 // canvas windows, bitmaps, message boxes, the open-file dialog and deferred
 // work.
-#include "ui/cell_canvas.h"
-#include "ui/controls.h"
+#include "toolkit/ui/cell_canvas.h"
+#include "toolkit/ui/controls.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,9 +1,9 @@
 // The catalogues the content files refer to by number: "player\player.lst",
 // "shots\weapons.lst" and "sprites\particle.lst".
-#include "check_context.h"
+#include "tools/check/check_context.h"
 
-#include "catalogue/catalogue.h"
-#include "game/game_files.h"
+#include "common/catalogue/catalogue.h"
+#include "common/game/game_files.h"
 
 #include <map>
 

@@ -1,8 +1,8 @@
-#include "check_command_line.h"
+#include "tools/check/check_command_line.h"
 
-#include "content_check.h"
-#include "findings_report.h"
-#include "startup/program_info.h"
+#include "common/startup/program_info.h"
+#include "tools/check/content_check.h"
+#include "tools/check/findings_report.h"
 
 #include <sys/stat.h>
 

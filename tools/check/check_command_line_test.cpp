@@ -1,6 +1,6 @@
-#include "check_command_line.h"
+#include "tools/check/check_command_line.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

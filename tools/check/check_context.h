@@ -2,8 +2,8 @@
 // What the parts of the content check share: the game folder, the findings,
 // the files read so far, and what the catalogues list, which the content
 // files refer to.
-#include "content_folder.h"
-#include "finding.h"
+#include "tools/check/content_folder.h"
+#include "tools/check/finding.h"
 
 #include <array>
 #include <bitset>

@@ -1,11 +1,11 @@
 // The content check on small game folders held in memory: a clean folder,
 // then one kind of file broken at a time, with the exact lines printed.
-#include "content_check.h"
-#include "findings_report.h"
+#include "tools/check/content_check.h"
+#include "tools/check/findings_report.h"
 
-#include "bmp_bytes.h"
-#include "player_file.h"
-#include "shot_file.h"
+#include "common/testing/bmp_bytes.h"
+#include "formats/player_file.h"
+#include "formats/shot_file.h"
 
 #include <gtest/gtest.h>
 
@@ -42,12 +42,12 @@ protected:
         game.addFile("sprites/particle.lst", crlf({"[nummer repeat sprite]", "01 05 blood.spr", "[02 01 off.spr"}));
         game.addFile("sprites/blood.spr", "");
         game.addFile("sprites/laser.spr", "");
-        figureloom::PlayerRecord soldier;
+        formats::PlayerRecord soldier;
         soldier.blood = "1";
         soldier.slots[0] = {"01", 1, "-1", "-1"};
-        game.addFile("player/soldier.dat", figureloom::playerFileBytes(figureloom::withFilledAmmunition(soldier)));
+        game.addFile("player/soldier.dat", formats::playerFileBytes(formats::withFilledAmmunition(soldier)));
         game.addFile("shots/laser.sht",
-                     boltloom::shotFileBytes({"25", "800", "60", "20", "laser.spr", "1", "Laser", "0"}));
+                     formats::shotFileBytes({"25", "800", "60", "20", "laser.spr", "1", "Laser", "0"}));
     }
 
     // Every finding as printed, and the summary line apart.
@@ -193,16 +193,16 @@ TEST_F(ContentCheck, ScriptRowsAsTheEditorTakesThemApart)
 
 TEST_F(ContentCheck, PlayerAndShotFieldsAndWhatTheyReferTo)
 {
-    figureloom::PlayerRecord soldier;
+    formats::PlayerRecord soldier;
     soldier.sprite = "7";
     soldier.team = "a";
     soldier.blood = "1";
     soldier.exploBlood = "2";  // switched off in the particle catalogue
     soldier.slots[2] = {"05", 1, "12x", "-1"};
-    game.addFile("player/soldier.dat", figureloom::playerFileBytes(figureloom::withFilledAmmunition(soldier)));
+    game.addFile("player/soldier.dat", formats::playerFileBytes(formats::withFilledAmmunition(soldier)));
     game.addFile("player/short.dat", crlf({"[sprite (player\\player.lst)]", "1"}));
     game.addFile("shots/laser.sht",
-                 boltloom::shotFileBytes({"25", "fast", "60", "20", "gone.spr", "9", "Laser", "0"}));
+                 formats::shotFileBytes({"25", "fast", "60", "20", "gone.spr", "9", "Laser", "0"}));
     game.addFile("shots/empty.sht", "");
     EXPECT_EQ(lines(), (Lines{
         "player/short.dat: error: the file ends after 2 of 35 fields",

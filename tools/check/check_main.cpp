@@ -1,7 +1,7 @@
 // tervok-check: checks a game folder's content the way the editors and the
 // game read it. Needs no display.
-#include "check_command_line.h"
-#include "startup/standard_output.h"
+#include "common/startup/standard_output.h"
+#include "tools/check/check_command_line.h"
 
 #include <iostream>
 

@@ -1,7 +1,7 @@
 // Every map file "map\*.map": its cells against the tile catalogue.
-#include "check_context.h"
+#include "tools/check/check_context.h"
 
-#include "map_file.h"
+#include "formats/map_file.h"
 
 #include <cstring>
 #include <vector>
@@ -44,7 +44,7 @@ std::string moreCells(std::size_t more, std::size_t inAll, const ProblemKind& ki
 // tile 0, and that is no mistake.
 CellProblem problemOf(const CheckContext& context, std::uint8_t tile)
 {
-    if (tile > terraloom::kMaxTile)
+    if (tile > formats::kMaxTile)
         return CellProblem::AboveMaxTile;
     const TileInfo& info = context.tiles[tile];
     if (!info.named)
@@ -64,7 +64,7 @@ ProblemTable problemTable(const CheckContext& context)
     ProblemTable table;
     for (std::size_t byte = 0; byte < table.byByte.size(); ++byte) {
         table.byByte[byte] = problemOf(context, static_cast<std::uint8_t>(byte));
-        if (byte <= terraloom::kMaxTile && table.byByte[byte] != CellProblem::None)
+        if (byte <= formats::kMaxTile && table.byByte[byte] != CellProblem::None)
             table.wrongTiles.push_back(static_cast<std::uint8_t>(byte));
     }
     return table;
@@ -82,7 +82,7 @@ bool mayHoldWrongCells(std::string_view cells, const ProblemTable& problems)
     unsigned char highest = 0;
     for (const char c : cells)
         highest = std::max(highest, static_cast<unsigned char>(c));
-    if (highest > terraloom::kMaxTile)
+    if (highest > formats::kMaxTile)
         return true;
     for (const std::uint8_t wrong : problems.wrongTiles)
         if (std::memchr(cells.data(), wrong, cells.size()))
@@ -112,7 +112,7 @@ public:
 
     void check(std::string_view bytes)
     {
-        const std::string_view cells = bytes.substr(0, terraloom::kMapFileSize);
+        const std::string_view cells = bytes.substr(0, formats::kMapFileSize);
         if (!mayHoldWrongCells(cells, problems_))
             return;
         for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -128,8 +128,8 @@ private:
     {
         if (counts_[static_cast<std::size_t>(problem)]++ >= kCellsListed)
             return;
-        const Cell cell{static_cast<int>(offset % terraloom::kMapSize) + 1,
-                        static_cast<int>(offset / terraloom::kMapSize) + 1};
+        const Cell cell{static_cast<int>(offset % formats::kMapSize) + 1,
+                        static_cast<int>(offset / formats::kMapSize) + 1};
         context_.findings.cellError(path_, cell, kindOf(problem).code, describe(context_, problem, tile));
     }
 
@@ -157,7 +157,7 @@ void checkMap(CheckContext& context, const ProblemTable& problems, const std::st
         context.findings.error(path, std::nullopt, "unreadable", "cannot read: " + bytes.error().describe());
         return;
     }
-    if (bytes->size() < terraloom::kMapFileSize)
+    if (bytes->size() < formats::kMapFileSize)
         context.findings.warning(path, std::nullopt, "map-short",
                                  "the file holds " + std::to_string(bytes->size()) +
                                      " bytes, fewer than the 10000 cells of a map: the cells past its end are 0");

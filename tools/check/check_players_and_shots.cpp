@@ -1,11 +1,11 @@
 // Every player file "player\*.dat" and shot file "shots\*.sht": enough
 // fields, numbers where numbers belong, and the catalogue entries and
 // sprite files they refer to.
-#include "check_context.h"
+#include "tools/check/check_context.h"
 
-#include "player_file.h"
-#include "shot_file.h"
-#include "text/number_reader.h"
+#include "common/text/number_reader.h"
+#include "formats/player_file.h"
+#include "formats/shot_file.h"
 
 namespace check {
 namespace {
@@ -59,8 +59,8 @@ void checkPlayer(CheckContext& context, const std::string& path)
     const std::optional<std::string> bytes = readTextFile(context, path);
     if (!bytes)
         return;
-    figureloom::PlayerFileLines at;
-    const tervok::Result<figureloom::PlayerRecord> player = figureloom::parsePlayerFile(*bytes, &at);
+    formats::PlayerFileLines at;
+    const tervok::Result<formats::PlayerRecord> player = formats::parsePlayerFile(*bytes, &at);
     if (!player) {
         context.findings.error(path, std::nullopt, "player-short", player.error().describe());
         return;
@@ -75,7 +75,7 @@ void checkPlayer(CheckContext& context, const std::string& path)
     value.listed(at.exploBlood, "the explosion particle", player->exploBlood, context.particles,
                  "player-particle-unlisted");
     for (std::size_t i = 0; i < player->slots.size(); ++i) {
-        const figureloom::WeaponSlot& slot = player->slots[i];
+        const formats::WeaponSlot& slot = player->slots[i];
         const std::string which = " of slot " + std::to_string(i + 1);
         value.listed(at.slots[i], "the weapon", slot.shottyp, context.weapons, "player-weapon-unlisted", which);
         value.number(at.slots[i], "the ammunition" + which, slot.munnition, true);
@@ -98,8 +98,8 @@ void checkShot(CheckContext& context, const std::string& path)
     const std::optional<std::string> bytes = readTextFile(context, path);
     if (!bytes)
         return;
-    boltloom::ShotFileLines at{};
-    const tervok::Result<boltloom::ShotRecord> shot = boltloom::parseShotFile(*bytes, &at);
+    formats::ShotFileLines at{};
+    const tervok::Result<formats::ShotRecord> shot = formats::parseShotFile(*bytes, &at);
     if (!shot) {
         context.findings.error(path, std::nullopt, "shot-short", shot.error().describe());
         return;

@@ -1,11 +1,11 @@
 // The built tervok-check on game folders on disk: what the folder view
 // meets there (folders that cannot be listed, links, names that are no
 // UTF-8) and how the findings are printed.
-#include "check_program_run.h"
+#include "tools/check/check_program_run.h"
 
-#include "bmp_bytes.h"
-#include "other_user.h"
-#include "temp_dir.h"
+#include "common/testing/bmp_bytes.h"
+#include "common/testing/other_user.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

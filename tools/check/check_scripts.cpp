@@ -1,11 +1,11 @@
 // Every map script "map\*.msc": its header, its rows as the editor's "get"
 // takes them apart, and what the player rows refer to.
-#include "check_context.h"
+#include "tools/check/check_context.h"
 
-#include "encoding/cp1252.h"
-#include "script_file.h"
-#include "script_line.h"
-#include "text/number_reader.h"
+#include "common/encoding/cp1252.h"
+#include "common/text/number_reader.h"
+#include "formats/script_file.h"
+#include "formats/script_line.h"
 
 namespace check {
 namespace {
@@ -51,7 +51,7 @@ void checkHeader(CheckContext& context, const std::string& path, std::string_vie
 }
 
 void checkPlayerRow(CheckContext& context, const std::string& path, std::size_t line,
-                    const terraloom::PlayerLineFields& fields)
+                    const formats::PlayerLineFields& fields)
 {
     const std::optional<double> number = tervok::readWholeNumber(fields.number);
     if (!number) {
@@ -81,7 +81,7 @@ void checkScript(CheckContext& context, const std::string& path)
     checkMapBeside(context, path);
     checkHeader(context, path, *bytes);
     std::vector<std::size_t> lines;
-    const tervok::Result<terraloom::ScriptRows> rows = terraloom::parseScriptFile(*bytes, &lines);
+    const tervok::Result<formats::ScriptRows> rows = formats::parseScriptFile(*bytes, &lines);
     if (!rows) {
         context.findings.error(path, rows.error().line, "script-unreadable",
                                "the editor cannot load the script: " + rows.error().detail);
@@ -89,7 +89,7 @@ void checkScript(CheckContext& context, const std::string& path)
     }
     for (std::size_t i = 0; i < rows->size(); ++i) {
         const std::string& row = (*rows)[i];
-        const std::optional<terraloom::TakenScriptLine> taken = terraloom::takeScriptLineApart(row);
+        const std::optional<formats::TakenScriptLine> taken = formats::takeScriptLineApart(row);
         if (!taken)
             context.findings.error(path, lines[i], "script-row-unreadable",
                                    "the editor's \"get\" cannot take the row apart: \"" + shown(row) + "\"");

@@ -1,9 +1,9 @@
 // What every text file of the game is checked for, and the reading and
 // finding of files that every part of the check shares.
-#include "check_context.h"
+#include "tools/check/check_context.h"
 
-#include "encoding/cp1252.h"
-#include "files/game_path.h"
+#include "common/encoding/cp1252.h"
+#include "common/files/game_path.h"
 
 #include <algorithm>
 #include <array>

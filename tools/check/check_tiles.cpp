@@ -1,9 +1,9 @@
 // The tile catalogue "map\mapteile.lst" and the bitmaps it names.
-#include "check_context.h"
+#include "tools/check/check_context.h"
 
-#include "files/bitmap_file.h"
-#include "text/number_reader.h"
-#include "tile_catalogue.h"
+#include "common/files/bitmap_file.h"
+#include "common/text/number_reader.h"
+#include "formats/tile_catalogue.h"
 
 namespace check {
 namespace {
@@ -22,10 +22,10 @@ std::string tileLabel(int tile, const std::string& name)
     return "tile " + std::to_string(tile) + " (" + shown(name) + ")";
 }
 
-void checkClass(CheckContext& context, const std::string& path, const terraloom::TileEntry& entry)
+void checkClass(CheckContext& context, const std::string& path, const formats::TileEntry& entry)
 {
     const double value = entry.classValue;
-    if (value < 0 || value > terraloom::kMaxTileClass) {
+    if (value < 0 || value > formats::kMaxTileClass) {
         context.findings.error(path, entry.line, "tile-class-range",
                                "class " + number(value) + " is outside 0 to 255: it is read as 0");
     } else if (value >= kColouredClasses && value < kTableClasses) {
@@ -82,7 +82,7 @@ BitmapFinding checkBitmapFile(CheckContext& context, const std::string& gamePath
 void checkBitmap(CheckContext& context, const std::string& path, std::size_t line, int tile)
 {
     TileInfo& info = context.tiles[static_cast<std::size_t>(tile)];
-    const std::optional<std::string> imagePath = terraloom::tileImagePath(info.name);
+    const std::optional<std::string> imagePath = formats::tileImagePath(info.name);
     if (!imagePath) {
         context.findings.error(path, line, "tile-name-short",
                                tileLabel(tile, info.name) + ": the name is too short to form an image path");
@@ -98,7 +98,7 @@ void checkBitmap(CheckContext& context, const std::string& path, std::size_t lin
 
 void checkTileCatalogue(CheckContext& context)
 {
-    const NamedFile catalogue = lookUp(context, terraloom::kTileCataloguePath);
+    const NamedFile catalogue = lookUp(context, formats::kTileCataloguePath);
     const std::string& path = catalogue.path;
     if (catalogue.missing()) {
         context.findings.error(path, std::nullopt, "missing", "the tile catalogue is missing: no tile has a bitmap");
@@ -109,8 +109,8 @@ void checkTileCatalogue(CheckContext& context)
         return;
     checkCommaLines(context, path, *bytes);
     std::array<std::size_t, kTileCount> namedOn{};  // line of the entry that stands for each tile
-    for (const terraloom::TileEntry& entry : terraloom::parseTileEntries(*bytes)) {
-        if (entry.number < 0 || entry.number > terraloom::kMaxTile) {
+    for (const formats::TileEntry& entry : formats::parseTileEntries(*bytes)) {
+        if (entry.number < 0 || entry.number > formats::kMaxTile) {
             context.findings.error(path, entry.line, "tile-number-range",
                                    "tile number " + number(entry.number) + " is outside 0 to 100: the entry is skipped");
             continue;

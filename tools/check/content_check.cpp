@@ -1,6 +1,6 @@
-#include "content_check.h"
+#include "tools/check/content_check.h"
 
-#include "check_context.h"
+#include "tools/check/check_context.h"
 
 namespace check {
 

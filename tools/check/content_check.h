@@ -1,8 +1,8 @@
 #pragma once
 // Checks a whole game folder the way the editors and the game read it, with
 // the editors' own readers, and says what would go wrong.
-#include "content_folder.h"
-#include "finding.h"
+#include "tools/check/content_folder.h"
+#include "tools/check/finding.h"
 
 #include <cstddef>
 

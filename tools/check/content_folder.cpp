@@ -1,8 +1,8 @@
-#include "content_folder.h"
+#include "tools/check/content_folder.h"
 
-#include "encoding/cp1252.h"
-#include "files/file_io.h"
-#include "files/game_path.h"
+#include "common/encoding/cp1252.h"
+#include "common/files/file_io.h"
+#include "common/files/game_path.h"
 
 #include <sys/stat.h>
 

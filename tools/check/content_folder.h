@@ -4,7 +4,7 @@
 // with "/" and in the real case of every name. The check itself runs over
 // this view, so that it can be tested and fuzzed on folders held in memory;
 // the real file system is a thin view of its own.
-#include "errors/result.h"
+#include "common/errors/result.h"
 
 #include <filesystem>
 #include <map>

@@ -1,6 +1,6 @@
-#include "content_folder.h"
+#include "tools/check/content_folder.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "finding.h"
+#include "tools/check/finding.h"
 
 #include <algorithm>
 #include <tuple>

@@ -1,6 +1,6 @@
-#include "findings_report.h"
+#include "tools/check/findings_report.h"
 
-#include "encoding/utf8.h"
+#include "common/encoding/utf8.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The findings as the command prints them: one line each in the form
 // compilers use, then a summary; or one JSON array.
-#include "content_check.h"
+#include "tools/check/content_check.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
-#include "digit_font.h"
+#include "tools/render/digit_font.h"
 
-#include "image_plot.h"
+#include "tools/render/image_plot.h"
 
 namespace render {
 namespace {

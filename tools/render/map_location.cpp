@@ -1,6 +1,6 @@
-#include "map_location.h"
+#include "tools/render/map_location.h"
 
-#include "encoding/cp1252.h"
+#include "common/encoding/cp1252.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "map_picture.h"
+#include "tools/render/map_picture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,36 +8,36 @@ namespace render {
 
 // Row by row of the picture, each cell's row of pixels copied whole: no
 // painter, no per-pixel work.
-QImage drawMap(const terraloom::MapGrid& grid, const TileBlocks& blocks)
+QImage drawMap(const formats::MapGrid& grid, const TileBlocks& blocks)
 {
     QImage picture(kMapPixels, kMapPixels, QImage::Format_RGB32);
     uchar* const bits = picture.bits();
     const auto stride = static_cast<std::size_t>(picture.bytesPerLine());
     constexpr std::size_t kRowBytes = kCellPixels * sizeof(QRgb);
-    for (int y = 1; y <= terraloom::kMapSize; ++y) {
+    for (int y = 1; y <= formats::kMapSize; ++y) {
         for (int row = 0; row < kCellPixels; ++row) {
             uchar* line = bits + static_cast<std::size_t>((y - 1) * kCellPixels + row) * stride;
-            for (int x = 1; x <= terraloom::kMapSize; ++x, line += kRowBytes)
+            for (int x = 1; x <= formats::kMapSize; ++x, line += kRowBytes)
                 std::memcpy(line, blocks.row(grid.at(x, y), row), kRowBytes);
         }
     }
     return picture;
 }
 
-QRgb toQRgb(terraloom::ClassColour colour)
+QRgb toQRgb(formats::ClassColour colour)
 {
     return qRgb(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                 static_cast<int>((colour >> 16) & 0xFF));
 }
 
-QImage drawOverview(const terraloom::MapGrid& grid, const terraloom::TileCatalogue& catalogue)
+QImage drawOverview(const formats::MapGrid& grid, const formats::TileCatalogue& catalogue)
 {
     QImage picture(kOverviewPixels, kOverviewPixels, QImage::Format_RGB32);
-    for (int y = 1; y <= terraloom::kMapSize; ++y) {
+    for (int y = 1; y <= formats::kMapSize; ++y) {
         for (int row = 0; row < kOverviewCellPixels; ++row) {
             auto* line = reinterpret_cast<QRgb*>(picture.scanLine((y - 1) * kOverviewCellPixels + row));
-            for (int x = 1; x <= terraloom::kMapSize; ++x) {
-                const QRgb colour = toQRgb(terraloom::classColour(catalogue.classes[grid.at(x, y)]));
+            for (int x = 1; x <= formats::kMapSize; ++x) {
+                const QRgb colour = toQRgb(formats::classColour(catalogue.classes[grid.at(x, y)]));
                 std::fill_n(line + (x - 1) * kOverviewCellPixels, kOverviewCellPixels, colour);
             }
         }

@@ -1,9 +1,9 @@
 // The pixels of the map and the overview: where each tile's bitmap lands,
 // what is neutral, the class colours, and the scaled pictures.
-#include "map_picture.h"
+#include "tools/render/map_picture.h"
 
-#include "render_test_data.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "tools/render/render_test_data.h"
 
 #include <gtest/gtest.h>
 
@@ -35,15 +35,15 @@ struct MemoryBitmaps {
     }
 };
 
-terraloom::TileCatalogue catalogueOf(const std::vector<CatalogueEntry>& entries)
+formats::TileCatalogue catalogueOf(const std::vector<CatalogueEntry>& entries)
 {
-    return terraloom::parseTileCatalogue(catalogueText(entries));
+    return formats::parseTileCatalogue(catalogueText(entries));
 }
 
 QImage drawWith(const std::vector<CatalogueEntry>& entries, MemoryBitmaps& bitmaps,
                 const std::vector<PlacedTile>& tiles)
 {
-    const terraloom::MapGrid grid = gridOf(tiles);
+    const formats::MapGrid grid = gridOf(tiles);
     return drawMap(grid, TileBlocks(catalogueOf(entries), grid, bitmaps.source()));
 }
 
@@ -99,9 +99,9 @@ TEST(MapPicture, CellsWithoutAReadableBitmapAreNeutralThroughout)
     QImage grass(20, 20, QImage::Format_RGB32);
     grass.fill(kGrass);
     ASSERT_TRUE(grass.save("ep/png.bmp", "PNG"));
-    const terraloom::TileCatalogue catalogue = catalogueOf({{2, 4, "ab"}, {3, 4, "missing_01"}, {4, 4, "cut_01"},
+    const formats::TileCatalogue catalogue = catalogueOf({{2, 4, "ab"}, {3, 4, "missing_01"}, {4, 4, "cut_01"},
                                                             {5, 4, "text_01"}, {6, 4, "folder_01"}, {7, 4, "png_01"}});
-    const terraloom::MapGrid grid =
+    const formats::MapGrid grid =
         gridOf({{1, 1, 1}, {2, 1, 2}, {3, 1, 3}, {4, 1, 4}, {5, 1, 5}, {6, 1, 6}, {7, 1, 7}});
     const QImage picture = drawMap(grid, TileBlocks(catalogue, grid, bitmapFilesInWorkingDirectory()));
     for (int x = 1; x <= 7; ++x)
@@ -129,7 +129,7 @@ TEST(MapPicture, ASmallerBitmapLeavesTheRestOfItsCellNeutralAndABiggerOneIsCut)
 
 TEST(OverviewPicture, EachCellIsATwoByTwoSquareInItsClassColourRedInTheLowByte)
 {
-    const terraloom::TileCatalogue catalogue =
+    const formats::TileCatalogue catalogue =
         catalogueOf({{1, 2, "lava_01"}, {2, 3, "water_01"}, {3, 5, "sand_01"}, {4, 11, "odd_01"}, {5, 1, "wall_01"}});
     const QImage picture = drawOverview(gridOf({{1, 1, 1}, {2, 1, 2}, {3, 1, 3}, {4, 1, 4}, {100, 100, 5}}), catalogue);
     ASSERT_EQ(picture.size(), QSize(200, 200));
@@ -167,7 +167,7 @@ TEST(ScaledPicture, SizesFollowTheScaleAndPixelsStaySharp)
     for (int x = 0; x < 200; ++x)
         ASSERT_EQ(large.pixel(x, 170), x >= 40 && x < 80 ? kGrass : kNeutralColour) << "x " << x;
 
-    EXPECT_EQ(scaledPicture(drawOverview(terraloom::MapGrid{}, {}), 0.05).size(), QSize(10, 10));
+    EXPECT_EQ(scaledPicture(drawOverview(formats::MapGrid{}, {}), 0.05).size(), QSize(10, 10));
     EXPECT_EQ(scaledSide(2000, 0.3333), 667);
     EXPECT_EQ(scaledSide(200, 0.001), 1);
 }

@@ -1,7 +1,7 @@
-#include "picture_output.h"
+#include "tools/render/picture_output.h"
 
-#include "files/file_descriptor.h"
-#include "files/file_io.h"
+#include "common/files/file_descriptor.h"
+#include "common/files/file_io.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -4,7 +4,7 @@
 // gets, so that a failed write leaves no half-written picture and says why
 // it failed. Anything else (/dev/null, a pipe, a terminal, /dev/stdout and
 // what it leads to) is written where it is: it cannot be replaced.
-#include "errors/result.h"
+#include "common/errors/result.h"
 
 #include <QByteArray>
 #include <QImage>

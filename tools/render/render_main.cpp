@@ -1,7 +1,7 @@
 // tervok-render: draws a Tervok map file as a PNG picture. It uses QtGui's
 // images only, with no QGuiApplication, so it runs without a display.
-#include "render_run.h"
-#include "startup/standard_output.h"
+#include "common/startup/standard_output.h"
+#include "tools/render/render_run.h"
 
 #include <iostream>
 

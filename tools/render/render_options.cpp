@@ -1,7 +1,7 @@
-#include "render_options.h"
+#include "tools/render/render_options.h"
 
-#include "startup/program_info.h"
-#include "tile_blocks.h"
+#include "common/startup/program_info.h"
+#include "tools/render/tile_blocks.h"
 
 #include <array>
 #include <charconv>

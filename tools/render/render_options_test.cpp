@@ -1,8 +1,8 @@
 // The command line of tervok-render, read without running anything, and
 // where a named map and its game folder are taken to lie.
-#include "render_options.h"
+#include "tools/render/render_options.h"
 
-#include "map_location.h"
+#include "tools/render/map_location.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The built tervok-render, run as from a console without any display: its
 // exit statuses, messages and the pictures it writes.
-#include "map_file.h"
-#include "map_picture.h"
-#include "program_run.h"
-#include "render_test_data.h"
-#include "script_marks.h"
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
+#include "formats/map_file.h"
+#include "tools/render/map_picture.h"
+#include "tools/render/program_run.h"
+#include "tools/render/render_test_data.h"
+#include "tools/render/script_marks.h"
 
 #include <QImage>
 
@@ -223,9 +223,9 @@ TEST(RenderProgram, WorksInAFolderDeeperThanAPathCanReach)
 
 // The bitmap of the tile at a cell of the sample map, read apart from the
 // program.
-QImage sampleBitmap(const fs::path& sample, const terraloom::TileCatalogue& tiles, std::uint8_t tile)
+QImage sampleBitmap(const fs::path& sample, const formats::TileCatalogue& tiles, std::uint8_t tile)
 {
-    std::string path = terraloom::tileImagePath(tiles.names[tile]).value_or("");
+    std::string path = formats::tileImagePath(tiles.names[tile]).value_or("");
     std::replace(path.begin(), path.end(), '\\', '/');
     return QImage(QString::fromStdString((sample / path).string()));
 }
@@ -237,19 +237,19 @@ TEST(RenderProgram, DrawsTheSampleMapAsItsTilesShowIt)
     const char* sampleDir = std::getenv("TERVOK_SAMPLE_DIR");
     ASSERT_TRUE(sampleDir);
     const fs::path sample(sampleDir);
-    const tervok::Result<terraloom::MapGrid> grid =
-        terraloom::parseMapFile(tervok::testing::readFile(sample / "map" / "map1.map"));
+    const tervok::Result<formats::MapGrid> grid =
+        formats::parseMapFile(tervok::testing::readFile(sample / "map" / "map1.map"));
     ASSERT_TRUE(grid);
-    const terraloom::TileCatalogue tiles =
-        terraloom::parseTileCatalogue(tervok::testing::readFile(sample / "map" / "mapteile.lst"));
+    const formats::TileCatalogue tiles =
+        formats::parseTileCatalogue(tervok::testing::readFile(sample / "map" / "mapteile.lst"));
     tervok::testing::TempDir dir;
     const ProgramRun run = runRender({"--script", (sample / "map" / "map1.map").string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     const QImage picture = pictureAt("map1.png");
     ASSERT_EQ(picture.size(), QSize(2000, 2000));
-    for (int y = 3; y <= terraloom::kMapSize; y += 7) {
-        for (int x = 1; x <= terraloom::kMapSize; x += 7) {
+    for (int y = 3; y <= formats::kMapSize; y += 7) {
+        for (int x = 1; x <= formats::kMapSize; x += 7) {
             const QImage bitmap = sampleBitmap(sample, tiles, grid->at(x, y));
             ASSERT_EQ(bitmap.size(), QSize(20, 20)) << x << ", " << y;
             EXPECT_EQ(picture.pixel((x - 1) * 20, (y - 1) * 20), bitmap.pixel(0, 0)) << x << ", " << y;

@@ -1,16 +1,17 @@
-#include "render_run.h"
+#include "tools/render/render_run.h"
 
-#include "errors/failure_report.h"
-#include "files/file_descriptor.h"
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "map_file.h"
-#include "map_location.h"
-#include "map_picture.h"
-#include "picture_output.h"
-#include "script_marks.h"
-#include "startup/game_folder.h"
-#include "tile_blocks.h"
+#include "common/errors/failure_report.h"
+#include "common/files/file_descriptor.h"
+#include "common/files/file_io.h"
+#include "common/files/game_file.h"
+#include "common/files/game_path.h"
+#include "common/startup/game_folder.h"
+#include "formats/map_file.h"
+#include "tools/render/map_location.h"
+#include "tools/render/map_picture.h"
+#include "tools/render/picture_output.h"
+#include "tools/render/script_marks.h"
+#include "tools/render/tile_blocks.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -109,12 +110,12 @@ bool isNamedInput(const Output& output, const MapInput& map, const std::string& 
                   std::ostream& err)
 {
     return isInput(output, map.identity, "the input map", err) ||
-           isGameFile(output, terraloom::kTileCataloguePath, "the tile catalogue", err) ||
+           isGameFile(output, formats::kTileCataloguePath, "the tile catalogue", err) ||
            (withScript && isGameFile(output, script, "the map's script", err));
 }
 
 // The bitmaps the drawing reads: those of the tiles the map holds.
-bool isBitmap(const Output& output, const terraloom::TileCatalogue& catalogue, const terraloom::MapGrid& grid,
+bool isBitmap(const Output& output, const formats::TileCatalogue& catalogue, const formats::MapGrid& grid,
               std::ostream& err)
 {
     for (const std::string& path : bitmapPathsFor(catalogue, grid))
@@ -124,16 +125,16 @@ bool isBitmap(const Output& output, const terraloom::TileCatalogue& catalogue, c
 }
 
 // Without the catalogue every cell is neutral (black in the overview).
-terraloom::TileCatalogue loadCatalogue(std::ostream& err)
+formats::TileCatalogue loadCatalogue(std::ostream& err)
 {
-    tervok::Result<terraloom::TileCatalogue> catalogue = terraloom::loadTileCatalogue();
+    tervok::Result<formats::TileCatalogue> catalogue = formats::loadTileCatalogue();
     if (catalogue)
         return std::move(*catalogue);
-    warn(err, terraloom::kTileCataloguePath, "cannot read", catalogue.error());
+    warn(err, formats::kTileCataloguePath, "cannot read", catalogue.error());
     return {};
 }
 
-QImage drawPicture(const terraloom::MapGrid& grid, const terraloom::TileCatalogue& catalogue,
+QImage drawPicture(const formats::MapGrid& grid, const formats::TileCatalogue& catalogue,
                    const RenderOptions& options)
 {
     if (options.overview)
@@ -147,7 +148,7 @@ QImage drawPicture(const terraloom::MapGrid& grid, const terraloom::TileCatalogu
 void markPlayers(QImage& picture, const std::string& path, std::ostream& err)
 {
     std::vector<std::size_t> rowLines;
-    const tervok::Result<terraloom::ScriptRows> rows = terraloom::loadScriptFile(path, &rowLines);
+    const tervok::Result<formats::ScriptRows> rows = formats::loadScriptFile(path, &rowLines);
     if (!rows)
         return warn(err, path, "cannot load", rows.error());
     const ScriptMarks marks = readScriptMarks(*rows, rowLines);
@@ -201,19 +202,18 @@ int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err
             << ": cannot open the game folder: " << *why << '\n';
         return kExitUsage;
     }
-    const MapInput map = mapFile ? std::move(*mapFile) : readMapInput(tervok::nativePath(*location.gamePath));
-    const std::string script = terraloom::scriptPath("map\\", location.gameName);
+    MapInput map = mapFile ? std::move(*mapFile) : readMapInput(tervok::nativePath(*location.gamePath));
+    const std::string script = formats::scriptPath("map\\", location.gameName);
     if (isNamedInput(output, map, script, options.script, err))
         return kExitFailed;
-    const tervok::Result<terraloom::MapGrid> grid =
-        map.bytes ? terraloom::parseMapFile(*map.bytes) : tervok::Result<terraloom::MapGrid>(map.bytes.error());
+    const std::string mapName = location.gamePath ? shownPath(*location.gamePath) : options.map;
+    const tervok::Result<formats::MapGrid> grid =
+        tervok::parseFileBytes(std::move(map.bytes), mapName, formats::parseMapFile);
     if (!grid) {
-        err << tervok::failureLine(kProgram, location.gamePath ? shownPath(*location.gamePath) : options.map,
-                                   "cannot load", grid.error())
-            << '\n';
+        err << tervok::failureLine(kProgram, mapName, "cannot load", grid.error()) << '\n';
         return kExitFailed;
     }
-    const terraloom::TileCatalogue catalogue = loadCatalogue(err);
+    const formats::TileCatalogue catalogue = loadCatalogue(err);
     if (!options.overview && isBitmap(output, catalogue, *grid, err))
         return kExitFailed;
     QImage picture = drawPicture(*grid, catalogue, options);

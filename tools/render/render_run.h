@@ -8,7 +8,7 @@
 // the same. An output that is one of the files the run reads is refused
 // before anything is drawn:
 //   tervok-render: map/map1.map: is the input map
-#include "render_options.h"
+#include "tools/render/render_options.h"
 
 #include <ostream>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Small game folders for the tests, made by the tests: tile catalogue
 // entries, map bytes and bitmaps.
-#include "bmp_bytes.h"
-#include "map_grid.h"
+#include "common/testing/bmp_bytes.h"
+#include "formats/map_grid.h"
 
 #include <cstdio>
 #include <string>
@@ -36,16 +36,16 @@ struct PlacedTile {
 
 inline std::string mapBytes(const std::vector<PlacedTile>& tiles)
 {
-    std::string bytes(terraloom::kMapSize * terraloom::kMapSize, '\0');
+    std::string bytes(formats::kMapSize * formats::kMapSize, '\0');
     for (const PlacedTile& placed : tiles)
-        bytes[static_cast<std::size_t>((placed.y - 1) * terraloom::kMapSize + placed.x - 1)] =
+        bytes[static_cast<std::size_t>((placed.y - 1) * formats::kMapSize + placed.x - 1)] =
             static_cast<char>(placed.tile);
     return bytes;
 }
 
-inline terraloom::MapGrid gridOf(const std::vector<PlacedTile>& tiles)
+inline formats::MapGrid gridOf(const std::vector<PlacedTile>& tiles)
 {
-    terraloom::MapGrid grid;
+    formats::MapGrid grid;
     for (const PlacedTile& placed : tiles)
         grid.set(placed.x, placed.y, placed.tile);
     return grid;

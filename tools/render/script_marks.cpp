@@ -1,10 +1,10 @@
-#include "script_marks.h"
+#include "tools/render/script_marks.h"
 
-#include "digit_font.h"
-#include "encoding/cp1252.h"
-#include "encoding/utf8.h"
-#include "image_plot.h"
-#include "script_line.h"
+#include "common/encoding/cp1252.h"
+#include "common/encoding/utf8.h"
+#include "formats/script_line.h"
+#include "tools/render/digit_font.h"
+#include "tools/render/image_plot.h"
 
 #include <cmath>
 
@@ -42,11 +42,11 @@ void drawMark(QImage& picture, const PlayerMark& mark, double scale)
 
 }  // namespace
 
-ScriptMarks readScriptMarks(const terraloom::ScriptRows& rows, const std::vector<std::size_t>& rowLines)
+ScriptMarks readScriptMarks(const formats::ScriptRows& rows, const std::vector<std::size_t>& rowLines)
 {
     ScriptMarks marks;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::optional<terraloom::TakenScriptLine> taken = terraloom::takeScriptLineApart(rows[i]);
+        const std::optional<formats::TakenScriptLine> taken = formats::takeScriptLineApart(rows[i]);
         if (!taken)
             marks.skipped.push_back({rowLines.at(i), rows[i]});
         else if (taken->player)

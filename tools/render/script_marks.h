@@ -1,7 +1,7 @@
 #pragma once
 // The players a map's script places, as marks on a picture of the map: a
 // cross at each player row's position and its player number beside it.
-#include "script_file.h"
+#include "formats/script_file.h"
 
 #include <QImage>
 
@@ -40,7 +40,7 @@ struct ScriptMarks {
 // The player rows among the script's rows; rows of other types are left out
 // silently, rows that cannot be taken apart are listed as skipped. rowLines
 // holds the line each row starts on, as parseScriptFile gives it.
-ScriptMarks readScriptMarks(const terraloom::ScriptRows& rows, const std::vector<std::size_t>& rowLines);
+ScriptMarks readScriptMarks(const formats::ScriptRows& rows, const std::vector<std::size_t>& rowLines);
 
 // Draws each mark with its centre at (x, y) * scale: scale is the picture's
 // pixels per map pixel (the map's scale, a tenth of it for the overview).

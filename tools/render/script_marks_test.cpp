@@ -1,9 +1,9 @@
 // Player marks from a map's script: which rows give marks, the warning for
 // a row that cannot be taken apart, and where a mark and its number land.
-#include "script_marks.h"
+#include "tools/render/script_marks.h"
 
-#include "digit_font.h"
-#include "script_file.h"
+#include "formats/script_file.h"
+#include "tools/render/digit_font.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ TEST(ScriptMarks, PlayerRowsGiveMarksBrokenRowsAreListedWithTheirLineOthersAreLe
 {
     // Line 2 holds two rows; the header is line 1.
     std::vector<std::size_t> lines;
-    const tervok::Result<terraloom::ScriptRows> rows = terraloom::parseScriptFile(
+    const tervok::Result<formats::ScriptRows> rows = formats::parseScriptFile(
         "[set <type>]\r\ndef player 1 1 130 90 3,set door 7 1 40 40 1\r\ngarbage\r\n"
         "set player 3 1 910.5 -20 1\r\nset player 2 1 330\r\n\r\n",
         &lines);

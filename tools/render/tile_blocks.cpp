@@ -1,7 +1,7 @@
-#include "tile_blocks.h"
+#include "tools/render/tile_blocks.h"
 
-#include "files/bitmap_file.h"
-#include "files/game_path.h"
+#include "common/files/bitmap_file.h"
+#include "common/files/game_path.h"
 
 #include <QPainter>
 
@@ -19,9 +19,9 @@ QImage decode(const std::optional<std::string>& bytes)
     return QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()), static_cast<int>(bytes->size()));
 }
 
-std::bitset<terraloom::kMaxTile + 1> tilesIn(const terraloom::MapGrid& grid)
+std::bitset<formats::kMaxTile + 1> tilesIn(const formats::MapGrid& grid)
 {
-    std::bitset<terraloom::kMaxTile + 1> used;
+    std::bitset<formats::kMaxTile + 1> used;
     for (const std::uint8_t tile : grid.cells())
         used.set(tile);
     return used;
@@ -39,13 +39,13 @@ BitmapSource bitmapFilesInWorkingDirectory()
     };
 }
 
-std::vector<std::string> bitmapPathsFor(const terraloom::TileCatalogue& catalogue, const terraloom::MapGrid& grid)
+std::vector<std::string> bitmapPathsFor(const formats::TileCatalogue& catalogue, const formats::MapGrid& grid)
 {
     const auto used = tilesIn(grid);
     std::set<std::string> paths;
     for (std::size_t tile = 0; tile < used.size(); ++tile)
         if (used.test(tile))
-            if (const std::optional<std::string> path = terraloom::tileImagePath(catalogue.names[tile]))
+            if (const std::optional<std::string> path = formats::tileImagePath(catalogue.names[tile]))
                 paths.insert(*path);
     return std::vector<std::string>(paths.begin(), paths.end());
 }
@@ -65,7 +65,7 @@ Block blockOf(const QImage& bitmap)
     return block;
 }
 
-TileBlocks::TileBlocks(const terraloom::TileCatalogue& catalogue, const terraloom::MapGrid& grid,
+TileBlocks::TileBlocks(const formats::TileCatalogue& catalogue, const formats::MapGrid& grid,
                        const BitmapSource& source)
 {
     const Block neutral = blockOf(QImage());
@@ -74,7 +74,7 @@ TileBlocks::TileBlocks(const terraloom::TileCatalogue& catalogue, const terraloo
     std::map<std::string, Block> byPath;
     for (std::size_t tile = 0; tile < blocks_.size(); ++tile) {
         // A name shorter than three characters has no image path.
-        const std::optional<std::string> path = terraloom::tileImagePath(catalogue.names[tile]);
+        const std::optional<std::string> path = formats::tileImagePath(catalogue.names[tile]);
         if (!used.test(tile) || !path)
             continue;
         auto found = byPath.find(*path);

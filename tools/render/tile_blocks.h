@@ -4,9 +4,8 @@
 // colour wherever the bitmap does not reach; a tile without a name or
 // without a readable bitmap is the neutral colour throughout. Each block is
 // made once, so that drawing the map only copies rows of ready pixels.
-#include "map_grid.h"
-#include "script_position.h"
-#include "tile_catalogue.h"
+#include "formats/map_grid.h"
+#include "formats/tile_catalogue.h"
 
 #include <QImage>
 
@@ -18,7 +17,7 @@
 
 namespace render {
 
-constexpr int kCellPixels = terraloom::kTilePixels;
+constexpr int kCellPixels = formats::kTilePixels;
 
 // Mid grey, named in --help.
 constexpr QRgb kNeutralColour = 0xFF808080;
@@ -33,7 +32,7 @@ BitmapSource bitmapFilesInWorkingDirectory();
 
 // The game paths of the bitmaps shown by the tiles the grid holds, each
 // once: the files a drawing of the grid reads.
-std::vector<std::string> bitmapPathsFor(const terraloom::TileCatalogue& catalogue, const terraloom::MapGrid& grid);
+std::vector<std::string> bitmapPathsFor(const formats::TileCatalogue& catalogue, const formats::MapGrid& grid);
 
 // The cell's pixels for a decoded bitmap: the bitmap laid over the neutral
 // colour (a null image leaves the cell neutral).
@@ -44,7 +43,7 @@ class TileBlocks {
 public:
     // Blocks for the tiles the grid holds; the others stay neutral. A
     // bitmap that several tiles share is read and decoded once.
-    TileBlocks(const terraloom::TileCatalogue& catalogue, const terraloom::MapGrid& grid, const BitmapSource& source);
+    TileBlocks(const formats::TileCatalogue& catalogue, const formats::MapGrid& grid, const BitmapSource& source);
 
     // The 20 pixels of a row (0 at the top) of a tile's block.
     const QRgb* row(std::uint8_t tile, int row) const
@@ -53,7 +52,7 @@ public:
     }
 
 private:
-    std::array<Block, terraloom::kMaxTile + 1> blocks_;
+    std::array<Block, formats::kMaxTile + 1> blocks_;
 };
 
 }  // namespace render

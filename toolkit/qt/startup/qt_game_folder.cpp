@@ -1,4 +1,4 @@
-#include "qt_game_folder.h"
+#include "toolkit/qt/startup/qt_game_folder.h"
 
 #include <QApplication>
 #include <QFile>

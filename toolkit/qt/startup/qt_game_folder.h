@@ -9,8 +9,8 @@
 //     int qtArgc = 1;
 //     qtui::QtApplication app(qtArgc, argv, "terraloom");
 //     qtui::enterGameFolder(start, "terraloom");
-#include "startup/command_line.h"
-#include "startup/game_folder.h"
+#include "common/startup/command_line.h"
+#include "common/startup/game_folder.h"
 
 #include <filesystem>
 #include <optional>

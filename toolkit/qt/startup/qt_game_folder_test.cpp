@@ -1,6 +1,6 @@
-#include "qt_game_folder.h"
+#include "toolkit/qt/startup/qt_game_folder.h"
 
-#include "temp_dir.h"
+#include "common/testing/temp_dir.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -8,12 +8,12 @@
 // (startup/standard_output.h).
 //
 //     int main(int argc, char** argv) { return qtui::editorMain<boltloom::Program>(argc, argv, kBoltloom); }
-#include "qt_application.h"
-#include "qt_game_folder.h"
-#include "start_failure_box.h"
-#include "startup/command_line.h"
-#include "startup/program_info.h"
-#include "startup/standard_output.h"
+#include "common/startup/command_line.h"
+#include "common/startup/program_info.h"
+#include "common/startup/standard_output.h"
+#include "toolkit/qt/qt_application.h"
+#include "toolkit/qt/startup/qt_game_folder.h"
+#include "toolkit/qt/startup/start_failure_box.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
-#include "start_failure_box.h"
+#include "toolkit/qt/startup/start_failure_box.h"
 
-#include "qt_application.h"
+#include "toolkit/qt/qt_application.h"
 
 #include <QApplication>
 #include <QFile>
