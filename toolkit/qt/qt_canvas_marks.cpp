@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <functional>
 #include <unordered_map>
 
 namespace qtui {
@@ -98,6 +99,8 @@ void CanvasMarks::setMarkers(const std::vector<ui::CanvasMarker>& markers)
                               static_cast<std::size_t>(marks_.back().y)});
     }
     sprites_.resize(labels_.size());
+    sortIntoBuckets();
+    counted_ = false;
     if (highlighted_ >= static_cast<int>(marks_.size()))
         highlighted_ = -1;
     highlightLabel_ = -1;
@@ -157,12 +160,26 @@ QRect CanvasMarks::bounds(int index, const CanvasPlacement& at)
     return {point - QPoint(kArm + 1, spriteHeight_ / 2), image.size()};
 }
 
-void CanvasMarks::draw(QPainter& painter, const QRegion& region, const CanvasPlacement& at)
+// Whether markers are drawn with their labels depends on how many are in
+// the whole view, whatever part of it is painted, so that a repainted cell
+// shows its markers as the rest of the view does.
+void CanvasMarks::draw(QPainter& painter, const QRegion& region, const QRect& view, const CanvasPlacement& at)
 {
     if (!shown_ || marks_.empty())
         return;
-    findMarksInReach(region.boundingRect(), at);
-    if (found_.size() > kMostLabelled)
+    const QRect reach = region.boundingRect();
+    const bool counted = counted_ && view == countedView_ && at.zoom == countedAt_.zoom &&
+                         at.origin == countedAt_.origin && at.cellPixels == countedAt_.cellPixels;
+    if (!counted) {
+        findMarksInReach(view, at);
+        crowded_ = found_.size() > kMostLabelled;
+        counted_ = true;
+        countedView_ = view;
+        countedAt_ = at;
+    }
+    if (counted || !reach.contains(view))
+        findMarksInReach(reach, at);
+    if (crowded_)
         drawCrosses(painter, region);
     else
         drawLabelled(painter);
@@ -181,20 +198,75 @@ void CanvasMarks::findMarksInReach(const QRect& area, const CanvasPlacement& at)
     taken_.assign((width * static_cast<std::size_t>(points.height()) + 63) / 64, 0);
     found_.clear();
     fillPlaces(at);
-    for (int i = static_cast<int>(marks_.size()) - 1; i >= 0; --i) {
-        const Mark& mark = marks_[static_cast<std::size_t>(i)];
-        const QPoint point = placeOf(mark);
+    const auto look = [&](int i) {
+        const QPoint point = placeOf(marks_[static_cast<std::size_t>(i)]);
         if (i == highlighted_ || !points.contains(point))
-            continue;
+            return;
         const std::size_t bit = static_cast<std::size_t>(point.y() - points.top()) * width +
                                 static_cast<std::size_t>(point.x() - points.left());
         std::uint64_t& word = taken_[bit / 64];
         const std::uint64_t mask = std::uint64_t{1} << (bit % 64);
         if (word & mask)
-            continue;
+            return;
         word |= mask;
         found_.push_back(i);
+    };
+    if (gatherNear(points, at)) {
+        for (const int i : near_)
+            look(i);
+    } else {
+        for (int i = static_cast<int>(marks_.size()) - 1; i >= 0; --i)
+            look(i);
     }
+}
+
+// Markers sorted into squares of the picture, so that painting a small
+// area (one painted cell) looks at the markers near it only.
+void CanvasMarks::sortIntoBuckets()
+{
+    bucketColumns_ = static_cast<int>(farthest_ / kBucketPixels) + 1;
+    const auto buckets = static_cast<std::size_t>(bucketColumns_) * static_cast<std::size_t>(bucketColumns_);
+    bucketStart_.assign(buckets + 1, 0);
+    for (const Mark& mark : marks_)
+        ++bucketStart_[bucketOf(mark) + 1];
+    for (std::size_t b = 0; b < buckets; ++b)
+        bucketStart_[b + 1] += bucketStart_[b];
+    bucketMarks_.resize(marks_.size());
+    std::vector<int> next(bucketStart_.begin(), bucketStart_.end() - 1);
+    for (std::size_t i = 0; i < marks_.size(); ++i)
+        bucketMarks_[static_cast<std::size_t>(next[bucketOf(marks_[i])]++)] = static_cast<int>(i);
+}
+
+std::size_t CanvasMarks::bucketOf(const Mark& mark) const
+{
+    return static_cast<std::size_t>(mark.y / kBucketPixels) * static_cast<std::size_t>(bucketColumns_) +
+           static_cast<std::size_t>(mark.x / kBucketPixels);
+}
+
+// The markers of the squares under the device rectangle, topmost first;
+// false when the rectangle covers so much of the picture that looking at
+// every marker costs less.
+bool CanvasMarks::gatherNear(const QRect& points, const CanvasPlacement& at)
+{
+    const auto picture = [&](int device) {
+        const long long offset = static_cast<long long>(device) * at.cellPixels;
+        return static_cast<int>(offset >= 0 ? offset / at.zoom : -((-offset + at.zoom - 1) / at.zoom));
+    };
+    const int last = bucketColumns_ - 1;
+    const int left = std::clamp(picture(points.left() - at.origin.x()) / kBucketPixels - 1, 0, last);
+    const int right = std::clamp(picture(points.right() + 1 - at.origin.x()) / kBucketPixels + 1, 0, last);
+    const int top = std::clamp(picture(points.top() - at.origin.y()) / kBucketPixels - 1, 0, last);
+    const int bottom = std::clamp(picture(points.bottom() + 1 - at.origin.y()) / kBucketPixels + 1, 0, last);
+    if (4LL * (right - left + 1) * (bottom - top + 1) > static_cast<long long>(bucketColumns_) * bucketColumns_)
+        return false;
+    near_.clear();
+    for (int row = top; row <= bottom; ++row) {
+        const std::size_t first = static_cast<std::size_t>(row) * static_cast<std::size_t>(bucketColumns_);
+        near_.insert(near_.end(), bucketMarks_.begin() + bucketStart_[first + static_cast<std::size_t>(left)],
+                     bucketMarks_.begin() + bucketStart_[first + static_cast<std::size_t>(right) + 1]);
+    }
+    std::sort(near_.begin(), near_.end(), std::greater<>());
+    return true;
 }
 
 // Every paint places thousands of markers at one zoom: the device pixel of

@@ -40,8 +40,9 @@ public:
     // The device area a marker covers, its label included; empty for none.
     QRect bounds(int index, const CanvasPlacement& at);
 
-    // Draws what reaches the region (device pixels) being painted.
-    void draw(QPainter& painter, const QRegion& region, const CanvasPlacement& at);
+    // Draws what reaches the region (device pixels) being painted of the
+    // view (the device rectangle the canvas shows).
+    void draw(QPainter& painter, const QRegion& region, const QRect& view, const CanvasPlacement& at);
 
 private:
     struct Mark {
@@ -49,6 +50,9 @@ private:
         int label = 0;
     };
     void findMarksInReach(const QRect& area, const CanvasPlacement& at);
+    void sortIntoBuckets();
+    std::size_t bucketOf(const Mark& mark) const;
+    bool gatherNear(const QRect& points, const CanvasPlacement& at);
     void fillPlaces(const CanvasPlacement& at);
     QPoint placeOf(const Mark& mark) const;
     void drawLabelled(QPainter& painter);
@@ -72,7 +76,19 @@ private:
     // and the markers to draw, topmost first.
     std::vector<std::uint64_t> taken_;
     std::vector<int> found_;
+    // Whether the view was too crowded for labels, when last counted.
+    bool counted_ = false, crowded_ = false;
+    QRect countedView_;
+    CanvasPlacement countedAt_;
     std::size_t farthest_ = 0;  // the largest coordinate of a marker
+    // The markers by square of kBucketPixels picture pixels, row by row:
+    // the markers of square b are bucketMarks_[bucketStart_[b]] up to
+    // bucketMarks_[bucketStart_[b + 1]], in their order.
+    static constexpr int kBucketPixels = 16;
+    int bucketColumns_ = 0;
+    std::vector<int> bucketStart_;
+    std::vector<int> bucketMarks_;
+    std::vector<int> near_;
     std::vector<int> places_;   // the device pixel of each picture pixel, from the origin
     int placeZoom_ = 0, placeCellPixels_ = 0;
     QPoint placeOrigin_;

@@ -128,7 +128,7 @@ void CanvasView::paintEvent(QPaintEvent* event)
     if (frame_)
         drawCellsOutline(painter, placement_.cells(*frame_), Qt::white);
     preview_.draw(painter, area, placement_);
-    marks_.draw(painter, ratio == 1.0 ? event->region() : QRegion(area), placement_);
+    marks_.draw(painter, ratio == 1.0 ? event->region() : QRegion(area), QRect(QPoint(), deviceSize()), placement_);
 }
 
 // Leaving is not among the view's events the scroll area passes on.

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <random>
+#include <string>
 #include <vector>
 
 namespace qtui::testing {
@@ -159,6 +161,56 @@ TEST_F(CellCanvasTest, OverlaysShowOverThePicture)
     EXPECT_NEAR(qBlue(half), (0xFF + 0x60) / 2, 2);
     canvas.setPreview({});
     EXPECT_EQ(shown().pixel(330, 170), 0xFF204060u);
+}
+
+// A repaint of a small area (a painted cell, a moved frame) looks only at
+// the markers near it; it must draw there exactly what a repaint of the
+// whole view draws, in a crowded view (small crosses) as in a sparse one,
+// at 100 % and at 800 %, with long labels reaching into the area.
+TEST_F(CellCanvasTest, ASmallRepaintDrawsTheMarkersAWholeOneDraws)
+{
+    for (int row = 0; row < 100; ++row)
+        for (int column = 0; column < 100; ++column)
+            canvas.setCell(column, row, solid(20, 20, 0xFF204060));
+    QWidget* area = view().viewport();
+    // The region's top-left corner lands at the image's.
+    const auto render = [&](const QRegion& region) {
+        QImage image(area->size(), QImage::Format_RGB32);
+        image.fill(0xFF000000);
+        area->render(&image, QPoint(), region);
+        return image;
+    };
+    const QRect parts[] = {QRect(0, 0, 20, 20), QRect(140, 100, 20, 20), QRect(300, 200, 40, 50),
+                           QRect(60, 90, 200, 3)};
+    std::mt19937 random(5);
+    for (const auto& [zoom, origin] : {std::pair{20, QPoint(-300, -200)}, std::pair{160, QPoint(-3000, -2000)}}) {
+        canvas.setZoom(zoom, origin.x(), origin.y());
+        const auto onPicture = [&](int x, int y) {
+            return std::pair{(x - origin.x()) * 20 / zoom, (y - origin.y()) * 20 / zoom};
+        };
+        for (const int count : {6000, 300}) {
+            std::vector<ui::CanvasMarker> markers;
+            for (int i = 0; i < count; ++i) {
+                const auto [x, y] = onPicture(static_cast<int>(random() % 420) - 20, static_cast<int>(random() % 300) - 20);
+                markers.push_back({x, y, std::to_string(random() % 120)});
+            }
+            for (const QRect& part : parts) {
+                const auto [x, y] = onPicture(part.left() - 25, part.center().y());
+                markers.push_back({x, y, "123456"});
+            }
+            canvas.setMarkers(markers);
+            canvas.setHighlightedMarker(count / 2);
+            const QImage whole = render(area->rect());
+            ASSERT_GE(whole.height(), 250);
+            for (const QRect& part : parts) {
+                const QImage painted = render(part);
+                for (int y = part.top(); y <= part.bottom(); ++y)
+                    for (int x = part.left(); x <= part.right(); ++x)
+                        ASSERT_EQ(painted.pixel(x - part.left(), y - part.top()), whole.pixel(x, y))
+                            << zoom << ", " << count << ": " << x << ", " << y;
+            }
+        }
+    }
 }
 
 TEST_F(CellCanvasTest, WindowIsOnItsOwnAndOnlyHidesOnClose)
