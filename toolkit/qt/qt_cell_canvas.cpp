@@ -84,7 +84,9 @@ void CanvasView::setPlacement(int zoom, QPoint origin)
 void CanvasView::setScrollBars(const ui::ScrollBarState& horizontal, const ui::ScrollBarState& vertical)
 {
     settingBars_ = true;
-    for (const auto& [bar, state] : {std::pair{horizontalScrollBar(), horizontal}, std::pair{verticalScrollBar(), vertical}}) {
+    const std::pair<QScrollBar*, ui::ScrollBarState> bars[] = {{horizontalScrollBar(), horizontal},
+                                                                {verticalScrollBar(), vertical}};
+    for (const auto& [bar, state] : bars) {
         bar->setRange(0, std::max(state.maximum, 0));
         bar->setPageStep(std::max(state.page, 1));
         bar->setSingleStep(std::max(state.step, 1));

@@ -191,8 +191,10 @@ TEST_F(CellCanvasTest, ASmallRepaintDrawsTheMarkersAWholeOneDraws)
         for (const int count : {6000, 300}) {
             std::vector<ui::CanvasMarker> markers;
             for (int i = 0; i < count; ++i) {
-                const auto [x, y] = onPicture(static_cast<int>(random() % 420) - 20, static_cast<int>(random() % 300) - 20);
-                markers.push_back({x, y, std::to_string(random() % 120)});
+                const int x = static_cast<int>(random() % 420) - 20;
+                const int y = static_cast<int>(random() % 300) - 20;
+                const auto [px, py] = onPicture(x, y);
+                markers.push_back({px, py, std::to_string(random() % 120)});
             }
             for (const QRect& part : parts) {
                 const auto [x, y] = onPicture(part.left() - 25, part.center().y());
