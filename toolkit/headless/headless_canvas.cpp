@@ -80,8 +80,9 @@ std::vector<int> HeadlessCellCanvas::markersInView() const
         return inView;
     for (std::size_t i = 0; i < markers_.size(); ++i) {
         const ui::CanvasMarker& marker = markers_[i];
-        const int x = originX_ + marker.x * zoom_ / cellPixels_;
-        const int y = originY_ + marker.y * zoom_ / cellPixels_;
+        // The device pixel that holds the centre of the marker's picture pixel.
+        const int x = originX_ + (2 * marker.x + 1) * zoom_ / (2 * cellPixels_);
+        const int y = originY_ + (2 * marker.y + 1) * zoom_ / (2 * cellPixels_);
         if (x >= 0 && y >= 0 && x < viewWidth_ && y < viewHeight_)
             inView.push_back(static_cast<int>(i));
     }
