@@ -183,7 +183,9 @@ TEST_F(CellCanvasTest, ASmallRepaintDrawsTheMarkersAWholeOneDraws)
     const QRect parts[] = {QRect(0, 0, 20, 20), QRect(140, 100, 20, 20), QRect(300, 200, 40, 50),
                            QRect(60, 90, 200, 3)};
     std::mt19937 random(5);
-    for (const auto& [zoom, origin] : {std::pair{20, QPoint(-300, -200)}, std::pair{160, QPoint(-3000, -2000)}}) {
+    for (const auto& placed : {std::pair{20, QPoint(-300, -200)}, std::pair{160, QPoint(-3000, -2000)}}) {
+        const int zoom = placed.first;
+        const QPoint origin = placed.second;
         canvas.setZoom(zoom, origin.x(), origin.y());
         const auto onPicture = [&](int x, int y) {
             return std::pair{(x - origin.x()) * 20 / zoom, (y - origin.y()) * 20 / zoom};
