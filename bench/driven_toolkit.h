@@ -38,6 +38,11 @@ public:
     const std::string& programName() const override { return qt_.programName(); }
     std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
                                              int height) override;
+    std::unique_ptr<ui::CanvasWindow> createCanvasWindow(const std::string& name, const std::string& caption,
+                                                         int width, int height, const std::string& canvasName) override
+    {
+        return qt_.createCanvasWindow(name, caption, width, height, canvasName);
+    }
     // Creation is hooked: every control is the Qt back end's own,
     // remembered on the way.
     ui::Control& create(ui::Container& parent, const ui::ControlDescription& description) override

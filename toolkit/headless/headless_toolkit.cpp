@@ -40,6 +40,27 @@ std::unique_ptr<ui::Window> HeadlessToolkit::createWindow(const std::string& nam
     return window;
 }
 
+std::unique_ptr<ui::CanvasWindow> HeadlessToolkit::createCanvasWindow(const std::string& name,
+                                                                     const std::string& caption, int width,
+                                                                     int height, const std::string& canvasName)
+{
+    return std::make_unique<HeadlessCanvasWindow>(*this, name, caption, ui::Geometry{0, 0, width, height},
+                                                  canvasName);
+}
+
+HeadlessCanvasWindow* HeadlessToolkit::canvasWindow(const std::string& name) const
+{
+    for (HeadlessCanvasWindow* window : canvasWindows_)
+        if (window->name() == name)
+            return window;
+    return nullptr;
+}
+
+void HeadlessToolkit::canvasWindowGone(HeadlessCanvasWindow* window)
+{
+    canvasWindows_.erase(std::remove(canvasWindows_.begin(), canvasWindows_.end(), window), canvasWindows_.end());
+}
+
 void HeadlessToolkit::forgetWindow(HeadlessWindow* window)
 {
     windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());

@@ -2,6 +2,7 @@
 
 #include "toolkit/qt/qt_bitmap.h"
 #include "toolkit/qt/qt_button.h"
+#include "toolkit/qt/qt_canvas_window.h"
 #include "toolkit/qt/qt_check_box.h"
 #include "toolkit/qt/qt_file_dialog.h"
 #include "toolkit/qt/qt_frame.h"
@@ -58,6 +59,12 @@ std::unique_ptr<ui::Window> QtToolkit::createWindow(const std::string& name, con
                                                     int height)
 {
     return std::make_unique<QtWindow>(name, caption, width, height);
+}
+
+std::unique_ptr<ui::CanvasWindow> QtToolkit::createCanvasWindow(const std::string& name, const std::string& caption,
+                                                               int width, int height, const std::string& canvasName)
+{
+    return std::make_unique<QtCanvasWindow>(name, caption, width, height, canvasName);
 }
 
 ui::Control& QtToolkit::create(ui::Container& parent, const ui::ControlDescription& description)

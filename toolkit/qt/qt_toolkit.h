@@ -20,6 +20,8 @@ public:
     const std::string& programName() const override { return programName_; }
     std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
                                              int height) override;
+    std::unique_ptr<ui::CanvasWindow> createCanvasWindow(const std::string& name, const std::string& caption,
+                                                         int width, int height, const std::string& canvasName) override;
     ui::Control& create(ui::Container& parent, const ui::ControlDescription& description) override;
 
     tervok::Result<ui::BitmapRef> loadBitmap(const std::filesystem::path& path) override;
