@@ -1,7 +1,5 @@
 #include "terraloom/core/whole_map_controller.h"
 
-#include "terraloom/core/whole_map_line.h"
-
 namespace terraloom {
 
 WholeMapStatus WholeMapController::status() const
@@ -15,14 +13,20 @@ WholeMapStatus WholeMapController::status() const
     }
     status.zoom = zoomText(viewport_.zoom());
     status.currentTile = currentTileText(state_);
+    status.region = tools_.statusText();
     return status;
+}
+
+std::optional<MapCell> WholeMapController::pointedCell() const
+{
+    return pointer_ ? viewport_.cellAt(*pointer_) : std::nullopt;
 }
 
 // A drag that paints here is a stroke of its own, which only its release
 // ends; every other event ends the stroke under way in the view.
 void WholeMapController::endViewStroke()
 {
-    if (drag_ != Drag::Painting)
+    if (drag_ != Drag::Tool)
         state_.history.endStroke();
 }
 
@@ -56,8 +60,12 @@ void WholeMapController::pressed(const WholeMapPointer& event)
     } else if (event.button == button::kLeft && (event.shift & modifier::kCtrl)) {
         if (const std::optional<MapCell> cell = viewport_.cellAt(event.at))
             listener_.viewMoveAsked(viewAroundCell(*cell));
+    } else if (event.button == button::kLeft && tools_.tool() == Tool::Pick && !tools_.pasting()) {
+        pick(event.at);
     } else if (event.button == button::kLeft) {
-        startPainting(event.at);
+        drag_ = Drag::Tool;
+        dragButton_ = button::kLeft;
+        tools_.pressed(viewport_.mapPointAt(event.at), viewport_.cellAt(event.at), event.shift);
     } else if (event.button == button::kRight) {
         pick(event.at);
     }
@@ -69,13 +77,13 @@ void WholeMapController::moved(const WholeMapPointer& event)
 {
     pointer_ = event.at;
     if (drag_ != Drag::None && !(event.button & dragButton_)) {
+        if (drag_ == Drag::Tool)
+            tools_.dragLost();
         drag_ = Drag::None;
         state_.history.endStroke();
     }
-    if (drag_ == Drag::Painting) {
-        const MapPoint point = viewport_.mapPointAt(event.at);
-        paint(cellsAlongDrag(lastPoint_, point));
-        lastPoint_ = point;
+    if (drag_ == Drag::Tool) {
+        tools_.dragged(viewport_.mapPointAt(event.at), event.shift);
     } else if (drag_ == Drag::Moving) {
         viewport_.moveMapBy(event.at.x - lastAt_.x, event.at.y - lastAt_.y);
         lastAt_ = event.at;
@@ -83,15 +91,16 @@ void WholeMapController::moved(const WholeMapPointer& event)
         listener_.viewportChanged();
     } else {
         endViewStroke();
+        tools_.hovered(viewport_.cellAt(event.at));
     }
 }
 
 void WholeMapController::released(const WholeMapPointer& event)
 {
     pointer_ = event.at;
-    if (drag_ == Drag::Painting && event.button == button::kLeft) {
+    if (drag_ == Drag::Tool && event.button == button::kLeft) {
         drag_ = Drag::None;
-        state_.history.endStroke();
+        tools_.released(viewport_.mapPointAt(event.at), event.shift);
     } else if (drag_ == Drag::Moving && event.button == dragButton_) {
         drag_ = Drag::None;
     }
@@ -102,6 +111,8 @@ void WholeMapController::left()
 {
     pointer_.reset();
     endViewStroke();
+    if (drag_ == Drag::None)
+        tools_.hovered(std::nullopt);
 }
 
 void WholeMapController::wheel(const WholeMapWheel& event)
@@ -190,8 +201,10 @@ bool WholeMapController::runKey(int keyCode, int shift)
         showTopLeft();
     else if (ctrlAlone && keyCode == key::kP)
         toggleMarkers();
-    else
-        return false;
+    else {
+        endViewStroke();
+        return tools_.keyPressed(keyCode, shift);
+    }
     return true;
 }
 
@@ -241,30 +254,6 @@ void WholeMapController::zoomAround(int zoom, CanvasPoint anchor)
     viewport_.zoomAround(zoom, anchor);
     fitted_ = false;
     listener_.viewportChanged();
-}
-
-void WholeMapController::startPainting(CanvasPoint at)
-{
-    drag_ = Drag::Painting;
-    dragButton_ = button::kLeft;
-    lastPoint_ = viewport_.mapPointAt(at);
-    if (const std::optional<MapCell> cell = viewport_.cellAt(at))
-        paint({*cell});
-}
-
-// Nothing is painted while the current tile is no tile number.
-void WholeMapController::paint(const std::vector<MapCell>& cells)
-{
-    const int tile = state_.currentTile;
-    if (cells.empty() || tile < 0 || tile > formats::kMaxTile)
-        return;
-    const auto painted = static_cast<std::uint8_t>(tile);
-    for (const MapCell& cell : cells) {
-        const std::uint8_t before = state_.grid.at(cell.x, cell.y);
-        state_.grid.set(cell.x, cell.y, painted);
-        state_.history.strokePainted(CellChange::of(cell, before, painted));
-    }
-    listener_.cellsPainted(cells);
 }
 
 void WholeMapController::pick(CanvasPoint at)
