@@ -212,6 +212,33 @@ std::string HeadlessCanvasWindow::statusText(int field) const
                                                                           : std::string();
 }
 
+int HeadlessCanvasWindow::addToolButton(const std::string& caption, const std::string& toolTip, bool checkable)
+{
+    toolButtons_.push_back({caption, toolTip, checkable, false});
+    return static_cast<int>(toolButtons_.size()) - 1;
+}
+
+void HeadlessCanvasWindow::setToolButtonChecked(int button, bool checked)
+{
+    if (button >= 0 && button < static_cast<int>(toolButtons_.size()))
+        toolButtons_[static_cast<std::size_t>(button)].checked = checked;
+}
+
+bool HeadlessCanvasWindow::toolButtonChecked(int button) const
+{
+    return button >= 0 && button < static_cast<int>(toolButtons_.size()) &&
+           toolButtons_[static_cast<std::size_t>(button)].checked;
+}
+
+void HeadlessCanvasWindow::clickToolButton(int button)
+{
+    if (button < 0 || button >= static_cast<int>(toolButtons_.size()))
+        return;
+    if (onToolButton)
+        onToolButton(button);
+    toolkit_.runPending();
+}
+
 void HeadlessCanvasWindow::close()
 {
     shown_ = false;

@@ -9,6 +9,8 @@
 #include <QLine>
 #include <QRect>
 
+#include <cstdint>
+
 #include <optional>
 #include <vector>
 
@@ -39,9 +41,14 @@ struct CanvasPlacement {
 // A rectangle of cells outlined so that it shows on any tile: a light line
 // between two dark ones, centred on the cells' border.
 void drawCellsOutline(QPainter& painter, const QRect& cells, QColor light);
+// The selection's mark: a dashed line, dark and light in turn, two pixels
+// wide on the cells' border.
+void drawSelectionOutline(QPainter& painter, const QRect& cells);
 // The device area drawCellsOutline paints.
 QRect outlineBounds(const QRect& cells);
 
+// The stamp's picture is drawn again only when its cells change, not when
+// it merely moves; the region's outline likewise.
 class CanvasPreviewLayer {
 public:
     void set(const ui::CanvasPreview& preview, CellPicture& picture);
@@ -51,14 +58,21 @@ public:
     void draw(QPainter& painter, const QRect& area, const CanvasPlacement& at) const;
 
 private:
+    void setRegion(const std::vector<std::uint8_t>& region);
+    void setStamp(const ui::CanvasPreview& preview, CellPicture& picture);
+
+    std::optional<ui::CellRect> selection_;
     std::optional<ui::CellRect> rectangle_;
     bool tint_ = false;
+    std::vector<std::uint8_t> region_;
     // The region's outline as runs of cell sides, from corner to corner of
     // cells: (x1, y) to (x2, y) and (x, y1) to (x, y2); and the corners'
     // bounding box (both corners included).
     std::vector<QLine> regionEdges_;
     QRect regionCorners_;
     ui::CellRect stampAt_;
+    std::vector<ui::BitmapRef> stampCells_;
+    int stampColumns_ = 0;
     QImage stamp_;
     int pictureColumns_ = 0, pictureRows_ = 0;
 };

@@ -2,10 +2,12 @@
 #include "toolkit/qt/qt_canvas_window.h"
 #include "toolkit/qt/qt_test_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolBar>
 
 #include <random>
 #include <string>
@@ -159,8 +161,51 @@ TEST_F(CellCanvasTest, OverlaysShowOverThePicture)
     const QRgb half = screen.pixel(330, 170);  // the stamp's white cell, half over the picture
     EXPECT_NEAR(qRed(half), (0xFF + 0x20) / 2, 2);
     EXPECT_NEAR(qBlue(half), (0xFF + 0x60) / 2, 2);
+
+    preview.stampAt = {10, 12, 2, 1};  // the stamp moves, its picture with it
+    preview.selection = ui::CellRect{1, 1, 5, 5};
+    canvas.setPreview(preview);
+    screen = shown();
+    EXPECT_EQ(screen.pixel(330, 170), 0xFF204060u);
+    EXPECT_EQ(screen.pixel(210, 250), half);
+    const auto selectionMark = [&](int x, int y) {
+        const QRgb pixel = screen.pixel(x, y);
+        return pixel == 0xFF000000u || pixel == 0xFFFFFFFFu;
+    };
+    for (int x = 20; x < 120; ++x)  // dark and light dashes along the top side
+        EXPECT_TRUE(selectionMark(x, 20)) << x;
+    EXPECT_EQ(screen.pixel(100, 40), 0xFF204060u);
     canvas.setPreview({});
-    EXPECT_EQ(shown().pixel(330, 170), 0xFF204060u);
+    EXPECT_EQ(shown().pixel(210, 250), 0xFF204060u);
+    EXPECT_EQ(shown().pixel(60, 20), 0xFF204060u);
+}
+
+// The tool bar's buttons show the program's check, whatever a click would
+// do by itself, and never take the focus from the canvas.
+TEST_F(CellCanvasTest, ToolButtonsShowTheProgramsCheckAndLeaveTheFocus)
+{
+    auto& qtWindow = dynamic_cast<QtCanvasWindow&>(*window);
+    EXPECT_EQ(qtWindow.toolBar(), nullptr);
+    EXPECT_EQ(window->addToolButton("Pencil", "Pencil (B)", true), 0);
+    window->addToolSeparator();
+    EXPECT_EQ(window->addToolButton("Copy", "Copy (Ctrl+C)", false), 1);
+    std::vector<int> clicked;
+    window->onToolButton = [&](int button) { clicked.push_back(button); };
+    QApplication::processEvents();
+
+    QWidget* pencil = qtWindow.toolBar()->widgetForAction(qtWindow.toolAction(0));
+    ASSERT_NE(pencil, nullptr);
+    EXPECT_EQ(pencil->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(qtWindow.toolBar()->widgetForAction(qtWindow.toolAction(1))->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(pencil->toolTip(), "Pencil (B)");
+    pressMouse(pencil, pencil->rect().center(), Qt::LeftButton);
+    EXPECT_EQ(clicked, (std::vector<int>{0}));
+    EXPECT_FALSE(window->toolButtonChecked(0));
+    window->setToolButtonChecked(0, true);
+    pressMouse(pencil, pencil->rect().center(), Qt::LeftButton);
+    EXPECT_TRUE(window->toolButtonChecked(0));
+    EXPECT_TRUE(qtWindow.toolAction(0)->isChecked());
+    EXPECT_EQ(clicked, (std::vector<int>{0, 0}));
 }
 
 // A repaint of a small area (a painted cell, a moved frame) looks only at
