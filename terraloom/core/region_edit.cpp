@@ -35,14 +35,19 @@ PaintStep fillArea(const formats::MapGrid& grid, const MapArea& area, std::uint8
     return changes.take();
 }
 
+// In file order, as the map and the window's picture lie in memory: a fill
+// of thousands of cells then writes them front to back, not scattered.
 PaintStep fillRegion(const FloodRegion& region, std::uint8_t tile)
 {
     PaintStep step;
-    if (region.tile() == tile)
+    if (region.tile() == tile || region.empty())
         return step;
     step.reserve(region.places().size());
-    for (const std::uint16_t place : region.places())
-        step.push_back({place, region.tile(), tile});
+    const auto [first, last] = std::minmax_element(region.places().begin(), region.places().end());
+    const auto& flags = region.flags();
+    for (std::size_t place = *first; place <= *last; ++place)
+        if (flags[place] != 0)
+            step.push_back({static_cast<std::uint16_t>(place), region.tile(), tile});
     return step;
 }
 

@@ -16,7 +16,8 @@ namespace terraloom {
 // rectangle fill, and tile 0 for cut and delete.
 PaintStep fillArea(const formats::MapGrid& grid, const MapArea& area, std::uint8_t tile);
 
-// Every cell of the region (found on the grid as it is) gets the tile.
+// Every cell of the region (found on the grid as it is) gets the tile; the
+// changes come in file order.
 PaintStep fillRegion(const FloodRegion& region, std::uint8_t tile);
 
 // The block's cells with its top-left cell at topLeft; cells that fall

@@ -19,12 +19,12 @@ std::size_t HeadlessCellCanvas::indexOf(int column, int row) const
     return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
 }
 
-void HeadlessCellCanvas::setCell(int column, int row, ui::BitmapRef bitmap)
+void HeadlessCellCanvas::setCell(int column, int row, const ui::BitmapRef& bitmap)
 {
     if (column < 0 || row < 0 || column >= columns_ || row >= rows_)
         return;
     ++cellsDrawn_;
-    cells_[indexOf(column, row)] = std::move(bitmap);
+    cells_[indexOf(column, row)] = bitmap;
 }
 
 ui::BitmapRef HeadlessCellCanvas::cell(int column, int row) const

@@ -23,7 +23,7 @@ public:
 
     void setPictureSize(int columns, int rows, int cellPixels) override;
     void setBackColour(ui::Colour colour) override { backColour_ = colour; }
-    void setCell(int column, int row, ui::BitmapRef bitmap) override;
+    void setCell(int column, int row, const ui::BitmapRef& bitmap) override;
     ui::BitmapRef cell(int column, int row) const override;
     void setZoom(int zoom, int originX, int originY) override;
     void setScrollBars(const ui::ScrollBarState& horizontal, const ui::ScrollBarState& vertical) override;

@@ -132,6 +132,7 @@ void CanvasPreviewLayer::setStamp(const ui::CanvasPreview& preview, CellPicture&
         return;
     stampCells_ = preview.stamp;
     stampColumns_ = stampAt_.columns;
+    stampShown_ = QImage();
     const int cell = picture.cellPixels();
     stamp_ = QImage(stampAt_.columns * cell, stampAt_.rows * cell, QImage::Format_RGB32);
     QPainter painter(&stamp_);
@@ -161,13 +162,29 @@ QRect CanvasPreviewLayer::bounds(const CanvasPlacement& at) const
     return covered;
 }
 
+// Drawn half-transparent, a stamp is blended pixel by pixel: scaling it as
+// well at every paint would cost as much again, so it is kept at the zoom
+// it was last drawn at, without blending pixels.
+const QImage& CanvasPreviewLayer::stampAtZoom(int zoom) const
+{
+    const int cell = stampColumns_ > 0 ? stamp_.width() / stampColumns_ : 0;
+    if (zoom == cell || cell == 0)
+        return stamp_;
+    if (stampShownZoom_ != zoom || stampShown_.isNull()) {
+        const int rows = stamp_.height() / cell;
+        stampShown_ = stamp_.scaled(stampColumns_ * zoom, rows * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        stampShownZoom_ = zoom;
+    }
+    return stampShown_;
+}
+
 void CanvasPreviewLayer::draw(QPainter& painter, const QRect& area, const CanvasPlacement& at) const
 {
     if (!stamp_.isNull()) {
         painter.save();
         painter.setClipRect(area & at.cells({0, 0, pictureColumns_, pictureRows_}));
         painter.setOpacity(0.5);
-        painter.drawImage(at.cells(stampAt_), stamp_);
+        painter.drawImage(at.cells(stampAt_).topLeft(), stampAtZoom(at.zoom));
         painter.restore();
     }
     if (rectangle_) {

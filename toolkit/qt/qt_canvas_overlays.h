@@ -60,6 +60,7 @@ public:
 private:
     void setRegion(const std::vector<std::uint8_t>& region);
     void setStamp(const ui::CanvasPreview& preview, CellPicture& picture);
+    const QImage& stampAtZoom(int zoom) const;
 
     std::optional<ui::CellRect> selection_;
     std::optional<ui::CellRect> rectangle_;
@@ -74,6 +75,8 @@ private:
     std::vector<ui::BitmapRef> stampCells_;
     int stampColumns_ = 0;
     QImage stamp_;
+    mutable QImage stampShown_;  // the stamp at stampShownZoom_ device pixels a cell
+    mutable int stampShownZoom_ = 0;
     int pictureColumns_ = 0, pictureRows_ = 0;
 };
 

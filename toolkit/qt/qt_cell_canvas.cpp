@@ -62,7 +62,11 @@ void CanvasView::repaintArea(const QRect& area)
 
 void CanvasView::repaintCell(int column, int row)
 {
-    repaintArea(placement_.cells({column, row, 1, 1}));
+    ++cellsToRepaint_;
+    if (cellsToRepaint_ <= kMostCellRepaints)
+        repaintArea(placement_.cells({column, row, 1, 1}));
+    else if (cellsToRepaint_ == kMostCellRepaints + 1)
+        repaintAll();
 }
 
 void CanvasView::setPictureSize(int columns, int rows, int cellPixels)
@@ -115,6 +119,7 @@ void CanvasView::setFrame(std::optional<ui::CellRect> cells)
 // The picture, then the overlays, each only where the area asks.
 void CanvasView::paintEvent(QPaintEvent* event)
 {
+    cellsToRepaint_ = 0;
     QPainter painter(viewport());
     const qreal ratio = viewport()->devicePixelRatioF();
     QRect area = event->rect();
@@ -268,9 +273,9 @@ void QtCellCanvas::setBackColour(ui::Colour colour)
     view()->repaintAll();
 }
 
-void QtCellCanvas::setCell(int column, int row, ui::BitmapRef bitmap)
+void QtCellCanvas::setCell(int column, int row, const ui::BitmapRef& bitmap)
 {
-    if (view()->picture().setCell(column, row, std::move(bitmap)))
+    if (view()->picture().setCell(column, row, bitmap))
         view()->repaintCell(column, row);
 }
 

@@ -101,7 +101,7 @@ public:
     // Draws a cell (0-based) as a picture box of the cell's size draws a
     // bitmap: at the cell's top-left corner, cut at the cell, the background
     // where the bitmap is smaller or null. Only that cell is drawn again.
-    virtual void setCell(int column, int row, BitmapRef bitmap) = 0;
+    virtual void setCell(int column, int row, const BitmapRef& bitmap) = 0;
     virtual BitmapRef cell(int column, int row) const = 0;
 
     // Shows the picture at zoom device pixels a cell, its top-left corner at
