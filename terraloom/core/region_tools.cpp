@@ -38,9 +38,13 @@ RegionPreview RegionTools::preview() const
     RegionPreview shown;
     shown.selection = selection_;
     switch (drag_) {
-    case Drag::Rectangle:
-        shown.rectangle = areaBetween(anchor_, current_);
+    case Drag::Rectangle: {
+        const MapArea dragged = areaBetween(anchor_, current_);
+        const std::optional<MapArea> filled = intersection(dragged, limit());
+        shown.rectangle = filled.value_or(dragged);
+        shown.fills = filled.has_value();
         break;
+    }
     case Drag::Select:
         shown.selection = areaBetween(anchor_, current_);
         break;
@@ -167,9 +171,12 @@ void RegionTools::released(const MapPoint& point, int shift)
         state_.history.endStroke();
         return;
     case Drag::Rectangle:
-        if (const std::optional<std::uint8_t> tile = paintTile())
+        if (const std::optional<std::uint8_t> tile = paintTile()) {
             if (const std::optional<MapArea> area = intersection(areaBetween(anchor_, current_), limit()))
                 apply(fillArea(state_.grid, *area, *tile));
+            else
+                message_ = "Nothing filled: the rectangle lies outside the selection";
+        }
         break;
     case Drag::Select:
         selection_ = areaBetween(anchor_, current_);
@@ -335,7 +342,12 @@ void RegionTools::erase()
 void RegionTools::paste()
 {
     endDrag();
-    tervok::Result<CellBlock> cells = parseCellsText(listener_.clipboardText());
+    const std::string text = listener_.clipboardText();
+    if (text.empty()) {
+        message_ = "Nothing pasted: the clipboard is empty";
+        return;
+    }
+    tervok::Result<CellBlock> cells = parseCellsText(text);
     if (!cells) {
         message_ = "Nothing pasted: the clipboard holds no cells (" + cells.error().describe() + ")";
         return;

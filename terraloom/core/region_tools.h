@@ -45,7 +45,10 @@ int toolKey(Tool tool);
 // What the canvas shows over the map before a tool changes anything.
 struct RegionPreview {
     std::optional<MapArea> selection;      // marked
-    std::optional<MapArea> rectangle;      // a rectangle fill being dragged
+    // A rectangle fill being dragged: the cells it fills (fills), or, when
+    // it lies wholly outside the selection, the rectangle, filling nothing.
+    std::optional<MapArea> rectangle;
+    bool fills = false;
     const FloodRegion* region = nullptr;   // the flood fill's region under the pointer
     const CellBlock* stamp = nullptr;      // drawn half-transparent, its top-left cell at stampAt
     MapCell stampAt;

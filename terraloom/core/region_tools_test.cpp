@@ -72,15 +72,26 @@ TEST_F(RegionToolsTest, PaintToolsKeepInsideTheSelection)
     state.currentTile = 5;
     press(inCell(1, 1));
     move({2000, 2000});  // beyond the map: the rectangle reaches its edge
-    EXPECT_EQ(preview().rectangle, (MapArea{{1, 1}, 100, 100}));
+    EXPECT_EQ(preview().rectangle, (MapArea{{3, 3}, 4, 3}));  // what it fills
+    EXPECT_TRUE(preview().fills);
     EXPECT_EQ(count(5), 0);
     release({2000, 2000});
     EXPECT_EQ(count(5), 12);
     EXPECT_EQ(steps(), 3u);
+    press(inCell(50, 50));
+    move(inCell(60, 60));
+    EXPECT_EQ(preview().rectangle, (MapArea{{50, 50}, 11, 11}));
+    EXPECT_FALSE(preview().fills);
+    release(inCell(60, 60));
+    EXPECT_EQ(tools().statusText(), "Nothing filled: the rectangle lies outside the selection");
+    EXPECT_EQ(steps(), 3u);
 
     key('A', kCtrlShift);
     EXPECT_FALSE(tools().selection());
-    drag(inCell(100, 100), inCell(99, 98));
+    press(inCell(100, 100));
+    move(inCell(99, 98));
+    EXPECT_EQ(preview().rectangle, (MapArea{{99, 98}, 2, 3}));
+    release(inCell(99, 98));
     EXPECT_EQ(count(5), 18);
     drag(inCell(100, 100), inCell(99, 98));  // changes nothing: no step
     EXPECT_EQ(steps(), 4u);
@@ -143,6 +154,9 @@ TEST_F(RegionToolsTest, CopyCutDeleteAndPasteGoThroughTheClipboard)
     key(kDelete);  // nothing left to delete: no step
     EXPECT_EQ(steps(), 1u);
 
+    listener.clipboard.clear();  // the program that copied has ended
+    key('V', kCtrl);
+    EXPECT_EQ(tools().statusText(), "Nothing pasted: the clipboard is empty");
     listener.clipboard = "tervok-cells 2 2\n7,0\n0\n";
     key('V', kCtrl);
     EXPECT_FALSE(tools().pasting());

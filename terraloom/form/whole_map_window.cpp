@@ -306,8 +306,10 @@ std::vector<ui::BitmapRef> WholeMapWindow::stampBitmaps(const CellBlock& stamp)
     return stampBitmaps_;
 }
 
-// The selection is marked, a rectangle fill outlined and tinted, the flood
-// fill's region outlined, a stamp drawn half-transparent.
+// The selection is marked, a rectangle fill outlined and, where it fills,
+// tinted, the flood
+// fill's region outlined, a stamp drawn half-transparent and outlined, so
+// its edge shows over tiles like its own.
 void WholeMapWindow::previewChanged()
 {
     const RegionPreview preview = controller_.tools().preview();
@@ -316,13 +318,15 @@ void WholeMapWindow::previewChanged()
         shown.selection = cellRectOf(*preview.selection);
     if (preview.rectangle) {
         shown.rectangle = cellRectOf(*preview.rectangle);
-        shown.tintRectangle = true;
+        shown.tintRectangle = preview.fills;
     }
     if (preview.region)
         shown.region.assign(preview.region->flags().begin(), preview.region->flags().end());
     if (preview.stamp) {
         shown.stampAt = cellRectOf({preview.stampAt, preview.stamp->columns, preview.stamp->rows});
         shown.stamp = stampBitmaps(*preview.stamp);
+        if (!shown.rectangle)
+            shown.rectangle = shown.stampAt;
     }
     canvas().setPreview(std::move(shown));
 }

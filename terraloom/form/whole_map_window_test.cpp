@@ -283,6 +283,8 @@ TEST_F(WholeMapWindowTest, CellsTravelThroughTheClipboardToAnotherEditor)
     secondCanvas.move(0, 0, at(99), at(50));
     EXPECT_EQ(secondCanvas.preview().stampAt, (ui::CellRect{98, 49, 3, 2}));
     EXPECT_EQ(secondCanvas.preview().stamp.size(), 6u);
+    EXPECT_EQ(secondCanvas.preview().rectangle, (ui::CellRect{98, 49, 3, 2}));  // outlined, not tinted
+    EXPECT_FALSE(secondCanvas.preview().tintRectangle);
     secondCanvas.press(ui::kLeftButton, 0, at(99), at(50));  // partly beyond the map
     secondCanvas.release(ui::kLeftButton, 0, at(99), at(50));
     EXPECT_EQ(secondCanvas.cellBitmapPath(99, 50), "ep/water.bmp");
