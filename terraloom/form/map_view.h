@@ -3,7 +3,7 @@
 // sliders, the overview in class colours, and the navigation that moves the
 // view (scroll buttons, position sliders, overview click, "goto").
 #include "terraloom/core/editor_state.h"
-#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/form1_layout.h"
 #include "toolkit/ui/bitmap_cache.h"
 
 namespace terraloom {
