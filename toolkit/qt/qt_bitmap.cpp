@@ -10,7 +10,9 @@
 namespace qtui {
 
 // The bytes come through the guarded reader (regular files only, never a
-// wait, pixel data complete) and are decoded from memory.
+// wait, pixel data complete, a BMP header) and are decoded from memory by
+// Qt's own BMP decoder, named so that Qt loads no image format plugin to
+// ask whether it knows the bytes.
 ui::BitmapRef loadQtBitmap(const std::filesystem::path& path)
 {
     const tervok::Result<std::string> bytes = tervok::readBitmapFile(path);
@@ -19,7 +21,8 @@ ui::BitmapRef loadQtBitmap(const std::filesystem::path& path)
     QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read();
     if (image.isNull())
         return nullptr;
