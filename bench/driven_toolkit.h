@@ -38,6 +38,11 @@ public:
     const std::string& programName() const override { return qt_.programName(); }
     std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
                                              int height) override;
+    std::unique_ptr<ui::CanvasWindow> createCanvasWindow(const std::string& name, const std::string& caption,
+                                                         int width, int height, const std::string& canvasName) override
+    {
+        return qt_.createCanvasWindow(name, caption, width, height, canvasName);
+    }
     // Creation is hooked: every control is the Qt back end's own,
     // remembered on the way.
     ui::Control& create(ui::Container& parent, const ui::ControlDescription& description) override
@@ -47,7 +52,10 @@ public:
         return control;
     }
 
-    ui::BitmapRef loadBitmap(const std::filesystem::path& path) override { return qt_.loadBitmap(path); }
+    tervok::Result<ui::BitmapRef> loadBitmap(const std::filesystem::path& path) override
+    {
+        return qt_.loadBitmap(path);
+    }
     int messageBox(const std::string&, ui::MessageButtons, ui::MessageIcon) override;
     std::optional<std::string> openFileDialog(const std::string&) override { return dialogAnswer_; }
     void post(std::function<void()> task) override { qt_.post(std::move(task)); }

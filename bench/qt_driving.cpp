@@ -63,7 +63,12 @@ void paintPending()
 void showAndPaint(ui::Window& window)
 {
     window.show();
-    QWidget* widget = widgetOf(window);
+    showAndPaint(widgetOf(window));
+}
+
+void showAndPaint(QWidget* widget)
+{
+    widget->show();
     for (int turn = 0; turn < 1000 && !(widget->windowHandle() && widget->windowHandle()->isExposed()); ++turn)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QCoreApplication::processEvents();

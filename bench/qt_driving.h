@@ -28,6 +28,7 @@ void scheduleRepaint(const ui::Control& control);
 void paintPending();
 // Shows a window and waits until it is on the screen and painted.
 void showAndPaint(ui::Window& window);
+void showAndPaint(QWidget* widget);
 // The number of widgets painted while the action and the repaint after it ran.
 int paintsDuring(const std::function<void()>& action);
 

@@ -95,7 +95,7 @@ void redrawFromDisk(Terraloom& t)
         const std::string& name = state.tiles.names[state.grid.at(cell.x, cell.y)];
         const std::optional<std::string> path = formats::tileImagePath(name);
         t.c.cells[static_cast<std::size_t>(k)]->setBitmap(
-            name.empty() || !path ? nullptr : t.toolkit.loadBitmap(tervok::nativePath(*path)));
+            name.empty() || !path ? nullptr : t.toolkit.loadBitmap(tervok::nativePath(*path)).valueOr(nullptr));
     }
     t.c.viewPositionLabel->setCaption(terraloom::positionText(state.view));
 }

@@ -63,12 +63,8 @@ tervok::Status saveMapFile(std::string_view gamePath, const MapGrid& grid)
 {
     std::string old;
     std::error_code ec;
-    if (std::filesystem::exists(tervok::nativePath(gamePath), ec)) {
-        tervok::Result<std::string> bytes = tervok::loadGameFile(gamePath, std::identity());
-        if (!bytes)
-            return bytes.error();
-        old = std::move(*bytes);
-    }
+    if (std::filesystem::exists(tervok::nativePath(gamePath), ec))
+        old = TRY(tervok::loadGameFile(gamePath, std::identity()));
     return tervok::saveGameFile(gamePath, mapFileBytes(grid, old));
 }
 

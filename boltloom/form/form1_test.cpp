@@ -1,6 +1,7 @@
 #include "boltloom/form/form1.h"
 #include "boltloom/form/program.h"
 
+#include "common/errors/failure_report.h"
 #include "common/testing/temp_dir.h"
 #include "toolkit/headless/headless_toolkit.h"
 
@@ -293,11 +294,14 @@ TEST(ShotEditorStartDirectory, SpritePickStillWorksWhenTheStartDirectoryIsGone)
     fs::current_path(dir.path());
     fs::remove("gone");
 
+    const tervok::FailureCapture stderrLines;
     toolkit.answerDialog("rocket.spr");
     toolkit.find<HeadlessButton>("Command4").click();
     EXPECT_EQ(toolkit.find<HeadlessTextField>("Text8").text(), "rocket.spr");
     EXPECT_EQ(fs::current_path(), dir.path());
     EXPECT_TRUE(toolkit.messages().empty());
+    EXPECT_EQ(stderrLines.lines(), std::vector<std::string>{"boltloom: " + (dir.path() / "gone").string() +
+                                                            ": cannot return to the game folder: no such folder"});
 }
 
 TEST_F(ShotEditorTest, ExplosionPickPutsTheSelectedParticleNumber)

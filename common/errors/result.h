@@ -1,6 +1,8 @@
 #pragma once
 // A value or the reason it could not be had. Reads like an optional
 // (if (result), *result, result->member) and carries the Error besides.
+// Neither may be dropped unread: the class templates are [[nodiscard]], so
+// every call whose result is ignored is a compile warning.
 #include "common/errors/error.h"
 
 #include <cassert>
@@ -73,4 +75,31 @@ private:
 
 using Status = Result<void>;
 
+namespace detail {
+
+// The value TRY gives: the Result's value moved out, or nothing for a Status.
+template <class T>
+T valueOfTry(Result<T>&& result)
+{
+    return std::move(*result);
+}
+inline void valueOfTry(Result<void>&&) {}
+
+}  // namespace detail
+
 }  // namespace tervok
+
+// TRY(expression) passes a failure on: when the Result or Status the
+// expression gives failed, the function using TRY returns its Error;
+// otherwise TRY gives its value (nothing for a Status):
+//     const std::string bytes = TRY(readWholeFile(path));
+//     TRY(writeAllAt(fd, bytes));
+// It is a GNU statement expression, which g++ and clang both take;
+// __extension__ keeps -Wpedantic quiet about it.
+#define TRY(expression)                                           \
+    __extension__({                                               \
+        auto tryResult_ = (expression);                           \
+        if (!tryResult_)                                          \
+            return tryResult_.error();                            \
+        ::tervok::detail::valueOfTry(std::move(tryResult_));      \
+    })

@@ -14,13 +14,15 @@ namespace tervok {
 struct BmpHeader {
     int width = 0;          // pixels
     int height = 0;         // pixels, always positive
+    int planes = 0;
     int bitsPerPixel = 0;
     std::uint32_t compression = 0;
     std::uint32_t dataOffset = 0;
 };
 
-// The header of a BMP file whose pixel data lies wholly inside bytes.
-// Fails for anything else: no "BM", an unknown header, sizes out of range,
+// The header of a BMP file whose pixel data lies wholly inside bytes, in a
+// form Qt's decoder draws. Fails for anything else: no "BM", a header length,
+// plane count, depth or compression the decoder refuses, sizes out of range,
 // a pixel-data offset inside the headers or past the end, or data cut short.
 Result<BmpHeader> readBmpHeader(std::string_view bytes);
 

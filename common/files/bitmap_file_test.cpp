@@ -61,6 +61,19 @@ TEST(BmpHeader, RefusesCutAndDamagedFiles)
     putLittleEndian(runLengthWithoutSize, 30, 1, 4);
     putLittleEndian(runLengthWithoutSize, 34, 0, 4);
     EXPECT_FALSE(readBmpHeader(runLengthWithoutSize));
+
+    // What the decoder refuses although the data is all there.
+    const auto changed = [&](std::size_t at, std::uint32_t value, int size) {
+        std::string bytes = whole;
+        putLittleEndian(bytes, at, value, size);
+        return bytes;
+    };
+    EXPECT_FALSE(readBmpHeader(changed(26, 0, 2)));   // no plane
+    EXPECT_FALSE(readBmpHeader(changed(26, 2, 2)));   // two planes
+    EXPECT_FALSE(readBmpHeader(changed(30, 1, 4)));   // 24 bits as run-length 8
+    EXPECT_FALSE(readBmpHeader(changed(30, 3, 4)));   // 24 bits with colour masks
+    EXPECT_FALSE(readBmpHeader(changed(30, 6, 4)));   // masks with alpha
+    EXPECT_FALSE(readBmpHeader(changed(14, 52, 4)));  // a header length it does not read
 }
 
 TEST(BitmapFile, OnlyRegularFilesAreReadAndNothingWaits)

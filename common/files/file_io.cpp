@@ -180,8 +180,7 @@ void syncFolder(const fs::path& folder)
 
 Status fillTemp(TempFile& temp, std::string_view bytes, const TargetFile& old)
 {
-    if (Status written = writeAllAt(temp.fd.get(), bytes); !written)
-        return written;
+    TRY(writeAllAt(temp.fd.get(), bytes));
     if (old.exists) {
         takeOverOwnership(temp.fd.get(), old);
         if (::fchmod(temp.fd.get(), old.mode) != 0)
@@ -209,8 +208,7 @@ Status replaceThroughTemp(TempFile temp, const fs::path& target, std::string_vie
 
 Status overwrite(int fd, std::string_view bytes)
 {
-    if (Status written = writeAllAt(fd, bytes); !written)
-        return written;
+    TRY(writeAllAt(fd, bytes));
     if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
         return systemError(errno, "truncate");
     if (::fsync(fd) != 0)
@@ -232,12 +230,12 @@ Status writeInPlace(const fs::path& target, std::string_view bytes)
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return errorOf(ErrorKind::NotRegularFile);
-    Result<std::string> old = readAll(fd.get());
-    if (!old)
-        return old.error();
+    const std::string old = TRY(readAll(fd.get()));
     Status status = overwrite(fd.get(), bytes);
+    // Putting the old bytes back is all that can be done; should that fail
+    // too, the first failure is still the one to report.
     if (!status)
-        static_cast<void>(overwrite(fd.get(), *old));
+        static_cast<void>(overwrite(fd.get(), old));
     if (!fd.close() && status)
         return systemError(errno, "close");
     return status;
@@ -277,30 +275,22 @@ Result<std::string> readWholeFile(const fs::path& path)
 // made by linking (cp -al), which must keep the old state.
 Status replaceFile(const fs::path& target, std::string_view bytes)
 {
-    const Result<fs::path> real = realTarget(target);
-    if (!real)
-        return real.error();
-    const fs::path folder = folderOf(*real);
-    if (Status folderOk = checkFolder(folder); !folderOk)
-        return folderOk;
-    const Result<TargetFile> old = inspectTarget(*real);
-    if (!old)
-        return old.error();
-    Result<TempFile> temp = createTempBeside(folder, old->exists);
+    const fs::path real = TRY(realTarget(target));
+    const fs::path folder = folderOf(real);
+    TRY(checkFolder(folder));
+    const TargetFile old = TRY(inspectTarget(real));
+    Result<TempFile> temp = createTempBeside(folder, old.exists);
     if (!temp) {
-        if (old->exists && folderRefusesNewFiles(temp.error()))
-            return writeInPlace(*real, bytes);
+        if (old.exists && folderRefusesNewFiles(temp.error()))
+            return writeInPlace(real, bytes);
         return temp.error();
     }
-    return replaceThroughTemp(std::move(*temp), *real, bytes, *old);
+    return replaceThroughTemp(std::move(*temp), real, bytes, old);
 }
 
 Status touchFile(const fs::path& linkOrFile)
 {
-    const Result<fs::path> real = realTarget(linkOrFile);
-    if (!real)
-        return real.error();
-    const fs::path& target = *real;
+    const fs::path target = TRY(realTarget(linkOrFile));
     const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
     FileDescriptor fd(::open(target.c_str(), flags, 0666));
     struct stat st {};

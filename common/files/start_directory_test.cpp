@@ -17,7 +17,9 @@ TEST(StartDirectory, ARemovedFolderCannotBeRestored)
     const StartDirectory start;
     fs::current_path(dir.path());
     fs::remove("gone");
-    EXPECT_FALSE(start.restore());
+    const Status restored = start.restore();
+    ASSERT_FALSE(restored);
+    EXPECT_EQ(restored.error().describe(), "no such folder");
     EXPECT_TRUE(fs::equivalent(fs::current_path(), dir.path()));
 }
 

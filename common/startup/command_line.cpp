@@ -60,8 +60,9 @@ Start startOnFile(const ProgramInfo& program, const CommandLine& line, const str
                                      "shots or sprites folder",
                           err);
     const NamedFile named = nameOfFile(argument);
-    if (const std::optional<std::string> why = enterFolder(*game))
-        return usageError(program, line, argument + ": cannot open the game folder: " + *why, err);
+    if (const Status entered = enterFolder(*game); !entered)
+        return usageError(program, line, argument + ": cannot open the game folder: " + systemReason(entered.error()),
+                          err);
     Start start;
     start.folderNamed = true;
     start.fromLauncher = line.fromLauncher;
@@ -175,8 +176,9 @@ Start readCommandLine(const ProgramInfo& program, int argc, const char* const* a
     struct stat status {};
     if (::stat(line.folder->c_str(), &status) == 0 && !S_ISDIR(status.st_mode))
         return startOnFile(program, line, status, err);
-    if (const std::optional<std::string> why = enterFolder(*line.folder))
-        return usageError(program, line, *line.folder + ": cannot open the game folder: " + *why, err);
+    if (const Status entered = enterFolder(*line.folder); !entered)
+        return usageError(program, line,
+                          *line.folder + ": cannot open the game folder: " + systemReason(entered.error()), err);
     Start start;
     start.folderNamed = true;
     start.fromLauncher = line.fromLauncher;

@@ -62,25 +62,30 @@ bool looksLikeGameFolder(const std::filesystem::path& folder)
     return false;
 }
 
-std::optional<std::string> whyNotEnterable(const std::filesystem::path& folder)
+std::string systemReason(const Error& error)
+{
+    return systemReason(error.errnum);
+}
+
+Status checkEnterable(const std::filesystem::path& folder)
 {
     struct stat status {};
     if (::stat(folder.c_str(), &status) != 0)
-        return systemReason(errno);
+        return systemError(errno);
     if (!S_ISDIR(status.st_mode))
-        return systemReason(ENOTDIR);
+        return systemError(ENOTDIR);
     if (::access(folder.c_str(), X_OK) != 0)
-        return systemReason(errno);
-    return std::nullopt;
+        return systemError(errno);
+    return {};
 }
 
-std::optional<std::string> enterFolder(const std::filesystem::path& folder)
+Status enterFolder(const std::filesystem::path& folder)
 {
     if (folder.empty())
-        return systemReason(ENOENT);
+        return systemError(ENOENT);
     if (::chdir(folder.c_str()) != 0)
-        return systemReason(errno);
-    return std::nullopt;
+        return systemError(errno);
+    return {};
 }
 
 FolderChoice chooseGameFolder(const std::filesystem::path& workingDirectory, FolderMemory& memory,
@@ -89,7 +94,7 @@ FolderChoice chooseGameFolder(const std::filesystem::path& workingDirectory, Fol
     if (!workingDirectory.empty() && looksLikeGameFolder(workingDirectory))
         return {FolderSource::WorkingDirectory, workingDirectory};
     const std::optional<std::filesystem::path> remembered = memory.recall();
-    if (remembered && !remembered->empty() && !whyNotEnterable(*remembered))
+    if (remembered && !remembered->empty() && checkEnterable(*remembered))
         return {FolderSource::Remembered, *remembered};
     const std::filesystem::path startIn = remembered ? nearestExisting(*remembered, workingDirectory) : workingDirectory;
     const std::optional<std::filesystem::path> answer = ask(startIn);

@@ -10,6 +10,8 @@
 // The setting and the question are passed in, so that this choice runs
 // without a window system; the Qt back end supplies QSettings and a folder
 // dialog.
+#include "common/errors/result.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -21,17 +23,20 @@ namespace tervok::startup {
 // any letter case, is enough.
 bool looksLikeGameFolder(const std::filesystem::path& folder);
 
-// Why the folder cannot be made the working directory ("no such file or
-// directory", "not a directory", "permission denied"), or nothing when it
-// can be.
-std::optional<std::string> whyNotEnterable(const std::filesystem::path& folder);
+// Whether the folder could be made the working directory; the system's
+// error when not (a missing folder, a file, no search permission).
+Status checkEnterable(const std::filesystem::path& folder);
+
+// Makes the folder the working directory; the system's error when that
+// fails. An empty path is a missing folder.
+Status enterFolder(const std::filesystem::path& folder);
 
 // The system's reason for an errno, in lower case to sit inside a sentence
 // ("no such file or directory", "permission denied").
 std::string systemReason(int error);
-
-// Makes the folder the working directory; the reason when that fails.
-std::optional<std::string> enterFolder(const std::filesystem::path& folder);
+// The same for a folder that cannot be entered: "no such file or
+// directory", "not a directory", "permission denied".
+std::string systemReason(const Error& error);
 
 // The one remembered game folder.
 class FolderMemory {

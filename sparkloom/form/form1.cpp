@@ -1,5 +1,6 @@
 #include "sparkloom/form/form1.h"
 
+#include "common/errors/failure_report.h"
 #include "common/game/messages.h"
 #include "sparkloom/core/row_edits.h"
 #include "toolkit/ui/failure_message.h"
@@ -55,7 +56,7 @@ void Form1::reloadCatalogue()
 // asked first.
 void Form1::saveCatalogue()
 {
-    if (!rowsFromFile_ && fileHoldsRows() && !confirmOverwrite())
+    if (!rowsFromFile_ && !mayOverwrite())
         return;
     if (const tervok::Status saved = formats::saveParticleCatalogue(formats::kParticleCataloguePath, rows()); !saved) {
         tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, formats::kParticleCataloguePath, tervok::kCannotSave,
@@ -66,15 +67,17 @@ void Form1::saveCatalogue()
 }
 
 // Entries and switched-off entries alike: losing either loses work. A file
-// that is there but cannot be read may hold rows all the same; only a file
-// that is not there at all holds nothing.
-bool Form1::fileHoldsRows() const
+// that is not there at all holds nothing; one that is there but cannot be
+// read gives its reason, as it may hold rows all the same.
+tervok::Result<bool> Form1::fileHoldsRows() const
 {
     const tervok::Result<formats::ParticleRows> onDisk = formats::loadParticleCatalogue(formats::kParticleCataloguePath);
     if (!onDisk) {
         const tervok::ErrorKind kind = onDisk.error().kind;
-        return kind != tervok::ErrorKind::NotFound && kind != tervok::ErrorKind::FolderMissing &&
-               kind != tervok::ErrorKind::BrokenLink;
+        if (kind == tervok::ErrorKind::NotFound || kind == tervok::ErrorKind::FolderMissing ||
+            kind == tervok::ErrorKind::BrokenLink)
+            return false;
+        return onDisk.error();
     }
     for (const std::string& row : *onDisk)
         if (!row.empty())
@@ -82,10 +85,23 @@ bool Form1::fileHoldsRows() const
     return false;
 }
 
-bool Form1::confirmOverwrite()
+// A file without rows may be overwritten at once; one with rows, or one
+// that cannot be read, only when the user agrees. On Cancel the save ends
+// here, and the reason a file could not be read, which is why the user was
+// asked, goes to standard error; on OK the save's own outcome is what the
+// command reports, so that it reports one reason at most.
+bool Form1::mayOverwrite()
 {
-    return toolkit_.messageBox(kOverwriteUnloadedQuestion, ui::MessageButtons::OkCancel, ui::MessageIcon::None) ==
-           ui::kAnswerOk;
+    const tervok::Result<bool> holdsRows = fileHoldsRows();
+    if (holdsRows == false)
+        return true;
+    if (toolkit_.messageBox(kOverwriteUnloadedQuestion, ui::MessageButtons::OkCancel, ui::MessageIcon::None) ==
+        ui::kAnswerOk)
+        return true;
+    if (!holdsRows)
+        tervok::reportFailure(toolkit_.programName(), formats::kParticleCataloguePath, tervok::kCannotRead,
+                              holdsRows.error());
+    return false;
 }
 
 void Form1::deleteRow()

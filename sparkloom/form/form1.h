@@ -29,8 +29,8 @@ private:
 
     void reloadCatalogue();
     void saveCatalogue();
-    bool fileHoldsRows() const;
-    bool confirmOverwrite();
+    tervok::Result<bool> fileHoldsRows() const;
+    bool mayOverwrite();
     void deleteRow();
     void pickSprite();
     void addEntry();

@@ -1,5 +1,6 @@
 #include "sparkloom/form/program.h"
 
+#include "common/errors/failure_report.h"
 #include "common/files/file_io.h"
 #include "common/testing/other_user.h"
 #include "common/testing/temp_dir.h"
@@ -201,7 +202,8 @@ TEST_F(Form1Test, SavingAListThatWasNeverLoadedOverAFullFileAsksFirst)
 }
 
 // A catalogue that is there but cannot be read may hold entries: the save
-// asks before it replaces it, and Cancel keeps it.
+// asks before it replaces it, and Cancel keeps it and says why the file
+// could not be read.
 TEST_F(Form1Test, SavingOverACatalogueThatCannotBeReadAsksFirst)
 {
     addRows({"a.spr"});
@@ -210,7 +212,12 @@ TEST_F(Form1Test, SavingOverACatalogueThatCannotBeReadAsksFirst)
     // Too large to be read.
     writeFile(kCatalogue, kSample);
     fs::resize_file(kCatalogue, tervok::kMaxReadBytes + 1);
-    save();
+    {
+        const tervok::FailureCapture stderrLines;
+        save();
+        EXPECT_EQ(stderrLines.lines(),
+                  std::vector<std::string>{"sparkloom: sprites\\particle.lst: cannot read: file too large"});
+    }
     ASSERT_EQ(toolkit.messages().size(), 1u);
     EXPECT_EQ(toolkit.messages()[0].text, "Liste nicht geladen - Datei trotzdem \xFC" "berschreiben ?");
     EXPECT_EQ(fs::file_size(kCatalogue), tervok::kMaxReadBytes + 1);

@@ -1,9 +1,14 @@
 #include "common/testing/temp_dir.h"
+#include "formats/map_file.h"
 #include "terraloom/form/form1.h"
+#include "terraloom/form/whole_map_window.h"
 #include "toolkit/qt/qt_application.h"
 #include "toolkit/qt/qt_caption_fit.h"
 #include "toolkit/qt/qt_control.h"
 
+#include <QAbstractScrollArea>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -148,6 +153,67 @@ TEST_F(TerraloomQtSmoke, EveryCaptionFitsItsControl)
     const qtui::testing::CaptionAllowance allowance{
         {"Option1", qtui::testing::kCaptionNotShown}, {"Label4", 5}, {"Check1", 3}};
     EXPECT_EQ(qtui::testing::cutCaptions(start().window(), allowance), std::vector<std::string>{});
+}
+
+// The whole-map window on the Qt back end: screen readers find its canvas by
+// name; the window system's keys reach it while the window is active; with
+// Space held (its repeats arriving as release and press pairs) a left drag
+// moves the map and paints nothing; closing the window hides it.
+TEST_F(TerraloomQtSmoke, WholeMapWindowTakesItsKeysAndMovesWithSpaceHeld)
+{
+    EditorState state;
+    state.tiles = *formats::loadTileCatalogue();
+    state.grid = *formats::loadMapFile("map\\map1.map");
+    const formats::MapGrid grid = state.grid;
+    tervok::BitmapCache bitmaps(app_.toolkit());
+    WholeMapWindow whole(app_.toolkit(), state, bitmaps);
+    whole.window().setGeometry({0, 0, 600 * ui::kTwipsPerPixel, 500 * ui::kTwipsPerPixel});
+    whole.show();
+    QWidget* window = qtui::widgetOf(whole.window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(window->windowTitle(), "whole map - terraloom");
+    const QList<QAbstractScrollArea*> areas = window->findChildren<QAbstractScrollArea*>();
+    const auto named = std::find_if(areas.begin(), areas.end(),
+                                    [](QWidget* w) { return w->accessibleName() == "whole map"; });
+    ASSERT_NE(named, areas.end());
+    QAbstractScrollArea* canvas = *named;
+
+    const WholeMapViewport& view = whole.controller().viewport();
+    const int fit = view.zoom();
+    EXPECT_EQ(fit, fittingZoom(canvas->viewport()->width(), canvas->viewport()->height()));
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+        return view.zoom();
+    };
+    EXPECT_EQ(press(Qt::Key_Equal, Qt::ControlModifier), nextZoomIn(fit));
+    EXPECT_EQ(press(Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier), nextZoomIn(nextZoomIn(fit)));
+    EXPECT_EQ(press(Qt::Key_Minus, Qt::KeypadModifier), nextZoomIn(fit));
+    EXPECT_EQ(press(Qt::Key_0, Qt::ControlModifier), fit);
+    EXPECT_EQ(press(Qt::Key_1, Qt::ControlModifier), 20);
+    press(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(view.origin(), (CanvasPoint{0, 0}));
+
+    const auto key = [&](QEvent::Type type, bool repeated) {
+        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeated);
+        QCoreApplication::sendEvent(canvas, &event);
+    };
+    QWidget* area = canvas->viewport();
+    const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, area->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(area, &event);
+    };
+    key(QEvent::KeyPress, false);
+    key(QEvent::KeyRelease, true);  // the press comes between a repeat's release and press
+    mouse(QEvent::MouseButtonPress, {200, 200}, Qt::LeftButton);
+    key(QEvent::KeyPress, true);
+    mouse(QEvent::MouseMove, {150, 170}, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {150, 170}, Qt::NoButton);
+    key(QEvent::KeyRelease, false);
+    EXPECT_EQ(view.origin(), (CanvasPoint{-50, -30}));
+    EXPECT_EQ(state.grid, grid);
+
+    window->close();
+    EXPECT_FALSE(window->isVisible());
 }
 
 }  // namespace

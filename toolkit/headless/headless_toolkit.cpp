@@ -40,6 +40,27 @@ std::unique_ptr<ui::Window> HeadlessToolkit::createWindow(const std::string& nam
     return window;
 }
 
+std::unique_ptr<ui::CanvasWindow> HeadlessToolkit::createCanvasWindow(const std::string& name,
+                                                                     const std::string& caption, int width,
+                                                                     int height, const std::string& canvasName)
+{
+    return std::make_unique<HeadlessCanvasWindow>(*this, name, caption, ui::Geometry{0, 0, width, height},
+                                                  canvasName);
+}
+
+HeadlessCanvasWindow* HeadlessToolkit::canvasWindow(const std::string& name) const
+{
+    for (HeadlessCanvasWindow* window : canvasWindows_)
+        if (window->name() == name)
+            return window;
+    return nullptr;
+}
+
+void HeadlessToolkit::canvasWindowGone(HeadlessCanvasWindow* window)
+{
+    canvasWindows_.erase(std::remove(canvasWindows_.begin(), canvasWindows_.end(), window), canvasWindows_.end());
+}
+
 void HeadlessToolkit::forgetWindow(HeadlessWindow* window)
 {
     windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
@@ -92,17 +113,13 @@ ui::Control& HeadlessToolkit::create(ui::Container& parent, const ui::ControlDes
 
 // Decodes only the BMP header, through the same guarded read as the Qt back
 // end: a file that is not regular, or whose pixels are cut short, is no
-// bitmap.
-ui::BitmapRef HeadlessToolkit::loadBitmap(const std::filesystem::path& path)
+// bitmap, for the same reason.
+tervok::Result<ui::BitmapRef> HeadlessToolkit::loadBitmap(const std::filesystem::path& path)
 {
     ++bitmapLoads_;
-    const tervok::Result<std::string> bytes = tervok::readBitmapFile(path);
-    if (!bytes)
-        return nullptr;
-    const tervok::Result<tervok::BmpHeader> header = tervok::readBmpHeader(*bytes);
-    if (!header)
-        return nullptr;
-    return std::make_shared<HeadlessBitmap>(path, header->width, header->height);
+    const std::string bytes = TRY(tervok::readBitmapFile(path));
+    const tervok::BmpHeader header = TRY(tervok::bitmapShownInCell(bytes));
+    return ui::BitmapRef(std::make_shared<HeadlessBitmap>(path, header.width, header.height));
 }
 
 int HeadlessToolkit::messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon)

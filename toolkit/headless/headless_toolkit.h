@@ -2,6 +2,7 @@
 // The in-memory back end of the window toolkit, linked by the tests. It
 // records what a user would see (controls and their state, message boxes,
 // dialogs) and lets a test act as the user and script the user's answers.
+#include "toolkit/headless/headless_canvas.h"
 #include "toolkit/headless/headless_controls.h"
 #include "toolkit/ui/toolkit.h"
 
@@ -49,8 +50,10 @@ public:
     const std::string& programName() const override { return programName_; }
     std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
                                              int height) override;
+    std::unique_ptr<ui::CanvasWindow> createCanvasWindow(const std::string& name, const std::string& caption,
+                                                         int width, int height, const std::string& canvasName) override;
     ui::Control& create(ui::Container& parent, const ui::ControlDescription& description) override;
-    ui::BitmapRef loadBitmap(const std::filesystem::path& path) override;
+    tervok::Result<ui::BitmapRef> loadBitmap(const std::filesystem::path& path) override;
     int messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon) override;
     std::optional<std::string> openFileDialog(const std::string& presetFileName) override;
     void post(std::function<void()> task) override { pending_.push_back(std::move(task)); }
@@ -64,6 +67,8 @@ public:
         return dynamic_cast<T&>(findControl(name, index));
     }
     HeadlessWindow* window() const { return windows_.empty() ? nullptr : windows_.back(); }
+    // The canvas window of that name, or null.
+    HeadlessCanvasWindow* canvasWindow(const std::string& name) const;
 
     // Answers for the next message boxes and dialogs, in order. Unscripted
     // message boxes are answered OK, unscripted dialogs are cancelled.
@@ -83,6 +88,8 @@ public:
     long long bitmapLoads() const { return bitmapLoads_; }
 
     void forgetWindow(HeadlessWindow* window);
+    void canvasWindowMade(HeadlessCanvasWindow* window) { canvasWindows_.push_back(window); }
+    void canvasWindowGone(HeadlessCanvasWindow* window);
     // Gives a control the keyboard focus of the window it belongs to.
     void focus(ui::Control& control);
 
@@ -94,6 +101,7 @@ private:
 
     std::string programName_;
     std::vector<HeadlessWindow*> windows_;
+    std::vector<HeadlessCanvasWindow*> canvasWindows_;
     std::unordered_map<const ui::Control*, HeadlessWindow*> owners_;  // every control's window
     std::deque<int> messageAnswers_;
     std::deque<std::optional<std::string>> dialogAnswers_;

@@ -1,5 +1,6 @@
 #pragma once
 // A decoded bitmap, held as a pixmap ready to be drawn.
+#include "common/errors/result.h"
 #include "toolkit/ui/controls.h"
 
 #include <QPixmap>
@@ -19,8 +20,9 @@ private:
     QPixmap pixmap_;
 };
 
-// Decodes the file with Qt's image reader; null when that fails. Never shows
-// a message.
-ui::BitmapRef loadQtBitmap(const std::filesystem::path& path);
+// Decodes the file with Qt's image reader; the reason when the file cannot
+// be read, is no bitmap that bitmapShownInCell takes, or fails to decode.
+// Never shows a message.
+tervok::Result<ui::BitmapRef> loadQtBitmap(const std::filesystem::path& path);
 
 }  // namespace qtui

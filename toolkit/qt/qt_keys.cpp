@@ -6,7 +6,7 @@
 namespace qtui {
 namespace {
 
-constexpr std::array<std::pair<int, int>, 27> kNamedKeys = {{
+constexpr std::array<std::pair<int, int>, 31> kNamedKeys = {{
     {Qt::Key_Backspace, 8},  {Qt::Key_Tab, 9},       {Qt::Key_Backtab, 9},    {Qt::Key_Return, 13},
     {Qt::Key_Enter, 13},     {Qt::Key_Shift, 16},    {Qt::Key_Control, 17},   {Qt::Key_Alt, 18},
     {Qt::Key_Pause, 19},     {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, 27},    {Qt::Key_Space, 32},
@@ -14,6 +14,8 @@ constexpr std::array<std::pair<int, int>, 27> kNamedKeys = {{
     {Qt::Key_Left, 37},      {Qt::Key_Up, 38},       {Qt::Key_Right, 39},     {Qt::Key_Down, 40},
     {Qt::Key_Print, 44},     {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46},    {Qt::Key_NumLock, 144},
     {Qt::Key_ScrollLock, 145}, {Qt::Key_Menu, 93},   {Qt::Key_Clear, 12},
+    // The key of "=" and "+", and that of "-" and "_", whichever is typed.
+    {Qt::Key_Equal, 187},    {Qt::Key_Plus, 187},    {Qt::Key_Minus, 189},    {Qt::Key_Underscore, 189},
 }};
 
 // Keypad digits and operators have codes of their own.

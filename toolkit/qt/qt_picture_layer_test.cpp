@@ -55,7 +55,7 @@ TEST_F(OnScreenTest, ChangedPicturesReachTheScreen)
     QImage tile(20, 20, QImage::Format_RGB32);
     tile.fill(kRed);
     ASSERT_TRUE(tile.save("tile.bmp", "BMP"));
-    left.setBitmap(toolkit.loadBitmap("tile.bmp"));
+    left.setBitmap(toolkit.loadBitmap("tile.bmp").valueOr(nullptr));
     EXPECT_EQ(onScreen(25, 35), kRed);
     left.setBitmap(nullptr);
     EXPECT_EQ(onScreen(25, 35), kGreen);

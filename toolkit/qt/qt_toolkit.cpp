@@ -2,6 +2,7 @@
 
 #include "toolkit/qt/qt_bitmap.h"
 #include "toolkit/qt/qt_button.h"
+#include "toolkit/qt/qt_canvas_window.h"
 #include "toolkit/qt/qt_check_box.h"
 #include "toolkit/qt/qt_file_dialog.h"
 #include "toolkit/qt/qt_frame.h"
@@ -60,6 +61,12 @@ std::unique_ptr<ui::Window> QtToolkit::createWindow(const std::string& name, con
     return std::make_unique<QtWindow>(name, caption, width, height);
 }
 
+std::unique_ptr<ui::CanvasWindow> QtToolkit::createCanvasWindow(const std::string& name, const std::string& caption,
+                                                               int width, int height, const std::string& canvasName)
+{
+    return std::make_unique<QtCanvasWindow>(name, caption, width, height, canvasName);
+}
+
 ui::Control& QtToolkit::create(ui::Container& parent, const ui::ControlDescription& description)
 {
     const auto& [kind, name, index, geometry, caption] = description;
@@ -93,7 +100,7 @@ ui::Control& QtToolkit::create(ui::Container& parent, const ui::ControlDescripti
     throw std::logic_error("unknown kind of control " + name);
 }
 
-ui::BitmapRef QtToolkit::loadBitmap(const std::filesystem::path& path)
+tervok::Result<ui::BitmapRef> QtToolkit::loadBitmap(const std::filesystem::path& path)
 {
     return loadQtBitmap(path);
 }

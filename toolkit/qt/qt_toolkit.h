@@ -20,9 +20,11 @@ public:
     const std::string& programName() const override { return programName_; }
     std::unique_ptr<ui::Window> createWindow(const std::string& name, const std::string& caption, int width,
                                              int height) override;
+    std::unique_ptr<ui::CanvasWindow> createCanvasWindow(const std::string& name, const std::string& caption,
+                                                         int width, int height, const std::string& canvasName) override;
     ui::Control& create(ui::Container& parent, const ui::ControlDescription& description) override;
 
-    ui::BitmapRef loadBitmap(const std::filesystem::path& path) override;
+    tervok::Result<ui::BitmapRef> loadBitmap(const std::filesystem::path& path) override;
     int messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon) override;
     std::optional<std::string> openFileDialog(const std::string& presetFileName) override;
     // Queued behind the events already waiting; dropped if the toolkit goes.

@@ -1,6 +1,8 @@
 #include "toolkit/ui/bitmap_cache.h"
 
+#include "common/errors/failure_report.h"
 #include "common/files/game_path.h"
+#include "common/game/messages.h"
 
 #include <sys/stat.h>
 
@@ -16,8 +18,8 @@ bool sameTime(const std::timespec& a, const std::timespec& b)
 
 bool BitmapCache::Stamp::operator==(const Stamp& other) const
 {
-    return exists == other.exists && inode == other.inode && size == other.size && sameTime(mtime, other.mtime) &&
-           sameTime(ctime, other.ctime);
+    return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+           sameTime(mtime, other.mtime) && sameTime(ctime, other.ctime);
 }
 
 BitmapCache::Stamp BitmapCache::stampOf(const std::filesystem::path& path)
@@ -26,6 +28,7 @@ BitmapCache::Stamp BitmapCache::stampOf(const std::filesystem::path& path)
     struct stat st {};
     if (::stat(path.empty() ? "." : path.c_str(), &st) == 0) {
         stamp.exists = true;
+        stamp.device = static_cast<unsigned long long>(st.st_dev);
         stamp.inode = static_cast<unsigned long long>(st.st_ino);
         stamp.size = static_cast<long long>(st.st_size);
         stamp.mtime = st.st_mtim;
@@ -54,12 +57,36 @@ void BitmapCache::refresh(const std::string& gamePath, Entry& entry, bool known)
     entry.folder = stampOf(native.parent_path());
     const Stamp file = stampOf(native);
     if (!known || native != entry.native || !(file == entry.file))
-        entry.bitmap = file.exists ? toolkit_.loadBitmap(native) : nullptr;
+        entry.bitmap = file.exists ? load(gamePath, native, file) : nullptr;
     struct stat st {};
     entry.isLink = ::lstat(native.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
     entry.native = std::move(native);
     entry.file = file;
     entry.trusted = entry.folderWatch >= 0;
+}
+
+ui::BitmapRef BitmapCache::load(const std::string& gamePath, const std::filesystem::path& native, const Stamp& file)
+{
+    Result<ui::BitmapRef> bitmap = toolkit_.loadBitmap(native);
+    if (bitmap)
+        return std::move(*bitmap);
+    if (notYetReported(file))
+        reportFailure(toolkit_.programName(), gamePath, kCannotRead, bitmap.error());
+    return nullptr;
+}
+
+// Whether this version of the file (its identity, size and times as the
+// load saw them) is another than the one last reported for the file; it is
+// then the one last reported.
+bool BitmapCache::notYetReported(const Stamp& file)
+{
+    auto [last, inserted] = reported_.try_emplace({file.device, file.inode}, file);
+    if (inserted)
+        return true;
+    if (last->second == file)
+        return false;
+    last->second = file;
+    return true;
 }
 
 // A file that was missing stays missing until its folder changes; this

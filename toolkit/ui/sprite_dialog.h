@@ -14,7 +14,8 @@ namespace tervok {
 // Windows-1252 cannot hold could never lead back to its file: it is refused
 // with a message and nothing is chosen. The start directory is made the
 // working directory before the dialog opens and again after it closed,
-// whatever folder the dialog left.
+// whatever folder the dialog left; when it cannot be (the folder was
+// removed), the reason goes to standard error and the pick goes on.
 std::optional<std::string> pickSpriteFile(ui::Toolkit& toolkit, const StartDirectory& start);
 
 }  // namespace tervok

@@ -1,6 +1,9 @@
 #pragma once
 // The factory side of the window toolkit contract: windows, controls,
-// bitmaps, message boxes, the open-file dialog and deferred work.
+// canvas windows, bitmaps, message boxes, the open-file dialog and deferred
+// work.
+#include "common/errors/result.h"
+#include "toolkit/ui/cell_canvas.h"
 #include "toolkit/ui/controls.h"
 
 #include <filesystem>
@@ -52,6 +55,13 @@ public:
     // owns every control created inside it.
     virtual std::unique_ptr<Window> createWindow(const std::string& name, const std::string& caption,
                                                  int width, int height) = 0;
+
+    // A resizable window of its own whose client area of width x height
+    // twips holds a cell canvas (named canvasName, which is also what screen
+    // readers call it) above a status bar.
+    virtual std::unique_ptr<CanvasWindow> createCanvasWindow(const std::string& name, const std::string& caption,
+                                                             int width, int height,
+                                                             const std::string& canvasName) = 0;
 
     // Creates a control inside parent (a window or a frame of one); the
     // window owns it.
@@ -105,8 +115,10 @@ public:
         return make<PictureBox>(parent, {ControlKind::PictureBox, name, index, geometry, {}});
     }
 
-    // Decodes a .bmp file; null when it cannot be loaded. Never shows a message.
-    virtual BitmapRef loadBitmap(const std::filesystem::path& path) = 0;
+    // Decodes a .bmp file that bitmapShownInCell (common/files/bitmap_file.h)
+    // takes; the reason when the file cannot be read or decoded. Never shows
+    // a message.
+    virtual tervok::Result<BitmapRef> loadBitmap(const std::filesystem::path& path) = 0;
 
     // Modal; returns kAnswerOk or kAnswerCancel (also for a closed box).
     virtual int messageBox(const std::string& text, MessageButtons buttons, MessageIcon icon) = 0;

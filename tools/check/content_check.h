@@ -8,7 +8,7 @@
 
 namespace check {
 
-struct CheckResult {
+struct [[nodiscard]] CheckResult {
     Findings findings;          // sorted by file, then line
     std::size_t filesChecked = 0;
 };

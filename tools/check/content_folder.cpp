@@ -126,10 +126,8 @@ tervok::Result<std::string> ContentFolder::find(std::string_view gamePath) const
     for (const std::string& part : tervok::gamePathComponents(gamePath)) {
         const FolderListing& here = listing(path);
         if (here.unlistable()) {
-            const tervok::Result<std::string> name = nameByAsking(path, part);
-            if (!name)
-                return name.error();
-            path = joinPath(path, *name);
+            const std::string name = TRY(nameByAsking(path, part));
+            path = joinPath(path, name);
             continue;
         }
         std::optional<std::string> name = tervok::cp1252ToUtf8(part);

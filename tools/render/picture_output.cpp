@@ -50,8 +50,7 @@ tervok::Status writeInPlace(const std::filesystem::path& file, std::string_view 
         fd.close();
         return tervok::replaceFile(file, bytes);
     }
-    if (tervok::Status written = writeAll(fd.get(), bytes); !written)
-        return written;
+    TRY(writeAll(fd.get(), bytes));
     if (!fd.close())
         return tervok::systemError(errno, "close");
     return {};
@@ -91,10 +90,8 @@ std::optional<FileIdentity> identityOf(int fd)
 
 tervok::Status writePicture(const QImage& picture, const std::filesystem::path& file)
 {
-    const tervok::Result<QByteArray> bytes = pngBytes(picture);
-    if (!bytes)
-        return bytes.error();
-    const std::string_view view(bytes->constData(), static_cast<std::size_t>(bytes->size()));
+    const QByteArray bytes = TRY(pngBytes(picture));
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     const std::optional<FileIdentity> found = identityOf(file);
     if (found && !found->regular)
         return writeInPlace(file, view);

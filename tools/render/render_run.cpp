@@ -197,9 +197,9 @@ int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err
         mapFile = readMapInput(location.file);
     // A game folder that cannot be entered ends the program as a usage
     // error does, as with the editors and tervok-check.
-    if (const std::optional<std::string> why = tervok::startup::enterFolder(location.gameFolder)) {
+    if (const tervok::Status entered = tervok::startup::enterFolder(location.gameFolder); !entered) {
         err << kProgram << ": " << options.folder.value_or(location.gameFolder.string())
-            << ": cannot open the game folder: " << *why << '\n';
+            << ": cannot open the game folder: " << tervok::startup::systemReason(entered.error()) << '\n';
         return kExitUsage;
     }
     MapInput map = mapFile ? std::move(*mapFile) : readMapInput(tervok::nativePath(*location.gamePath));

@@ -99,9 +99,9 @@ void enterGameFolder(const tervok::startup::Start& start, const std::string& pro
     if (choice.source == tervok::startup::FolderSource::Cancelled ||
         choice.source == tervok::startup::FolderSource::WorkingDirectory)
         return;
-    if (const std::optional<std::string> why = tervok::startup::enterFolder(choice.folder))
-        std::cerr << programName << ": " << choice.folder.string() << ": cannot open the game folder: " << *why
-                  << std::endl;
+    if (const tervok::Status entered = tervok::startup::enterFolder(choice.folder); !entered)
+        std::cerr << programName << ": " << choice.folder.string()
+                  << ": cannot open the game folder: " << tervok::startup::systemReason(entered.error()) << std::endl;
 }
 
 }  // namespace qtui

@@ -1,0 +1,113 @@
+#include "toolkit/qt/qt_canvas_window.h"
+
+#include "toolkit/qt/qt_keys.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QShortcut>
+#include <QStatusBar>
+
+namespace qtui {
+
+// An accepted close hides the window.
+void CanvasMainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (closeRequested)
+        closeRequested();
+}
+
+void CanvasMainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && activated)
+        activated();
+}
+
+// Closing this window is never what ends the program, even when it is the
+// last one on the screen.
+QtCanvasWindow::QtCanvasWindow(const std::string& name, const std::string& caption, int width, int height,
+                               const std::string& canvasName)
+    : QtControl(name, -1, new CanvasMainWindow, ui::Geometry{0, 0, width, height})
+{
+    CanvasMainWindow& window = *view();
+    window.setAttribute(Qt::WA_QuitOnClose, false);
+    canvas_ = std::make_unique<QtCellCanvas>(&window, canvasName);
+    window.setCentralWidget(canvas_->widget());
+    canvas_->widget()->setFocus();
+    window.statusBar()->setSizeGripEnabled(true);
+    window.resize(toPixels(width), toPixels(height) + window.statusBar()->sizeHint().height());
+    window.closeRequested = [this] {
+        if (onClose)
+            onClose();
+    };
+    window.activated = [this] {
+        if (onActivate)
+            onActivate();
+    };
+    setCaption(caption);
+}
+
+// The widgets go first, so no widget outlives the control its events reach.
+QtCanvasWindow::~QtCanvasWindow()
+{
+    delete view();
+}
+
+void QtCanvasWindow::setCaption(const std::string& caption)
+{
+    caption_ = caption;
+    view()->setWindowTitle(toQt(caption));
+}
+
+ui::Geometry QtCanvasWindow::geometry() const
+{
+    const QRect place = view()->geometry();
+    return {toTwips(place.x()), toTwips(place.y()), toTwips(place.width()), toTwips(place.height())};
+}
+
+void QtCanvasWindow::setGeometry(const ui::Geometry& geometry)
+{
+    storeGeometry(geometry);
+    view()->setGeometry(toPixels(geometry));
+}
+
+void QtCanvasWindow::raise()
+{
+    CanvasMainWindow& window = *view();
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void QtCanvasWindow::addShortcut(ui::KeyChord keys, std::function<void()> action)
+{
+    auto* shortcut = new QShortcut(QKeySequence(qtKeys(keys)), view());
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, view(), std::move(action));
+}
+
+// The first field takes the room the others leave.
+void QtCanvasWindow::setStatusText(int field, const std::string& text)
+{
+    if (field < 0)
+        return;
+    while (static_cast<int>(status_.size()) <= field) {
+        auto* label = new QLabel(view()->statusBar());
+        view()->statusBar()->addWidget(label, status_.empty() ? 1 : 0);
+        status_.push_back(label);
+    }
+    const QString shown = toQt(text);
+    QLabel* label = status_[static_cast<std::size_t>(field)];
+    if (label->text() != shown)
+        label->setText(shown);
+}
+
+std::string QtCanvasWindow::statusText(int field) const
+{
+    return field >= 0 && field < static_cast<int>(status_.size()) ? fromQt(status_[static_cast<std::size_t>(field)]->text())
+                                                                  : std::string();
+}
+
+}  // namespace qtui
