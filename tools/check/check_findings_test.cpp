@@ -180,7 +180,16 @@ TEST_F(ContentCheck, ScriptRowsAsTheEditorTakesThemApart)
                                        "set player 1 1 130 250 7", "broken", "set player x 1 130 250 2",
                                        "def item 3", "set player 1 1 130 250 2,set x y"}));
     game.addFile("map/lost.msc", crlf({"set player 1 1 10 10 1", "set player 1 1 20 20 2"}));
+    // One row more than the editor loads; a name the game cannot spell has
+    // no map it could name either.
+    std::string rows = "[set]\r\n";
+    for (int row = 0; row <= 32767; ++row)
+        rows += "set player 1 1 10 10 1\r\n";
+    game.addFile("map/full.msc", rows);
+    game.addFile("map/full.map", std::string(10000, '\x01'));
+    game.addFile("map/\xE4\xB8\xAD.msc", crlf({"[set]"}));
     EXPECT_EQ(lines(), (Lines{
+        "map/full.msc:32769: error: the editor cannot load the script: more than 32767 rows",
         "map/lost.msc: error: the map file map/lost.map is missing",
         "map/lost.msc:1: error: the first line is no header in brackets: it is skipped as one all the same",
         "map/map1.msc:3: error: player 9 is not listed in player/player.lst",
@@ -204,6 +213,7 @@ TEST_F(ContentCheck, PlayerAndShotFieldsAndWhatTheyReferTo)
     game.addFile("shots/laser.sht",
                  formats::shotFileBytes({"25", "fast", "60", "20", "gone.spr", "9", "Laser", "0"}));
     game.addFile("shots/empty.sht", "");
+    game.addFile("shots/nameless.sht", formats::shotFileBytes({"25", "800", "60", "20", "", "1", "Laser", "0"}));
     EXPECT_EQ(lines(), (Lines{
         "player/short.dat: error: the file ends after 2 of 35 fields",
         "player/soldier.dat:2: error: the sprite particle 7 is not listed in sprites/particle.lst",
@@ -215,6 +225,7 @@ TEST_F(ContentCheck, PlayerAndShotFieldsAndWhatTheyReferTo)
         "shots/laser.sht:4: error: the speed \"fast\" is not a number",
         "shots/laser.sht:10: error: the shot sprite gone.spr is missing from sprites",
         "shots/laser.sht:12: error: the explosion particle 9 is not listed in sprites/particle.lst",
+        "shots/nameless.sht:10: error: the shot names no sprite file",
     }));
 }
 
@@ -226,7 +237,7 @@ TEST_F(ContentCheck, CataloguesTheContentFilesReferTo)
         weapons += (i < 9 ? "0" : "") + std::to_string(i % 99 + 1) + " gun\r\n";
     game.addFile("shots/weapons.lst", weapons);
     game.addFile("sprites/particle.lst", crlf({"[nummer repeat sprite]", "01 05 blood.spr", "[02 01 off.spr",
-                                               "03 02 nothere.spr", "04 01 a.spr,05 01 blood.spr"}));
+                                               "03 02 nothere.spr", "04 01 a.spr,05 01 blood.spr", "06 01"}));
     const Lines found = lines();
     EXPECT_EQ(found, (Lines{
         "player/player.lst:3: warning: number 1 is listed again (first on line 2)",
@@ -235,6 +246,7 @@ TEST_F(ContentCheck, CataloguesTheContentFilesReferTo)
         "sprites/particle.lst:4: error: the sprite nothere.spr of particle 3 is missing from sprites",
         "sprites/particle.lst:5: warning: the comma makes the rest of the line an entry of its own",
         "sprites/particle.lst:5: error: the sprite a.spr of particle 4 is missing from sprites",
+        "sprites/particle.lst:6: error: particle 6 names no sprite file",
     }));
     game = MemoryFolder();
     EXPECT_EQ(lines(), (Lines{
@@ -246,21 +258,49 @@ TEST_F(ContentCheck, CataloguesTheContentFilesReferTo)
     EXPECT_EQ(summary, "4 errors, 0 warnings in 0 files");
 }
 
+// A file that cannot be read is said so once, and the check goes on with
+// everything else: here the catalogues are folders and the content files
+// pipes.
+TEST_F(ContentCheck, FilesThatCannotBeReadAreSaidSo)
+{
+    game = MemoryFolder();
+    for (const char* catalogue : {"map/mapteile.lst", "player/player.lst", "shots/weapons.lst", "sprites/particle.lst"})
+        game.addFolder(catalogue);
+    for (const char* content : {"map/map1.map", "map/map1.msc", "player/soldier.dat", "shots/laser.sht"})
+        game.addOther(content);
+    EXPECT_EQ(lines(), (Lines{
+        "map/map1.map: error: cannot read: not a regular file",
+        "map/map1.msc: error: cannot read: not a regular file",
+        "map/mapteile.lst: error: cannot read: not a regular file",
+        "player/player.lst: error: cannot read: not a regular file",
+        "player/soldier.dat: error: cannot read: not a regular file",
+        "shots/laser.sht: error: cannot read: not a regular file",
+        "shots/weapons.lst: error: cannot read: not a regular file",
+        "sprites/particle.lst: error: cannot read: not a regular file",
+    }));
+    EXPECT_EQ(summary, "8 errors, 0 warnings in 8 files");
+}
+
 TEST_F(ContentCheck, LineEndsAndBytesOfEveryTextFile)
 {
-    game.addFile("player/player.lst", "[player (nummer name)]\n01 soldier\n");
+    // Lines end in CR LF, a lone LF and a lone CR, mixed: each is one line.
+    game.addFile("player/player.lst", "[player (nummer name)]\r\n01 soldier\n02 scout\r\n03 a,04 b\r05 c\r\n06 d\x90\r\n");
     game.addFile("map/map1.msc", crlf({"[set <type> <nmr> <anz> <x> <y> <r>]", "set player 1 1 130 250 2",
                                        "set pl\x81yer 1 1 130 250 2", "set pl\x9Dyer 1 1 130 250 2"}));
     EXPECT_EQ(lines(), (Lines{
         "map/map1.msc:3: warning: a byte that Windows-1252 leaves undefined (2 such bytes)",
-        "player/player.lst:1: warning: the line ends in a lone CR or LF, not CR LF (2 such lines)",
+        "player/player.lst:2: warning: the line ends in a lone CR or LF, not CR LF (2 such lines)",
+        "player/player.lst:4: warning: the comma makes the rest of the line an entry of its own",
+        "player/player.lst:6: warning: a byte that Windows-1252 leaves undefined (1 such byte)",
     }));
-    EXPECT_EQ(summary, "0 errors, 2 warnings in 10 files");
+    EXPECT_EQ(summary, "0 errors, 4 warnings in 10 files");
 }
 
 TEST_F(ContentCheck, JsonHoldsTheSameFindings)
 {
     game.addFile("map/map1.map", std::string(5, '\x03'));
+    game.addFile("shots/laser.sht",
+                 formats::shotFileBytes({"25", "f\"a\\st", "60", "20", "laser.spr", "1", "Laser", "0"}));
     std::ostringstream out;
     printJson(out, checkContent(game));
     EXPECT_EQ(out.str(),
@@ -282,7 +322,9 @@ TEST_F(ContentCheck, JsonHoldsTheSameFindings)
               "nothing\"},\n"
               "  {\"file\": \"map/map1.map\", \"line\": null, \"x\": 5, \"y\": 1, \"severity\": \"error\", \"code\": "
               "\"map-tile-unnamed\", \"message\": \"tile 3 has no name in the tile catalogue: the cell shows "
-              "nothing\"}\n"
+              "nothing\"},\n"
+              "  {\"file\": \"shots/laser.sht\", \"line\": 4, \"x\": null, \"y\": null, \"severity\": \"error\", "
+              "\"code\": \"not-a-number\", \"message\": \"the speed \\\"f\\\"a\\\\st\\\" is not a number\"}\n"
               "]\n");
 }
 
