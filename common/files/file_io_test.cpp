@@ -35,6 +35,12 @@ TEST(ReadWholeFile, ReadsBytesAndRefusesWhatIsNoRegularFile)
     EXPECT_EQ(readWholeFile("missing.txt").error().kind, ErrorKind::NotFound);
     std::filesystem::create_directory("folder");
     EXPECT_EQ(readWholeFile("folder").error().kind, ErrorKind::NotRegularFile);
+
+    // The largest file read, and one byte more (holes read as zeros).
+    std::filesystem::resize_file("a.txt", kMaxReadBytes);
+    EXPECT_EQ(readWholeFile("a.txt").valueOr("").size(), kMaxReadBytes);
+    std::filesystem::resize_file("a.txt", kMaxReadBytes + 1);
+    EXPECT_EQ(readWholeFile("a.txt").error().kind, ErrorKind::TooLarge);
 }
 
 TEST(ReplaceFile, WritesNewAndReplacesOldFilesKeepingPermissions)
@@ -44,12 +50,12 @@ TEST(ReplaceFile, WritesNewAndReplacesOldFilesKeepingPermissions)
     EXPECT_EQ(readFile("new.txt"), "hello");
 
     writeFile("old.txt", "a much longer old content");
-    ::chmod("old.txt", 0640);
-    ASSERT_TRUE(replaceFile("old.txt", "short"));
-    EXPECT_EQ(readFile("old.txt"), "short");
-    struct stat st {};
-    ::stat("old.txt", &st);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    for (const mode_t mode : {0640, 04755, 01777}) {
+        ::chmod("old.txt", mode);
+        ASSERT_TRUE(replaceFile("old.txt", "short"));
+        EXPECT_EQ(readFile("old.txt"), "short");
+        EXPECT_EQ(statOf("old.txt").st_mode & 07777, mode);
+    }
     EXPECT_EQ(entryCount(dir.path()), 2u);
 }
 
