@@ -37,6 +37,9 @@ TEST(NumberReader, TellsAWholeNumberFromTextThatHoldsMore)
     }
     EXPECT_EQ(readWholeNumber(" -3.5e2"), -350.0);
     EXPECT_EQ(readWholeNumber("0 5"), 5.0);
+    const std::string_view nul("1.5\0", 4);  // a NUL is a character like any other
+    EXPECT_FALSE(isWholeNumberText(nul));
+    EXPECT_EQ(readNumber(nul), 1.5);
 }
 
 // Only blanks, tabs and line feeds are skipped: a carriage return ends the

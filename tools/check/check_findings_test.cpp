@@ -116,8 +116,10 @@ TEST_F(ContentCheck, TileCatalogueEntriesAndTheirBitmaps)
 TEST_F(ContentCheck, MapCellsAgainstTheTileCatalogue)
 {
     // Tile 3 has no name, tile 2 loses its bitmap; cells above 100 make the
-    // editor refuse the file. (Past five cells of a kind, a count follows:
-    // see CheckOnDisk.)
+    // editor refuse the file. Tile 0, the empty ground, is wrong only where
+    // the catalogue names it without a bitmap. (Past five cells of a kind, a
+    // count follows: see CheckOnDisk.)
+    game.addFile("map/mapteile.lst", crlf({"[nr kl name]", "01 04 grass_01", "02 03 water_01", "00 04 zero_01"}));
     game.addFile("ep/water.bmp", "not a bitmap");
     std::string cells(10000, '\x01');
     cells[0] = '\x03';
@@ -137,8 +139,15 @@ TEST_F(ContentCheck, MapCellsAgainstTheTileCatalogue)
         "map/map1.map: error: cell (99, 100): tile 200 is above 100: the editor refuses the whole file",
         "map/map1.map: error: cell (100, 100): tile 255 is above 100: the editor refuses the whole file",
         "map/mapteile.lst:3: error: tile 2 (water_01): the bitmap ep/water.bmp cannot be read: no bitmap header",
+        "map/mapteile.lst:4: error: tile 0 (zero_01): the bitmap ep/zero.bmp is missing",
         "map/short.map: warning: the file holds 40 bytes, fewer than the 10000 cells of a map: the cells past its "
         "end are 0",
+        "map/short.map: error: cell (1, 1): tile 0 (zero_01) has no bitmap: the cell shows nothing",
+        "map/short.map: error: cell (2, 1): tile 0 (zero_01) has no bitmap: the cell shows nothing",
+        "map/short.map: error: cell (3, 1): tile 0 (zero_01) has no bitmap: the cell shows nothing",
+        "map/short.map: error: cell (4, 1): tile 0 (zero_01) has no bitmap: the cell shows nothing",
+        "map/short.map: error: cell (5, 1): tile 0 (zero_01) has no bitmap: the cell shows nothing",
+        "map/short.map: error: 35 more cells hold tiles without a bitmap (40 in all)",
     }));
 }
 
@@ -166,10 +175,23 @@ TEST_F(ContentCheck, SoundMapsArePassedOverAndAWrongCellIsStillFound)
     std::string unnamed = sound;
     unnamed[42] = 7;
     game.addFile("map/seven.map", unnamed);
+    game.addFile("map/tail.map", unnamed + "\x07");  // the byte past the cells is still no cell
+    std::string both = lastWrong;
+    both[0] = 7;
+    game.addFile("map/both.map", both);
+    std::string above = sound;
+    above[1] = '\x64';
+    above[2] = '\xFF';
+    game.addFile("map/above.map", above);
     EXPECT_EQ(lines(), (Lines{
+        "map/above.map: error: cell (2, 1): tile 100 has no name in the tile catalogue: the cell shows nothing",
+        "map/above.map: error: cell (3, 1): tile 255 is above 100: the editor refuses the whole file",
+        "map/both.map: error: cell (1, 1): tile 7 has no name in the tile catalogue: the cell shows nothing",
+        "map/both.map: error: cell (100, 100): tile 100 has no name in the tile catalogue: the cell shows nothing",
         "map/high.map: error: cell (1, 51): tile 101 is above 100: the editor refuses the whole file",
         "map/last.map: error: cell (100, 100): tile 100 has no name in the tile catalogue: the cell shows nothing",
         "map/seven.map: error: cell (43, 1): tile 7 has no name in the tile catalogue: the cell shows nothing",
+        "map/tail.map: error: cell (43, 1): tile 7 has no name in the tile catalogue: the cell shows nothing",
     }));
 }
 
