@@ -78,6 +78,11 @@ TEST(NumberReader, SignsAndLongDigitRunsGiveTheNearestValue)
 {
     EXPECT_EQ(readNumber("+1.5"), 1.5);
     EXPECT_EQ(readWholeNumber("+7"), 7.0);
+    EXPECT_EQ(readNumber("-42"), -42);
+    EXPECT_EQ(readWholeNumber("+12"), 12.0);
+    // A view ends where it ends, whatever the bytes after it.
+    EXPECT_EQ(readNumber(std::string_view("1234").substr(0, 2)), 12);
+    EXPECT_EQ(readNumber(std::string_view("-1.55").substr(0, 4)), -1.5);
     EXPECT_EQ(readWholeNumber("-0"), 0.0);
     EXPECT_EQ(readNumber("999999999999999"), 999999999999999.0);
     EXPECT_EQ(readNumber("1234567890123456"), 1234567890123456.0);
@@ -106,6 +111,7 @@ TEST(SignedText, BlankBeforeZeroAndPositiveMinusBeforeNegative)
     EXPECT_EQ(signedText(130), " 130");
     EXPECT_EQ(signedText(7.25), " 7.25");
     EXPECT_EQ(signedText(-0.5), "-0.5");
+    EXPECT_EQ(signedText(1.0 / 3), " 0.333333333333333");  // 15 significant digits
     EXPECT_EQ(plainText(5), "5");
     EXPECT_EQ(plainText(-3), "-3");
 }
