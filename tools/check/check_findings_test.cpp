@@ -81,7 +81,7 @@ TEST_F(ContentCheck, TileCatalogueEntriesAndTheirBitmaps)
     game.addFile("map/mapteile.lst",
                  crlf({"[nr kl name]", "01 04 grass_01", "02 03 water_01", "03 09 dark_01", "04 40 deep_01",
                        "05 04 7x_01", "06 04 ab", "07 04 cut_01", "08 04 big_01", "09 04 pipe_01", "01 04 grass_01",
-                       "X1 04 zero_01", "11 04 a_01,12 04 b_01", "12 99 9far_01", "-1 04 neg_01"}));
+                       "X1 04 zero_01", "11 04 a_01,12 04 b_01", "12 99 9far_01", "-1 04 neg_01", "13 -1 low_01"}));
     game.addFile("ep/cut.bmp", bmpFile().substr(0, 800));
     game.addFile("ep/big.bmp", bmpFile(32, 32));
     game.addOther("ep/pipe.bmp");
@@ -90,6 +90,7 @@ TEST_F(ContentCheck, TileCatalogueEntriesAndTheirBitmaps)
     game.addFile("ep/7x.bmp", bmpFile());
     game.addFile("ep/zero.bmp", bmpFile());
     game.addFile("ep/a.bmp", bmpFile());
+    game.addFile("ep/low.bmp", bmpFile());
     // Columns are fixed: the tile number is columns 1-2, the class 4-5 (and
     // 6-8 when the name starts with digits), the name from 7 on. The comma on
     // line 13 makes tile 12 an entry of its own, which line 14 replaces; "X1"
@@ -110,6 +111,7 @@ TEST_F(ContentCheck, TileCatalogueEntriesAndTheirBitmaps)
         "map/mapteile.lst:14: warning: tile 12 is named again: this entry replaces line 13",
         "map/mapteile.lst:14: error: tile 12 (9far_01): the bitmap ep/9far.bmp is missing",
         "map/mapteile.lst:15: error: tile number -1 is outside 0 to 100: the entry is skipped",
+        "map/mapteile.lst:16: error: class -1 is outside 0 to 255: it is read as 0",
     }));
 }
 
@@ -282,25 +284,29 @@ TEST_F(ContentCheck, CataloguesTheContentFilesReferTo)
 
 // A file that cannot be read is said so once, and the check goes on with
 // everything else: here the catalogues are folders and the content files
-// pipes.
+// pipes. What a catalogue that could not be read would list is not called
+// unlisted.
 TEST_F(ContentCheck, FilesThatCannotBeReadAreSaidSo)
 {
+    const std::string shot = *game.read("shots/laser.sht");
     game = MemoryFolder();
     for (const char* catalogue : {"map/mapteile.lst", "player/player.lst", "shots/weapons.lst", "sprites/particle.lst"})
         game.addFolder(catalogue);
-    for (const char* content : {"map/map1.map", "map/map1.msc", "player/soldier.dat", "shots/laser.sht"})
+    for (const char* content : {"map/map1.map", "map/map1.msc", "player/soldier.dat", "shots/pipe.sht"})
         game.addOther(content);
+    game.addFile("shots/laser.sht", shot);
+    game.addFile("sprites/laser.spr", "");
     EXPECT_EQ(lines(), (Lines{
         "map/map1.map: error: cannot read: not a regular file",
         "map/map1.msc: error: cannot read: not a regular file",
         "map/mapteile.lst: error: cannot read: not a regular file",
         "player/player.lst: error: cannot read: not a regular file",
         "player/soldier.dat: error: cannot read: not a regular file",
-        "shots/laser.sht: error: cannot read: not a regular file",
+        "shots/pipe.sht: error: cannot read: not a regular file",
         "shots/weapons.lst: error: cannot read: not a regular file",
         "sprites/particle.lst: error: cannot read: not a regular file",
     }));
-    EXPECT_EQ(summary, "8 errors, 0 warnings in 8 files");
+    EXPECT_EQ(summary, "8 errors, 0 warnings in 9 files");
 }
 
 TEST_F(ContentCheck, LineEndsAndBytesOfEveryTextFile)
