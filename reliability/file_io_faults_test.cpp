@@ -63,8 +63,8 @@ TEST(SystemCallFaults, InterruptedAndShortCallsAreResumedWhereTheyStopped)
     EXPECT_EQ(tervok::testing::entryCount("."), 1u);
 }
 
-// Each step in turn fails once. A write that moves nothing is no progress:
-// it fails rather than loop.
+// Each step in turn fails once. A write that moves nothing is no progress,
+// whatever errno an earlier call left: it fails rather than loop.
 TEST(SystemCallFaults, EveryFailedStepOfTheSafeSaveLeavesTheOldFileAlone)
 {
     tervok::testing::TempDir dir;
@@ -76,7 +76,7 @@ TEST(SystemCallFaults, EveryFailedStepOfTheSafeSaveLeavesTheOldFileAlone)
     };
     const Case cases[] = {
         {{SystemCall::Pwrite, EIO}, "write failed: input/output error"},
-        {{SystemCall::Pwrite, 0, 0, 1, 0}, "write failed: input/output error"},
+        {{SystemCall::Pwrite, EINTR, 0, 1, 0, 0, true}, "write failed: input/output error"},
         {{SystemCall::Fchmod, EPERM}, "permission denied"},
         {{SystemCall::Fsync, EIO}, "flush failed: input/output error"},
         {{SystemCall::Close, EIO}, "close failed: input/output error"},

@@ -46,6 +46,7 @@ TEST(ReadWholeFile, ReadsBytesAndRefusesWhatIsNoRegularFile)
 TEST(ReplaceFile, WritesNewAndReplacesOldFilesKeepingPermissions)
 {
     TempDir dir;
+    writeFile(std::string(kTempFilePrefix), "left by a crash");  // each save's temporary name is its own
     ASSERT_TRUE(replaceFile("new.txt", "hello"));
     EXPECT_EQ(readFile("new.txt"), "hello");
 
@@ -56,7 +57,7 @@ TEST(ReplaceFile, WritesNewAndReplacesOldFilesKeepingPermissions)
         EXPECT_EQ(readFile("old.txt"), "short");
         EXPECT_EQ(statOf("old.txt").st_mode & 07777, mode);
     }
-    EXPECT_EQ(entryCount(dir.path()), 2u);
+    EXPECT_EQ(entryCount(dir.path()), 3u);
 }
 
 TEST(ReplaceFile, FailsWithoutTouchingAnythingOnReadOnlyTargetOrMissingFolder)
@@ -125,6 +126,16 @@ TEST(ReplaceFile, BrokenAndCircularLinksFailWithoutCreatingAnything)
     EXPECT_EQ(dangling.error().kind, ErrorKind::BrokenLink);
     EXPECT_FALSE(fs::exists("map/gone.map"));
 
+    // Along the path, the first part that is there decides: a link to a
+    // folder that exists leaves a missing file missing; a folder link that
+    // leads nowhere is the broken link.
+    fs::create_symlink("map", "maplink");
+    EXPECT_EQ(readWholeFile("maplink/gone.map").error().kind, ErrorKind::NotFound);
+    fs::create_symlink("nowhere", "lost");
+    EXPECT_EQ(readWholeFile("lost/sub/map1.map").error().kind, ErrorKind::BrokenLink);
+    fs::remove("maplink");
+    fs::remove("lost");
+
     fs::create_symlink("b.map", "map/a.map");
     fs::create_symlink("a.map", "map/b.map");
     const Status circle = replaceFile("map/a.map", "new");
@@ -160,10 +171,13 @@ TEST(ReplaceFile, ANameNearTheSystemsLimitStillGetsItsTemporaryFile)
 TEST(ReplaceFile, NewFilesTakeTheUmaskAndReplacedFilesTheirOldOwnerAndGroup)
 {
     TempDir dir;
-    const mode_t old = ::umask(027);
-    ASSERT_TRUE(replaceFile("fresh.txt", "x"));
-    ::umask(old);
-    EXPECT_EQ(statOf("fresh.txt").st_mode & 07777, 0640u);
+    for (const mode_t mask : {027, 022, 0}) {
+        const mode_t old = ::umask(mask);
+        const std::string name = "fresh" + std::to_string(mask) + ".txt";
+        ASSERT_TRUE(replaceFile(name, "x"));
+        ::umask(old);
+        EXPECT_EQ(statOf(name).st_mode & 07777, 0666u & ~mask);
+    }
 
     const std::optional<OtherUser> user = unprivilegedUser();
     if (!user)

@@ -100,11 +100,13 @@ ssize_t pwrite(int fd, const void* buffer, size_t count, off_t offset)
 {
     static const auto call = reliability::real<ssize_t (*)(int, const void*, size_t, off_t)>("pwrite");
     if (const reliability::CallFault* fault = reliability::faultFor(SystemCall::Pwrite)) {
+        if (fault->movesNothing) {
+            errno = fault->errnum;
+            return 0;
+        }
         if (fault->errnum)
             return reliability::failWith(fault->errnum);
         count = count < fault->atMost ? count : fault->atMost;
-        if (count == 0)
-            return 0;
     }
     return call(fd, buffer, count, offset);
 }

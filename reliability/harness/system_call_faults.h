@@ -21,6 +21,7 @@ struct CallFault {
     int faulty = 1;           // faulty calls in a row, then the rest pass
     std::size_t atMost = 0;   // read, pwrite: a faulty call moves at most this many bytes
     int openFlags = 0;        // open: only opens with all these flags count
+    bool movesNothing = false;  // read, pwrite: a faulty call returns 0, leaving errno at errnum
 };
 
 // While alive, the calls run with the faults armed; each call counts for
