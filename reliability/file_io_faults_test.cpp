@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <string>
@@ -121,6 +122,33 @@ TEST(SystemCallFaults, AnInPlaceSaveResumesShortWritesAndKeepsTheOldBytesWhenItF
     EXPECT_EQ(readFile("map1.map"), bytes);
     EXPECT_EQ(inodeOf("map1.map"), inode);
     EXPECT_EQ(tervok::testing::entryCount("."), 1u);
+}
+
+// A program started with its standard input closed gets descriptor 0 for
+// the first file it opens: that is a file like any other.
+TEST(SystemCallFaults, DescriptorZeroIsAFileLikeAnyOther)
+{
+    tervok::testing::TempDir dir;
+    writeFile("map1.map", "old");
+    const int input = ::dup(0);
+    ASSERT_GE(input, 0);
+    ::close(0);
+    const tervok::Result<std::string> read = tervok::readWholeFile("map1.map");
+    const std::string saved = described(tervok::replaceFile("map1.map", "new"));
+    const std::string created = described(tervok::replaceFile("fresh.map", "fresh"));
+    std::string inPlace;
+    {
+        ArmedFaults faults({{SystemCall::Open, EACCES, 0, 1, 0, O_CREAT | O_EXCL}});
+        inPlace = described(tervok::replaceFile("map1.map", "newer"));
+    }
+    const std::string touched = described(tervok::touchFile("empty.map"));
+    ::dup2(input, 0);
+    ::close(input);
+    EXPECT_EQ(read.valueOr("failed"), "old");
+    EXPECT_EQ(saved + " " + created + " " + inPlace + " " + touched, "ok ok ok ok");
+    EXPECT_EQ(readFile("map1.map"), "newer");
+    EXPECT_EQ(readFile("fresh.map"), "fresh");
+    EXPECT_EQ(tervok::testing::entryCount("."), 3u);
 }
 
 }  // namespace

@@ -92,7 +92,21 @@ TEST(TouchFile, CreatesAnEmptyFileAndLeavesAnExistingOneAlone)
     writeFile("kept.map", "content");
     ASSERT_TRUE(touchFile("kept.map"));
     EXPECT_EQ(readFile("kept.map"), "content");
-    EXPECT_FALSE(touchFile("nofolder/x.map"));
+    EXPECT_EQ(touchFile("nofolder/x.map").error().kind, ErrorKind::FolderMissing);
+    EXPECT_EQ(touchFile("/dev/null").error().kind, ErrorKind::NotRegularFile);
+    const mode_t old = ::umask(022);
+    ASSERT_TRUE(touchFile("fresh.map"));
+    ::umask(old);
+    EXPECT_EQ(statOf("fresh.map").st_mode & 07777, 0644u);
+
+    // A file the user may not write is there all the same: "new" writes
+    // nothing into it.
+    if (!unprivilegedUser())
+        GTEST_SKIP() << "a file the user may not write needs root to make";
+    ::chmod(dir.path().c_str(), 0755);
+    const std::optional<std::string> outcome = runAsOrdinaryUser([] { return kindNameOf(touchFile("kept.map")); });
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(*outcome, "ok");
 }
 
 TEST(ReplaceFile, WritesThroughSymbolicLinksToTheFileTheyNameAndKeepsTheLinks)
@@ -189,6 +203,23 @@ TEST(ReplaceFile, NewFilesTakeTheUmaskAndReplacedFilesTheirOldOwnerAndGroup)
     EXPECT_EQ(statOf("theirs.txt").st_uid, user->uid);
     EXPECT_EQ(statOf("theirs.txt").st_gid, user->gid);
     EXPECT_EQ(statOf("theirs.txt").st_mode & 07777, 0604u);
+
+    // A user who may write another user's file makes the new one his own,
+    // and keeps its group where he belongs to that group.
+    const gid_t second = user->gid + 1;
+    writeFile("shared/map1.map", "root's map");
+    ::chmod("shared", 0777);
+    ASSERT_EQ(::chown("shared/map1.map", 0, second), 0);
+    ::chmod("shared/map1.map", 0666);
+    OtherUser member = *user;
+    member.alsoIn = second;
+    const std::optional<std::string> outcome =
+        runInChild(member, [] { return kindNameOf(replaceFile("shared/map1.map", "mine")); });
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(*outcome, "ok");
+    EXPECT_EQ(readFile("shared/map1.map"), "mine");
+    EXPECT_EQ(statOf("shared/map1.map").st_uid, user->uid);
+    EXPECT_EQ(statOf("shared/map1.map").st_gid, second);
 }
 
 TEST(ReplaceFile, AFileTheUserMayNotWriteIsRefusedEvenInAFolderHeMayWrite)
