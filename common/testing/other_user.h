@@ -32,8 +32,8 @@ inline std::optional<OtherUser> unprivilegedUser()
     if (!runningAsRoot())
         return std::nullopt;
     if (const passwd* entry = ::getpwnam("nobody"))
-        return OtherUser{entry->pw_uid, entry->pw_gid};
-    return OtherUser{65534, 65534};
+        return OtherUser{entry->pw_uid, entry->pw_gid, std::nullopt};
+    return OtherUser{65534, 65534, std::nullopt};
 }
 
 // Runs body in a child process, as user when one is given, and returns the
