@@ -12,8 +12,8 @@ void appendEscape(std::string& out, std::string_view prefix, unsigned value, int
         out += kHex[(value >> shift) & 0xF];
 }
 
-}  // namespace
-
+// How many bytes from text[at] on are printable ASCII (space to "~"): the
+// run that passes through unchanged, taken in one piece.
 std::size_t plainAsciiRun(std::string_view text, std::size_t at)
 {
     std::size_t end = at;
@@ -21,6 +21,8 @@ std::size_t plainAsciiRun(std::string_view text, std::size_t at)
         ++end;
     return end - at;
 }
+
+}  // namespace
 
 // The second byte carries the limits: E0 and F0 would be overlong below A0
 // and 90, ED a surrogate from A0 on, F4 above U+10FFFF from 90 on.

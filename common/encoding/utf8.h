@@ -17,11 +17,6 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t at);
 // The code point of a well-formed sequence of that length at text[at].
 char32_t utf8CodePointAt(std::string_view text, std::size_t at, std::size_t length);
 
-// How many bytes from text[at] on are printable ASCII (space to "~"): the
-// run that the terminal escaping passes through unchanged, taken in one
-// piece.
-std::size_t plainAsciiRun(std::string_view text, std::size_t at);
-
 // The text as one line that cannot drive a terminal: LF, CR and tab as
 // "\n", "\r" and "\t", the other control characters and DEL as "\x1b",
 // the C1 controls U+0080 to U+009F (an 8-bit terminal's CSI among them) as

@@ -134,7 +134,7 @@ private:
         for (std::size_t kind = 1; kind < counts_.size(); ++kind)
             toList += std::min(counts_[kind], kCellsListed);
         std::array<std::size_t, 4> listed{};
-        for (std::size_t i = 0; toList > 0; ++i) {
+        for (std::size_t i = 0; toList > 0 && i < cells.size(); ++i) {
             const auto tile = static_cast<std::uint8_t>(cells[i]);
             const CellProblem problem = problems_.byByte[tile];
             const auto kind = static_cast<std::size_t>(problem);
