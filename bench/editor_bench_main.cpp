@@ -22,6 +22,7 @@ std::vector<Figure> editorFigures()
               {0.2, 0.05}),
         timed("scroll by the slider + repaint", "slider_scroll", "bitmaps read from disk",
               "slider_scroll_from_disk"),
+        timed("scroll by a button + repaint", "button_scroll", "scroll by the slider + repaint", "slider_scroll"),
         timed("overview redraw, 10,000 squares + repaint", "overview_redraw", "QPainter fills + repaint",
               "overview_redraw_qpainter", {0.5, {}}),
         timed("one Shift-move paint + repaint", "one_paint", "repaint alone", "one_paint_repaint_only", {0.1, {}}),

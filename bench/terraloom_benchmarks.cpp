@@ -131,6 +131,24 @@ void slider_scroll(benchmark::State& state)
     }
 }
 
+// Scrolling one column with ">" and "<" in turn (a step of one): the view
+// moves first and the position slider follows, whose change handler finds
+// the view drawn already; the same repaint as the slider scroll.
+void button_scroll(benchmark::State& state)
+{
+    Terraloom t;
+    moveSlider(*t.c.horizontalStep, 1);
+    const auto scroll = [&] { click(t.nextColumn() == 2 ? *t.c.scrollRight : *t.c.scrollLeft); };
+    scroll();
+    scroll();
+    paintPending();
+    state.counters["widgets_painted"] = paintsDuring(scroll);
+    for (auto _ : state) {
+        scroll();
+        paintPending();
+    }
+}
+
 // The same scroll with every bitmap decoded from its file again.
 void slider_scroll_from_disk(benchmark::State& state)
 {
@@ -392,6 +410,7 @@ TERVOK_BENCHMARK(view_redraw);
 TERVOK_BENCHMARK(view_redraw_from_disk);
 TERVOK_BENCHMARK(slider_scroll);
 TERVOK_BENCHMARK(slider_scroll_from_disk);
+TERVOK_BENCHMARK(button_scroll);
 TERVOK_BENCHMARK(overview_redraw);
 TERVOK_BENCHMARK(overview_redraw_qpainter);
 TERVOK_BENCHMARK(one_paint);

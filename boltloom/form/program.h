@@ -2,10 +2,10 @@
 // The shot editor as a whole: its one window, shown at start; closing the
 // window ends the program.
 #include "boltloom/form/form1.h"
-#include "toolkit/ui/one_window_program.h"
+#include "toolkit/ui/program_windows.h"
 
 namespace boltloom {
 
-using Program = tervok::OneWindowProgram<Form1>;
+using Program = ui::OneFormProgram<Form1>;
 
 }  // namespace boltloom

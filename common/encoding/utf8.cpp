@@ -1,15 +1,25 @@
 #include "common/encoding/utf8.h"
 
-#include <cstdio>
-
 namespace tervok {
 namespace {
 
-void appendEscape(std::string& out, const char* format, unsigned value)
+// "\x1b", "\u009b": a prefix and the value's lowest hex digits.
+void appendEscape(std::string& out, std::string_view prefix, unsigned value, int digits)
 {
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped, format, value);
-    out += escaped;
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += prefix;
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        out += kHex[(value >> shift) & 0xF];
+}
+
+// How many bytes from text[at] on are printable ASCII (space to "~"): the
+// run that passes through unchanged, taken in one piece.
+std::size_t plainAsciiRun(std::string_view text, std::size_t at)
+{
+    std::size_t end = at;
+    while (end < text.size() && static_cast<unsigned char>(text[end] - 0x20) < 0x5F)
+        ++end;
+    return end - at;
 }
 
 }  // namespace
@@ -59,9 +69,13 @@ std::string escapedForTerminal(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
+        const std::size_t plain = plainAsciiRun(text, at);
+        out.append(text, at, plain);
+        if ((at += plain) == text.size())
+            break;
         const std::size_t length = utf8SequenceLength(text, at);
         if (length == 0) {
-            appendEscape(out, "\\x%02x", static_cast<unsigned char>(text[at]));
+            appendEscape(out, "\\x", static_cast<unsigned char>(text[at]), 2);
             ++at;
             continue;
         }
@@ -73,9 +87,9 @@ std::string escapedForTerminal(std::string_view text)
         else if (cp == '\t')
             out += "\\t";
         else if (cp < 0x20 || cp == 0x7F)
-            appendEscape(out, "\\x%02x", static_cast<unsigned>(cp));
+            appendEscape(out, "\\x", static_cast<unsigned>(cp), 2);
         else if (cp >= 0x80 && cp <= 0x9F)
-            appendEscape(out, "\\u%04x", static_cast<unsigned>(cp));
+            appendEscape(out, "\\u", static_cast<unsigned>(cp), 4);
         else
             out.append(text, at, length);
         at += length;

@@ -35,22 +35,29 @@ TEST(ReadWholeFile, ReadsBytesAndRefusesWhatIsNoRegularFile)
     EXPECT_EQ(readWholeFile("missing.txt").error().kind, ErrorKind::NotFound);
     std::filesystem::create_directory("folder");
     EXPECT_EQ(readWholeFile("folder").error().kind, ErrorKind::NotRegularFile);
+
+    // The largest file read, and one byte more (holes read as zeros).
+    std::filesystem::resize_file("a.txt", kMaxReadBytes);
+    EXPECT_EQ(readWholeFile("a.txt").valueOr("").size(), kMaxReadBytes);
+    std::filesystem::resize_file("a.txt", kMaxReadBytes + 1);
+    EXPECT_EQ(readWholeFile("a.txt").error().kind, ErrorKind::TooLarge);
 }
 
 TEST(ReplaceFile, WritesNewAndReplacesOldFilesKeepingPermissions)
 {
     TempDir dir;
+    writeFile(std::string(kTempFilePrefix), "left by a crash");  // each save's temporary name is its own
     ASSERT_TRUE(replaceFile("new.txt", "hello"));
     EXPECT_EQ(readFile("new.txt"), "hello");
 
     writeFile("old.txt", "a much longer old content");
-    ::chmod("old.txt", 0640);
-    ASSERT_TRUE(replaceFile("old.txt", "short"));
-    EXPECT_EQ(readFile("old.txt"), "short");
-    struct stat st {};
-    ::stat("old.txt", &st);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(entryCount(dir.path()), 2u);
+    for (const mode_t mode : {0640, 04755, 01777}) {
+        ::chmod("old.txt", mode);
+        ASSERT_TRUE(replaceFile("old.txt", "short"));
+        EXPECT_EQ(readFile("old.txt"), "short");
+        EXPECT_EQ(statOf("old.txt").st_mode & 07777, mode);
+    }
+    EXPECT_EQ(entryCount(dir.path()), 3u);
 }
 
 TEST(ReplaceFile, FailsWithoutTouchingAnythingOnReadOnlyTargetOrMissingFolder)
@@ -85,7 +92,21 @@ TEST(TouchFile, CreatesAnEmptyFileAndLeavesAnExistingOneAlone)
     writeFile("kept.map", "content");
     ASSERT_TRUE(touchFile("kept.map"));
     EXPECT_EQ(readFile("kept.map"), "content");
-    EXPECT_FALSE(touchFile("nofolder/x.map"));
+    EXPECT_EQ(touchFile("nofolder/x.map").error().kind, ErrorKind::FolderMissing);
+    EXPECT_EQ(touchFile("/dev/null").error().kind, ErrorKind::NotRegularFile);
+    const mode_t old = ::umask(022);
+    ASSERT_TRUE(touchFile("fresh.map"));
+    ::umask(old);
+    EXPECT_EQ(statOf("fresh.map").st_mode & 07777, 0644u);
+
+    // A file the user may not write is there all the same: "new" writes
+    // nothing into it.
+    if (!unprivilegedUser())
+        GTEST_SKIP() << "a file the user may not write needs root to make";
+    ::chmod(dir.path().c_str(), 0755);
+    const std::optional<std::string> outcome = runAsOrdinaryUser([] { return kindNameOf(touchFile("kept.map")); });
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(*outcome, "ok");
 }
 
 TEST(ReplaceFile, WritesThroughSymbolicLinksToTheFileTheyNameAndKeepsTheLinks)
@@ -118,6 +139,16 @@ TEST(ReplaceFile, BrokenAndCircularLinksFailWithoutCreatingAnything)
     ASSERT_FALSE(dangling);
     EXPECT_EQ(dangling.error().kind, ErrorKind::BrokenLink);
     EXPECT_FALSE(fs::exists("map/gone.map"));
+
+    // Along the path, the first part that is there decides: a link to a
+    // folder that exists leaves a missing file missing; a folder link that
+    // leads nowhere is the broken link.
+    fs::create_symlink("map", "maplink");
+    EXPECT_EQ(readWholeFile("maplink/gone.map").error().kind, ErrorKind::NotFound);
+    fs::create_symlink("nowhere", "lost");
+    EXPECT_EQ(readWholeFile("lost/sub/map1.map").error().kind, ErrorKind::BrokenLink);
+    fs::remove("maplink");
+    fs::remove("lost");
 
     fs::create_symlink("b.map", "map/a.map");
     fs::create_symlink("a.map", "map/b.map");
@@ -154,10 +185,13 @@ TEST(ReplaceFile, ANameNearTheSystemsLimitStillGetsItsTemporaryFile)
 TEST(ReplaceFile, NewFilesTakeTheUmaskAndReplacedFilesTheirOldOwnerAndGroup)
 {
     TempDir dir;
-    const mode_t old = ::umask(027);
-    ASSERT_TRUE(replaceFile("fresh.txt", "x"));
-    ::umask(old);
-    EXPECT_EQ(statOf("fresh.txt").st_mode & 07777, 0640u);
+    for (const mode_t mask : {027, 022, 0}) {
+        const mode_t old = ::umask(mask);
+        const std::string name = "fresh" + std::to_string(mask) + ".txt";
+        ASSERT_TRUE(replaceFile(name, "x"));
+        ::umask(old);
+        EXPECT_EQ(statOf(name).st_mode & 07777, 0666u & ~mask);
+    }
 
     const std::optional<OtherUser> user = unprivilegedUser();
     if (!user)
@@ -169,6 +203,23 @@ TEST(ReplaceFile, NewFilesTakeTheUmaskAndReplacedFilesTheirOldOwnerAndGroup)
     EXPECT_EQ(statOf("theirs.txt").st_uid, user->uid);
     EXPECT_EQ(statOf("theirs.txt").st_gid, user->gid);
     EXPECT_EQ(statOf("theirs.txt").st_mode & 07777, 0604u);
+
+    // A user who may write another user's file makes the new one his own,
+    // and keeps its group where he belongs to that group.
+    const gid_t second = user->gid + 1;
+    writeFile("shared/map1.map", "root's map");
+    ::chmod("shared", 0777);
+    ASSERT_EQ(::chown("shared/map1.map", 0, second), 0);
+    ::chmod("shared/map1.map", 0666);
+    OtherUser member = *user;
+    member.alsoIn = second;
+    const std::optional<std::string> outcome =
+        runInChild(member, [] { return kindNameOf(replaceFile("shared/map1.map", "mine")); });
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(*outcome, "ok");
+    EXPECT_EQ(readFile("shared/map1.map"), "mine");
+    EXPECT_EQ(statOf("shared/map1.map").st_uid, user->uid);
+    EXPECT_EQ(statOf("shared/map1.map").st_gid, second);
 }
 
 TEST(ReplaceFile, AFileTheUserMayNotWriteIsRefusedEvenInAFolderHeMayWrite)

@@ -17,6 +17,7 @@ namespace tervok::testing {
 struct OtherUser {
     uid_t uid = 0;
     gid_t gid = 0;
+    std::optional<gid_t> alsoIn;  // a second group the user belongs to
 };
 
 inline bool runningAsRoot()
@@ -31,8 +32,8 @@ inline std::optional<OtherUser> unprivilegedUser()
     if (!runningAsRoot())
         return std::nullopt;
     if (const passwd* entry = ::getpwnam("nobody"))
-        return OtherUser{entry->pw_uid, entry->pw_gid};
-    return OtherUser{65534, 65534};
+        return OtherUser{entry->pw_uid, entry->pw_gid, std::nullopt};
+    return OtherUser{65534, 65534, std::nullopt};
 }
 
 // Runs body in a child process, as user when one is given, and returns the
@@ -48,7 +49,8 @@ inline std::optional<std::string> runInChild(const std::optional<OtherUser>& use
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(channel[0]);
-        if (user && (::setgroups(0, nullptr) != 0 || ::setgid(user->gid) != 0 || ::setuid(user->uid) != 0))
+        const gid_t* groups = user && user->alsoIn ? &*user->alsoIn : nullptr;
+        if (user && (::setgroups(groups ? 1 : 0, groups) != 0 || ::setgid(user->gid) != 0 || ::setuid(user->uid) != 0))
             ::_exit(2);
         const std::string result = body();
         std::size_t written = 0;

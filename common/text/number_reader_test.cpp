@@ -37,6 +37,9 @@ TEST(NumberReader, TellsAWholeNumberFromTextThatHoldsMore)
     }
     EXPECT_EQ(readWholeNumber(" -3.5e2"), -350.0);
     EXPECT_EQ(readWholeNumber("0 5"), 5.0);
+    const std::string_view nul("1.5\0", 4);  // a NUL is a character like any other
+    EXPECT_FALSE(isWholeNumberText(nul));
+    EXPECT_EQ(readNumber(nul), 1.5);
 }
 
 // Only blanks, tabs and line feeds are skipped: a carriage return ends the
@@ -49,13 +52,43 @@ TEST(NumberReader, ACarriageReturnStopsTheNumber)
     EXPECT_EQ(readNumber("- \r4"), 0);
 }
 
+// The exponent's letter is e, E, d or D; without digits after it (and its
+// sign) it is no part of the number, so the text is no whole number.
 TEST(NumberReader, ReadsAnExponentOnlyWithDigits)
 {
     EXPECT_EQ(readNumber("1e3"), 1000);
+    EXPECT_EQ(readNumber("1E3"), 1000);
+    EXPECT_EQ(readNumber("2d2"), 200);
+    EXPECT_EQ(readNumber("3D-1"), 0.3);
+    EXPECT_EQ(readWholeNumber("5E+1"), 50.0);
     EXPECT_EQ(readNumber("1E"), 1);
     EXPECT_EQ(readNumber("2e+x"), 2);
     EXPECT_EQ(readNumber("1e999"), std::numeric_limits<double>::max());
+    EXPECT_EQ(readNumber("-1d999"), -std::numeric_limits<double>::max());
     EXPECT_EQ(readNumber("1e-999"), 0);
+    for (const char* cut : {"1e", "1e+", "1D-", "2x"}) {
+        EXPECT_FALSE(isWholeNumberText(cut)) << cut;
+        EXPECT_EQ(readWholeNumber(cut), std::nullopt) << cut;
+    }
+}
+
+// Up to 15 digits are read as a whole number at once; longer ones take the
+// general way, which rounds to the nearest double and never overflows.
+TEST(NumberReader, SignsAndLongDigitRunsGiveTheNearestValue)
+{
+    EXPECT_EQ(readNumber("+1.5"), 1.5);
+    EXPECT_EQ(readWholeNumber("+7"), 7.0);
+    EXPECT_EQ(readNumber("-42"), -42);
+    EXPECT_EQ(readWholeNumber("+12"), 12.0);
+    // A view ends where it ends, whatever the bytes after it.
+    EXPECT_EQ(readNumber(std::string_view("1234").substr(0, 2)), 12);
+    EXPECT_EQ(readNumber(std::string_view("-1.55").substr(0, 4)), -1.5);
+    EXPECT_EQ(readWholeNumber("-0"), 0.0);
+    EXPECT_EQ(readNumber("999999999999999"), 999999999999999.0);
+    EXPECT_EQ(readNumber("1234567890123456"), 1234567890123456.0);
+    EXPECT_EQ(readNumber("-12345678901234567"), -12345678901234567.0);
+    EXPECT_EQ(readWholeNumber("9999999999999999999"), 9999999999999999999.0);
+    EXPECT_EQ(readNumber("+99999999999999999999"), 99999999999999999999.0);
 }
 
 TEST(NumberReader, RoundsHalvesToEvenAndClampsTo16Bits)
@@ -78,6 +111,7 @@ TEST(SignedText, BlankBeforeZeroAndPositiveMinusBeforeNegative)
     EXPECT_EQ(signedText(130), " 130");
     EXPECT_EQ(signedText(7.25), " 7.25");
     EXPECT_EQ(signedText(-0.5), "-0.5");
+    EXPECT_EQ(signedText(1.0 / 3), " 0.333333333333333");  // 15 significant digits
     EXPECT_EQ(plainText(5), "5");
     EXPECT_EQ(plainText(-3), "-3");
 }

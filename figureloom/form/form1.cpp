@@ -9,104 +9,91 @@
 
 namespace figureloom {
 
-Form1::Form1(ui::Toolkit& toolkit) : toolkit_(toolkit)
+Form1::Form1(ui::Toolkit& toolkit) : toolkit_(toolkit), c_(buildForm1(toolkit))
 {
-    createControls();
-    connectEvents();
+    bind();
     loadCatalogues();
-}
-
-Form1::~Form1()
-{
-    if (window_)
-        window_->onClose = nullptr;
 }
 
 void Form1::show()
 {
-    window_->show();
-    name_->setFocus();
+    c_.window->show();
+    c_.name->setFocus();
 }
 
 void Form1::openFile(const tervok::startup::NamedFile& file)
 {
-    name_->setText(file.stem);
+    c_.name->setText(file.stem);
     loadPlayer();
 }
 
-void Form1::connectEvents()
+void Form1::bind()
 {
-    window_->onClose = [this] {
-        if (onClose)
-            onClose();
-    };
-    load_->onClick = [this] { loadPlayer(); };
-    save_->onClick = [this] { savePlayer(); };
-    new_->onClick = [this] {
+    c_.load->onClick = [this] { loadPlayer(); };
+    c_.save->onClick = [this] { savePlayer(); };
+    c_.newPlayer->onClick = [this] {
         if (onNew)
             onNew();
     };
-    pickSprite_->onClick = [this] { pick(*particles_, particleNumbers_, *sprite_); };
-    for (std::size_t j = 0; j < blood_.size(); ++j)
-        pickBlood_[j]->onClick = [this, j] { pick(*particles_, particleNumbers_, *blood_[j]); };
-    for (SlotRow& row : slots_)
-        row.pick->onClick = [this, &row] { pick(*weapons_, weaponNumbers_, *row.shottyp); };
+    c_.pickSprite->onClick = [this] { pick(*c_.particles, particleNumbers_, *c_.sprite); };
+    for (std::size_t j = 0; j < c_.blood.size(); ++j)
+        c_.pickBlood[j]->onClick = [this, j] { pick(*c_.particles, particleNumbers_, *c_.blood[j]); };
+    for (std::size_t i = 0; i < c_.shottyp.size(); ++i)
+        c_.pickWeapon[i]->onClick = [this, i] { pick(*c_.weapons, weaponNumbers_, *c_.shottyp[i]); };
 }
 
 // The weapons are read first, then the particles. A catalogue that cannot
 // be read leaves its list with "<none>" alone.
 void Form1::loadCatalogues()
 {
-    tervok::loadCatalogue(toolkit_, *weapons_, tervok::kWeaponCataloguePath, tervok::kWeaponNameColumn,
+    tervok::loadCatalogue(toolkit_, *c_.weapons, tervok::kWeaponCataloguePath, tervok::kWeaponNameColumn,
                           weaponNumbers_);
-    tervok::loadCatalogue(toolkit_, *particles_, tervok::kParticleCataloguePath, tervok::kParticleNameColumn,
+    tervok::loadCatalogue(toolkit_, *c_.particles, tervok::kParticleCataloguePath, tervok::kParticleNameColumn,
                           particleNumbers_);
 }
 
 std::string Form1::playerPath() const
 {
-    return formats::playerFilePath(directory_->text(), name_->text(), extension_->text());
+    return formats::playerFilePath(c_.directory->text(), c_.name->text(), c_.extension->text());
 }
 
 formats::PlayerRecord Form1::recordFromControls() const
 {
     formats::PlayerRecord record;
-    record.sprite = sprite_->text();
-    record.team = team_->text();
-    record.health = health_->text();
-    record.moveSpeed = moveSpeed_->text();
-    record.stepSpeed = stepSpeed_->text();
-    record.blood = blood_[0]->text();
-    record.exploBlood = blood_[1]->text();
-    for (std::size_t i = 0; i < slots_.size(); ++i) {
-        const SlotRow& row = slots_[i];
-        record.slots[i] = formats::WeaponSlot{row.shottyp->text(), row.present->value(), row.munnition->text(),
-                                     row.maxMunni->text()};
-    }
+    record.sprite = c_.sprite->text();
+    record.team = c_.team->text();
+    record.health = c_.health->text();
+    record.moveSpeed = c_.moveSpeed->text();
+    record.stepSpeed = c_.stepSpeed->text();
+    record.blood = c_.blood[0]->text();
+    record.exploBlood = c_.blood[1]->text();
+    for (std::size_t i = 0; i < record.slots.size(); ++i)
+        record.slots[i] = formats::WeaponSlot{c_.shottyp[i]->text(), c_.present[i]->value(), c_.munnition[i]->text(),
+                                              c_.maxMunni[i]->text()};
     return record;
 }
 
 void Form1::showRecord(const formats::PlayerRecord& record)
 {
-    sprite_->setText(record.sprite);
-    team_->setText(record.team);
-    health_->setText(record.health);
-    moveSpeed_->setText(record.moveSpeed);
-    stepSpeed_->setText(record.stepSpeed);
-    blood_[0]->setText(record.blood);
-    blood_[1]->setText(record.exploBlood);
-    for (std::size_t i = 0; i < slots_.size(); ++i) {
-        slots_[i].shottyp->setText(record.slots[i].shottyp);
-        slots_[i].present->setValue(formats::checkStateOf(record.slots[i].present));
+    c_.sprite->setText(record.sprite);
+    c_.team->setText(record.team);
+    c_.health->setText(record.health);
+    c_.moveSpeed->setText(record.moveSpeed);
+    c_.stepSpeed->setText(record.stepSpeed);
+    c_.blood[0]->setText(record.blood);
+    c_.blood[1]->setText(record.exploBlood);
+    for (std::size_t i = 0; i < record.slots.size(); ++i) {
+        c_.shottyp[i]->setText(record.slots[i].shottyp);
+        c_.present[i]->setValue(formats::checkStateOf(record.slots[i].present));
     }
     showAmmunition(record);
 }
 
 void Form1::showAmmunition(const formats::PlayerRecord& record)
 {
-    for (std::size_t i = 0; i < slots_.size(); ++i) {
-        slots_[i].munnition->setText(record.slots[i].munnition);
-        slots_[i].maxMunni->setText(record.slots[i].maxMunni);
+    for (std::size_t i = 0; i < record.slots.size(); ++i) {
+        c_.munnition[i]->setText(record.slots[i].munnition);
+        c_.maxMunni[i]->setText(record.slots[i].maxMunni);
     }
 }
 
@@ -124,14 +111,14 @@ void Form1::loadPlayer()
 // Every field the file holds, by the caption the user sees beside it.
 std::vector<tervok::NamedField> Form1::storedFields() const
 {
-    std::vector<tervok::NamedField> fields{{sprite_, "Player Sprite"}, {team_, "team"},      {health_, "health"},
-                                           {moveSpeed_, "move"},       {stepSpeed_, "strafe"}, {blood_[0], "blood"},
-                                           {blood_[1], "explo"}};
-    for (std::size_t i = 0; i < slots_.size(); ++i) {
+    std::vector<tervok::NamedField> fields{{c_.sprite, "Player Sprite"}, {c_.team, "team"},      {c_.health, "health"},
+                                           {c_.moveSpeed, "move"},       {c_.stepSpeed, "strafe"}, {c_.blood[0], "blood"},
+                                           {c_.blood[1], "explo"}};
+    for (std::size_t i = 0; i < c_.shottyp.size(); ++i) {
         const std::string slot = std::to_string(i + 1);
-        fields.push_back({slots_[i].shottyp, std::string("nmr ").append(slot)});
-        fields.push_back({slots_[i].munnition, std::string("Munnition ").append(slot)});
-        fields.push_back({slots_[i].maxMunni, std::string("max Munni ").append(slot)});
+        fields.push_back({c_.shottyp[i], std::string("nmr ").append(slot)});
+        fields.push_back({c_.munnition[i], std::string("Munnition ").append(slot)});
+        fields.push_back({c_.maxMunni[i], std::string("max Munni ").append(slot)});
     }
     return fields;
 }

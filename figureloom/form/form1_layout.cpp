@@ -1,9 +1,11 @@
-// Builds the controls of Form1 at their design positions (twips). Controls
-// are created in focus order, the name field first.
-#include "figureloom/form/form1.h"
+#include "figureloom/form/form1_layout.h"
+
+#include "toolkit/ui/layout.h"
 
 namespace figureloom {
 namespace {
+
+using C = Form1Controls;
 
 constexpr int kFormWidth = 9795;
 constexpr int kFormHeight = 5295;
@@ -13,103 +15,82 @@ constexpr int kPickSize = 255;
 const std::string kPickCaption = "<-";
 const std::string kUnlimitedTip = "-1 = unendlich";
 
-ui::Geometry at(int left, int top, int width, int height)
+// The ten slot rows below the titles of the weapon frame.
+void addSlotRows(ui::Layout<C>& layout)
 {
-    return ui::Geometry{left, top, width, height};
+    for (int slot = 0; slot < kSlots; ++slot) {
+        const int top = kRowTop + kRowStep * slot;
+        layout.insert(layout.end(),
+                      {
+                          {&C::shottyp, slot, "Text9", {120, top, 375, 285}, "0", &C::weaponFrame},
+                          {&C::pickWeapon, slot, "Command5", {600, top, kPickSize, kPickSize}, kPickCaption,
+                           &C::weaponFrame},
+                          {&C::present, slot, "Check1", {960, top, 255, 255}, "Check1", &C::weaponFrame},
+                          {&C::munnition, slot, "Text6", {1320, top, 855, 285}, "0", &C::weaponFrame},
+                          {&C::maxMunni, slot, "Text12", {2280, top, 855, 285}, "0", &C::weaponFrame},
+                      });
+    }
+}
+
+// In keyboard focus order, the name field first. Each catalogue list lies
+// over the lower part of its title frame, so the frame comes first and the
+// list is drawn above it.
+ui::Layout<C> form1Layout()
+{
+    ui::Layout<C> layout{
+        {&C::name, "Text2", {720, 120, 855, 285}},
+        {&C::directory, "Text1", {120, 120, 615, 285}, "player\\"},
+        {&C::extension, "Text3", {1560, 120, 495, 285}, ".dat"},
+        {&C::load, "Command1", {120, 480, 615, 255}, "load"},
+        {&C::save, "Command2", {840, 480, 615, 255}, "save"},
+        {&C::newPlayer, "Command3", {1560, 480, 615, 255}, "new"},
+        {&C::weaponFrame, "Frame8", {120, 840, 3615, 4335}, "Weapons (shots\\weapons.lst)"},
+        {&C::shottypTitle, "Label1", {120, 240, 375, 255}, "nmr", &C::weaponFrame},
+        {&C::presentTitle, "Label2", {480, 240, 735, 255}, "da ?", &C::weaponFrame},
+        {&C::munnitionTitle, "Label3", {1200, 240, 975, 255}, "Munnition", &C::weaponFrame},
+        {&C::maxMunniTitle, "Label4", {2160, 240, 1095, 255}, "max Munni", &C::weaponFrame},
+    };
+    addSlotRows(layout);
+    layout.insert(layout.end(),
+                  {
+                      {&C::speedFrame, "Frame5", {3840, 240, 2295, 1215}, "speed *100"},
+                      {&C::moveFrame, "Frame6", {240, 360, 855, 615}, "move", &C::speedFrame},
+                      {&C::moveSpeed, "Text7", {120, 240, 615, 285}, "150", &C::moveFrame},
+                      {&C::strafeFrame, "Frame7", {1200, 360, 855, 615}, "strafe", &C::speedFrame},
+                      {&C::stepSpeed, "Text8", {120, 240, 615, 285}, "100", &C::strafeFrame},
+                      {&C::spriteFrame, "Frame1", {3840, 1560, 2295, 1815}, "sprites (sprites\\particle.lst)"},
+                      {&C::playerSpriteFrame, "Frame3", {240, 360, 1815, 615}, "Player Sprite", &C::spriteFrame},
+                      {&C::sprite, "Text5", {480, 240, 615, 285}, "1", &C::playerSpriteFrame},
+                      {&C::pickSprite, "Command6", {1200, 240, kPickSize, kPickSize}, kPickCaption,
+                       &C::playerSpriteFrame},
+                      {&C::bloodFrame, "Frame2", {120, 1080, 975, 615}, "blood", &C::spriteFrame},
+                      {&C::blood, 0, "Text4", {120, 240, 375, 285}, "", &C::bloodFrame},
+                      {&C::pickBlood, 0, "Command4", {600, 240, kPickSize, kPickSize}, kPickCaption, &C::bloodFrame},
+                      {&C::exploFrame, "Frame4", {1200, 1080, 975, 615}, "explo", &C::spriteFrame},
+                      {&C::blood, 1, "Text4", {120, 240, 375, 285}, "", &C::exploFrame},
+                      {&C::pickBlood, 1, "Command4", {600, 240, kPickSize, kPickSize}, kPickCaption, &C::exploFrame},
+                      {&C::teamFrame, "Frame12", {3840, 3480, 855, 615}, "team"},
+                      {&C::team, "Text11", {120, 240, 615, 285}, "1", &C::teamFrame},
+                      {&C::healthFrame, "Frame11", {5040, 3480, 855, 615}, "health"},
+                      {&C::health, "Text10", {120, 240, 615, 285}, "100", &C::healthFrame},
+                      {&C::particleTitle, "Frame9", {6360, 120, 1575, 495}, "sprites\\Particle.lst"},
+                      {&C::particles, "List1", {6360, 360, 1575, 3570}},
+                      {&C::weaponTitle, "Frame10", {8040, 120, 1575, 375}, "shots\\weapons.lst"},
+                      {&C::weapons, "List2", {8040, 360, 1575, 3570}},
+                  });
+    return layout;
 }
 
 }  // namespace
 
-void Form1::createControls()
+Form1Controls buildForm1(ui::Toolkit& toolkit)
 {
-    window_ = toolkit_.createWindow("Form1", "Player Editor V1.0 by Drummel", kFormWidth, kFormHeight);
-    createPathRow();
-    createWeaponFrame();
-    createSpeedFrame();
-    createSpriteFrame();
-    createTeamAndHealth();
-    createCatalogueLists();
-}
-
-void Form1::createPathRow()
-{
-    ui::Window& w = *window_;
-    name_ = &toolkit_.createTextField(w, "Text2", -1, at(720, 120, 855, 285), "");
-    directory_ = &toolkit_.createTextField(w, "Text1", -1, at(120, 120, 615, 285), "player\\");
-    extension_ = &toolkit_.createTextField(w, "Text3", -1, at(1560, 120, 495, 285), ".dat");
-    load_ = &toolkit_.createButton(w, "Command1", -1, at(120, 480, 615, 255), "load");
-    save_ = &toolkit_.createButton(w, "Command2", -1, at(840, 480, 615, 255), "save");
-    new_ = &toolkit_.createButton(w, "Command3", -1, at(1560, 480, 615, 255), "new");
-}
-
-void Form1::createWeaponFrame()
-{
-    ui::Frame& frame =
-        toolkit_.createFrame(*window_, "Frame8", -1, at(120, 840, 3615, 4335), "Weapons (shots\\weapons.lst)");
-    toolkit_.createLabel(frame, "Label1", -1, at(120, 240, 375, 255), "nmr");
-    toolkit_.createLabel(frame, "Label2", -1, at(480, 240, 735, 255), "da ?");
-    toolkit_.createLabel(frame, "Label3", -1, at(1200, 240, 975, 255), "Munnition").setToolTip(kUnlimitedTip);
-    toolkit_.createLabel(frame, "Label4", -1, at(2160, 240, 1095, 255), "max Munni").setToolTip(kUnlimitedTip);
-    for (int slot = 0; slot < formats::kWeaponSlotCount; ++slot)
-        createSlotRow(frame, slot);
-}
-
-void Form1::createSlotRow(ui::Frame& frame, int slot)
-{
-    const int top = kRowTop + kRowStep * slot;
-    SlotRow& row = slots_[static_cast<std::size_t>(slot)];
-    row.shottyp = &toolkit_.createTextField(frame, "Text9", slot, at(120, top, 375, 285), "0");
-    row.pick = &toolkit_.createButton(frame, "Command5", slot, at(600, top, kPickSize, kPickSize), kPickCaption);
-    row.present = &toolkit_.createCheckBox(frame, "Check1", slot, at(960, top, 255, 255), "Check1");
-    row.munnition = &toolkit_.createTextField(frame, "Text6", slot, at(1320, top, 855, 285), "0");
-    row.maxMunni = &toolkit_.createTextField(frame, "Text12", slot, at(2280, top, 855, 285), "0");
-}
-
-void Form1::createSpeedFrame()
-{
-    ui::Frame& speed = toolkit_.createFrame(*window_, "Frame5", -1, at(3840, 240, 2295, 1215), "speed *100");
-    ui::Frame& move = toolkit_.createFrame(speed, "Frame6", -1, at(240, 360, 855, 615), "move");
-    moveSpeed_ = &toolkit_.createTextField(move, "Text7", -1, at(120, 240, 615, 285), "150");
-    ui::Frame& strafe = toolkit_.createFrame(speed, "Frame7", -1, at(1200, 360, 855, 615), "strafe");
-    stepSpeed_ = &toolkit_.createTextField(strafe, "Text8", -1, at(120, 240, 615, 285), "100");
-}
-
-void Form1::createSpriteFrame()
-{
-    ui::Frame& sprites =
-        toolkit_.createFrame(*window_, "Frame1", -1, at(3840, 1560, 2295, 1815), "sprites (sprites\\particle.lst)");
-    ui::Frame& player = toolkit_.createFrame(sprites, "Frame3", -1, at(240, 360, 1815, 615), "Player Sprite");
-    sprite_ = &toolkit_.createTextField(player, "Text5", -1, at(480, 240, 615, 285), "1");
-    pickSprite_ = &toolkit_.createButton(player, "Command6", -1, at(1200, 240, kPickSize, kPickSize), kPickCaption);
-
-    const std::array<std::string, 2> frameNames{"Frame2", "Frame4"};
-    const std::array<std::string, 2> captions{"blood", "explo"};
-    const std::array<int, 2> lefts{120, 1200};
-    for (int j = 0; j < 2; ++j) {
-        const auto k = static_cast<std::size_t>(j);
-        ui::Frame& frame = toolkit_.createFrame(sprites, frameNames[k], -1, at(lefts[k], 1080, 975, 615), captions[k]);
-        blood_[k] = &toolkit_.createTextField(frame, "Text4", j, at(120, 240, 375, 285), "");
-        pickBlood_[k] = &toolkit_.createButton(frame, "Command4", j, at(600, 240, kPickSize, kPickSize), kPickCaption);
-    }
-}
-
-void Form1::createTeamAndHealth()
-{
-    ui::Frame& team = toolkit_.createFrame(*window_, "Frame12", -1, at(3840, 3480, 855, 615), "team");
-    team_ = &toolkit_.createTextField(team, "Text11", -1, at(120, 240, 615, 285), "1");
-    ui::Frame& health = toolkit_.createFrame(*window_, "Frame11", -1, at(5040, 3480, 855, 615), "health");
-    health_ = &toolkit_.createTextField(health, "Text10", -1, at(120, 240, 615, 285), "100");
-}
-
-// Each list lies over the lower part of its title frame, so the frame is
-// created first and the list drawn above it.
-void Form1::createCatalogueLists()
-{
-    ui::Window& w = *window_;
-    toolkit_.createFrame(w, "Frame9", -1, at(6360, 120, 1575, 495), "sprites\\Particle.lst");
-    particles_ = &toolkit_.createListBox(w, "List1", -1, at(6360, 360, 1575, 3570));
-    toolkit_.createFrame(w, "Frame10", -1, at(8040, 120, 1575, 375), "shots\\weapons.lst");
-    weapons_ = &toolkit_.createListBox(w, "List2", -1, at(8040, 360, 1575, 3570));
+    C c;
+    c.window = toolkit.createWindow("Form1", "Player Editor V1.0 by Drummel", kFormWidth, kFormHeight);
+    ui::placeControls(toolkit, form1Layout(), c);
+    c.munnitionTitle->setToolTip(kUnlimitedTip);
+    c.maxMunniTitle->setToolTip(kUnlimitedTip);
+    return c;
 }
 
 }  // namespace figureloom

@@ -2,7 +2,7 @@
 
 namespace figureloom {
 
-Program::Program(ui::Toolkit& toolkit) : toolkit_(toolkit)
+Program::Program(ui::Toolkit& toolkit) : toolkit_(toolkit), windows_(toolkit)
 {
     openForm();
 }
@@ -13,7 +13,7 @@ void Program::openForm()
 {
     auto form = std::make_unique<Form1>(toolkit_);
     form->onNew = [this] { renewForm(); };
-    form->onClose = [this] { toolkit_.quit(); };
+    windows_.addMain(form->window());
     form_ = std::move(form);
     form_->show();
 }

@@ -12,58 +12,29 @@
 namespace sparkloom {
 namespace {
 
-constexpr int kClientWidth = 3345;
-constexpr int kClientHeight = 3195;
-constexpr const char* kCaption = "ParticleEditor by Drummel V1.0";
 constexpr const char* kOverwriteUnloadedQuestion = "Liste nicht geladen - Datei trotzdem \xFC" "berschreiben ?";
 
 }  // namespace
 
-Form1::Form1(ui::Toolkit& toolkit)
-    : toolkit_(toolkit), window_(toolkit.createWindow("Form1", kCaption, kClientWidth, kClientHeight))
+Form1::Form1(ui::Toolkit& toolkit) : toolkit_(toolkit), c_(buildForm1(toolkit))
 {
-    createControls();
-    bindEvents();
-    catalogueList_->setFocus();
+    bind();
 }
 
-// Controls are created in the keyboard focus order: List1, the three
-// buttons, Text1, Text2, Text3, the sprite pick button, "add".
-void Form1::createControls()
+void Form1::show()
 {
-    catalogueList_ = &toolkit_.createListBox(*window_, "List1", -1, {360, 240, 1695, 2205});
-    createButtons();
-    createEntryFields();
-    add_ = &toolkit_.createButton(*window_, "Command5", -1, {2280, 2880, 855, 255}, "add");
+    c_.catalogueList->setFocus();
+    c_.window->show();
 }
 
-void Form1::createButtons()
+void Form1::bind()
 {
-    reload_ = &toolkit_.createButton(*window_, "Command1", -1, {2280, 240, 855, 255}, "reload");
-    save_ = &toolkit_.createButton(*window_, "Command2", -1, {2280, 600, 855, 255}, "save");
-    delete_ = &toolkit_.createButton(*window_, "Command3", -1, {2280, 1080, 855, 255}, "delete");
-}
-
-void Form1::createEntryFields()
-{
-    ui::Frame& frame1 = toolkit_.createFrame(*window_, "Frame1", -1, {2280, 1560, 975, 615}, "Nummer");
-    number_ = &toolkit_.createTextField(frame1, "Text1", -1, {120, 240, 735, 285}, "0");
-    ui::Frame& frame2 = toolkit_.createFrame(*window_, "Frame2", -1, {2280, 2160, 975, 615}, "repeat");
-    repeat_ = &toolkit_.createTextField(frame2, "Text2", -1, {120, 240, 735, 285}, "0");
-    ui::Frame& frame3 = toolkit_.createFrame(*window_, "Frame3", -1, {240, 2520, 1935, 615}, "Sprite");
-    sprite_ = &toolkit_.createTextField(frame3, "Text3", -1, {120, 240, 1215, 285}, "");
-    pickSprite_ = &toolkit_.createButton(frame3, "Command4", -1, {1440, 240, 375, 255}, ". . .");
-    pickSprite_->setBold(true);
-}
-
-void Form1::bindEvents()
-{
-    reload_->onClick = [this] { reloadCatalogue(); };
-    save_->onClick = [this] { saveCatalogue(); };
-    delete_->onClick = [this] { deleteRow(); };
-    pickSprite_->onClick = [this] { pickSprite(); };
-    add_->onClick = [this] { addEntry(); };
-    catalogueList_->onDblClick = [this] { switchRow(); };
+    c_.reload->onClick = [this] { reloadCatalogue(); };
+    c_.save->onClick = [this] { saveCatalogue(); };
+    c_.deleteRow->onClick = [this] { deleteRow(); };
+    c_.pickSprite->onClick = [this] { pickSprite(); };
+    c_.add->onClick = [this] { addEntry(); };
+    c_.catalogueList->onDblClick = [this] { switchRow(); };
 }
 
 // All or nothing: the rows are replaced only once the whole file was read.
@@ -135,11 +106,11 @@ bool Form1::mayOverwrite()
 
 void Form1::deleteRow()
 {
-    const int selected = catalogueList_->selectedIndex();
+    const int selected = c_.catalogueList->selectedIndex();
     if (selected < 0)
         return;
-    catalogueList_->removeItem(selected);
-    catalogueList_->setSelectedIndex(selectionAfterDelete(selected, catalogueList_->count()));
+    c_.catalogueList->removeItem(selected);
+    c_.catalogueList->setSelectedIndex(selectionAfterDelete(selected, c_.catalogueList->count()));
 }
 
 // The dialog may wander off to another folder; the start directory is made
@@ -147,38 +118,38 @@ void Form1::deleteRow()
 void Form1::pickSprite()
 {
     if (const std::optional<std::string> fileTitle = tervok::pickSpriteFile(toolkit_, startDirectory_))
-        sprite_->setText(*fileTitle);
+        c_.sprite->setText(*fileTitle);
 }
 
 void Form1::addEntry()
 {
-    if (!tervok::fieldsCanBeStored(toolkit_, {{number_, "Nummer"}, {repeat_, "repeat"}, {sprite_, "Sprite"}}))
+    if (!tervok::fieldsCanBeStored(toolkit_, {{c_.number, "Nummer"}, {c_.repeat, "repeat"}, {c_.sprite, "Sprite"}}))
         return;
-    const std::optional<std::string> line = entryLine(number_->text(), repeat_->text(), sprite_->text());
+    const std::optional<std::string> line = entryLine(c_.number->text(), c_.repeat->text(), c_.sprite->text());
     if (line)
-        catalogueList_->addItem(*line);
+        c_.catalogueList->addItem(*line);
 }
 
 void Form1::switchRow()
 {
-    const int selected = catalogueList_->selectedIndex();
+    const int selected = c_.catalogueList->selectedIndex();
     if (selected < 0)
         return;
-    catalogueList_->setItem(selected, switchedRow(catalogueList_->item(selected)));
+    c_.catalogueList->setItem(selected, switchedRow(c_.catalogueList->item(selected)));
 }
 
 formats::ParticleRows Form1::rows() const
 {
     formats::ParticleRows rows;
-    const int count = catalogueList_->count();
+    const int count = c_.catalogueList->count();
     for (int row = 0; row < count; ++row)
-        rows.push_back(catalogueList_->item(row));
+        rows.push_back(c_.catalogueList->item(row));
     return rows;
 }
 
 void Form1::showRows(formats::ParticleRows rows)
 {
-    catalogueList_->setItems(std::move(rows));
+    c_.catalogueList->setItems(std::move(rows));
 }
 
 }  // namespace sparkloom

@@ -129,20 +129,32 @@ TEST(PaintHistoryLimits, DropsTheOldestStepsBeyondEitherCap)
     EXPECT_EQ(strokes.undoSteps(), 2u);
 }
 
-// Undo and clear both end the stroke under way: later moves start another.
-TEST_F(PaintHistoryTest, UndoAndClearEndTheStroke)
+// A click (even one that changes nothing), undo, redo (even with nothing to
+// redo) and clear all end the stroke under way: later moves start another.
+TEST_F(PaintHistoryTest, ClicksUndoRedoAndClearEndTheStroke)
 {
     shiftMove(1, 1, 2);
+    click(5, 5, 3);
     shiftMove(2, 1, 2);
-    history.undo(grid);
+    click(5, 5, 3);  // no change: no step, but the stroke ends
     shiftMove(3, 1, 2);
-    EXPECT_EQ(history.redoSteps(), 0u);
-    history.clear();
-    EXPECT_EQ(history.undoSteps(), 0u);
+    history.redo(grid);  // nothing to redo
     shiftMove(4, 1, 2);
+    EXPECT_EQ(history.undoSteps(), 5u);
     history.undo(grid);
     EXPECT_EQ(grid.at(3, 1), 2);
     EXPECT_EQ(grid.at(4, 1), 0);
+
+    shiftMove(6, 1, 2);
+    history.undo(grid);
+    shiftMove(7, 1, 2);
+    EXPECT_EQ(history.redoSteps(), 0u);
+    history.clear();
+    EXPECT_EQ(history.undoSteps(), 0u);
+    shiftMove(8, 1, 2);
+    history.undo(grid);
+    EXPECT_EQ(grid.at(7, 1), 2);
+    EXPECT_EQ(grid.at(8, 1), 0);
 }
 
 }  // namespace

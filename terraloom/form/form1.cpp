@@ -28,7 +28,12 @@ Form1::Form1(ui::Toolkit& toolkit)
       painter_(c_, state_, view_, bitmaps_, position_),
       script_(toolkit, c_, state_, position_)
 {
+    bind();
     startUp();
+}
+
+void Form1::bind()
+{
     bindMapEvents();
     bindNavigationEvents();
     bindPaintingEvents();
@@ -37,17 +42,14 @@ Form1::Form1(ui::Toolkit& toolkit)
     bindStrokeEnds();
 }
 
-// The class colours are constants; the view cells, the tile list, the view
-// and the player list are set up in this order.
+// The class colours are constants; the tile list, the view and the player
+// list are set up in this order.
 void Form1::startUp()
 {
-    createViewCells(toolkit_, c_);
     state_.view = {1, 1};
     readTileCatalogue();
     state_.currentTile = 0;
     state_.scriptPosition = {};
-    c_.viewColumnSlider->onChange = endingStroke([this] { view_.viewColumnSliderChanged(); });
-    c_.viewRowSlider->onChange = endingStroke([this] { view_.viewRowSliderChanged(); });
     view_.redrawView();
     tervok::loadCatalogue(toolkit_, *c_.playerList, tervok::kPlayerCataloguePath, tervok::kPlayerNameColumn,
                           state_.playerNumbers);
@@ -66,7 +68,6 @@ void Form1::readTileCatalogue()
 
 void Form1::bindMapEvents()
 {
-    c_.window->onClose = [this] { toolkit_.quit(); };
     c_.loadMap->onClick = endingStroke([this] { mapFile_.load(); });
     c_.saveMap->onClick = endingStroke([this] { mapFile_.save(); });
     c_.newMap->onClick = endingStroke([this] { mapFile_.create(); });
@@ -75,6 +76,8 @@ void Form1::bindMapEvents()
 
 void Form1::bindNavigationEvents()
 {
+    c_.viewColumnSlider->onChange = endingStroke([this] { view_.viewColumnSliderChanged(); });
+    c_.viewRowSlider->onChange = endingStroke([this] { view_.viewRowSliderChanged(); });
     c_.scrollRight->onClick = endingStroke([this] { view_.scrollRight(); });
     c_.scrollLeft->onClick = endingStroke([this] { view_.scrollLeft(); });
     c_.scrollUp->onClick = endingStroke([this] { view_.scrollUp(); });

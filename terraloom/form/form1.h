@@ -1,10 +1,12 @@
 #pragma once
-// The level editor's window: builds the controls, runs the start-up and
-// forwards every event to the part of the editor that handles it. Every
-// event but a mouse move over the view ends a stroke of painting.
+// The level editor's window: builds the controls, binds every event to the
+// part of the editor that handles it (the map view, the map file commands,
+// the script position, the tile painter, the script editor) and runs the
+// start-up. Every event but a mouse move over the view ends a stroke of
+// painting.
 #include "common/startup/named_file.h"
 #include "terraloom/core/editor_state.h"
-#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/form1_layout.h"
 #include "terraloom/form/map_file_commands.h"
 #include "terraloom/form/map_view.h"
 #include "terraloom/form/script_editor.h"
@@ -19,6 +21,7 @@ class Form1 {
 public:
     explicit Form1(ui::Toolkit& toolkit);
 
+    // Shows the window.
     void show() { c_.window->show(); }
     ui::Window& window() { return *c_.window; }
     Form1Controls& controls() { return c_; }
@@ -28,6 +31,7 @@ public:
     void openFile(const tervok::startup::NamedFile& file);
 
 private:
+    void bind();
     void startUp();
     void readTileCatalogue();
     void bindMapEvents();

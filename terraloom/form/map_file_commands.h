@@ -2,7 +2,7 @@
 // "load", "save" and "new" of the map named in Text1, with their questions
 // and failure messages.
 #include "terraloom/core/editor_state.h"
-#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/form1_layout.h"
 #include "terraloom/form/map_view.h"
 #include "toolkit/ui/toolkit.h"
 

@@ -13,14 +13,38 @@ ui::BitmapRef MapView::tileImage(int tile)
     return path ? bitmaps_.get(*path) : nullptr;
 }
 
+// The position display sets the sliders, whose change handlers redraw the
+// view again inside this redraw (a scroll button moves the view first and
+// the sliders follow). When that redraw finds the view where this one drew
+// it, over the same tiles, its cells are left as they are; it still
+// refreshes the position display, as every redraw does.
 void MapView::redrawView()
 {
     const tervok::BitmapCache::Batch batch(bitmaps_);
+    const ViewContents now = contentsNow();
+    if (!(refreshing_ && drawn_ == now))
+        drawCells(now);
+    const bool nested = refreshing_;
+    refreshing_ = true;
+    refreshPositionDisplay();
+    refreshing_ = nested;
+}
+
+MapView::ViewContents MapView::contentsNow() const
+{
+    ViewContents contents{state_.view, {}};
     for (int k = 1; k <= kViewCells; ++k) {
         const MapCell cell = state_.view.cellOf(k);
-        showInViewCell(k, state_.grid.at(cell.x, cell.y));
+        contents.tiles[static_cast<std::size_t>(k - 1)] = state_.grid.at(cell.x, cell.y);
     }
-    refreshPositionDisplay();
+    return contents;
+}
+
+void MapView::drawCells(const ViewContents& contents)
+{
+    for (int k = 1; k <= kViewCells; ++k)
+        showInViewCell(k, contents.tiles[static_cast<std::size_t>(k - 1)]);
+    drawn_ = contents;
 }
 
 void MapView::showCell(const MapCell& cell)

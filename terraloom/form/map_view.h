@@ -3,8 +3,12 @@
 // sliders, the overview in class colours, and the navigation that moves the
 // view (scroll buttons, position sliders, overview click, "goto").
 #include "terraloom/core/editor_state.h"
-#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/form1_layout.h"
 #include "toolkit/ui/bitmap_cache.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
 
 namespace terraloom {
 
@@ -18,6 +22,8 @@ public:
     // The image of a tile, or null for an unnamed tile or a missing bitmap.
     ui::BitmapRef tileImage(int tile);
 
+    // Shows the tiles under the view in its cells and the view's position
+    // in the label and the two position sliders.
     void redrawView();
     // Shows a map cell's tile as painting does: in its view cell when the
     // cell is in view, and as its overview square in the class colour.
@@ -37,11 +43,24 @@ public:
     void moveTo(const ViewPosition& view);
 
 private:
+    // What the view cells show: the view's position and the tile of each
+    // cell.
+    struct ViewContents {
+        ViewPosition view;
+        std::array<std::uint8_t, kViewCells> tiles{};
+        bool operator==(const ViewContents&) const = default;
+    };
+    ViewContents contentsNow() const;
+    void drawCells(const ViewContents& contents);
     void showInViewCell(int k, int tile);
 
     Form1Controls& c_;
     EditorState& state_;
     tervok::BitmapCache& bitmaps_;
+    // What the last drawing of the cells showed, and whether a redraw is
+    // refreshing the position display (its sliders' handlers redraw again).
+    std::optional<ViewContents> drawn_;
+    bool refreshing_ = false;
 };
 
 }  // namespace terraloom

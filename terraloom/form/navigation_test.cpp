@@ -40,13 +40,31 @@ TEST_F(NavigationTest, ScrollButtonsStopAtTheMapEdges)
     expectView(1, 91);
 }
 
+// Each way of moving the view, the scroll buttons, the overview and "goto"
+// moving it through the position sliders, leaves every cell showing the
+// tile under it: the one grass cell where it now is, nothing elsewhere.
 TEST_F(NavigationTest, ViewShowsTheCellsUnderItAfterEveryMove)
 {
     state().grid.set(12, 23, 1);
+    const auto expectGrassIn = [&](int column, int row) {
+        for (int k = 1; k <= kViewCells; ++k)
+            EXPECT_EQ(cell(k).bitmapPath(), k == column + (row - 1) * 10 ? "ep/grass.bmp" : "") << "view cell " << k;
+    };
     find<HeadlessSlider>("Slider4").slide(11);
     find<HeadlessSlider>("Slider3").slide(21);
-    EXPECT_EQ(cell(2 + 2 * 10).bitmapPath(), "ep/grass.bmp");  // view cell (2, 3)
-    EXPECT_EQ(cell(1).bitmap(), nullptr);
+    expectGrassIn(2, 3);
+    find<HeadlessSlider>("Slider1").slide(1);
+    button("Command4").click();
+    expectGrassIn(1, 3);
+    // The square of cell (12, 23) starts at pixel (22, 44).
+    overview().mouseDown(ui::kLeftButton, 0, 22 * 15, 44 * 15);
+    expectView(7, 18);
+    expectGrassIn(6, 6);
+    find<HeadlessSlider>("Slider4").slide(1);
+    state().scriptPosition = {230, 450};
+    button("Command16").click();
+    expectView(7, 18);
+    expectGrassIn(6, 6);
 }
 
 TEST_F(NavigationTest, OverviewClickCentresTheClickedCellWithClamping)

@@ -7,7 +7,7 @@
 #include "formats/script_file.h"
 #include "formats/script_line.h"
 #include "terraloom/core/editor_state.h"
-#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/form1_layout.h"
 #include "terraloom/form/script_position_commands.h"
 #include "toolkit/ui/toolkit.h"
 

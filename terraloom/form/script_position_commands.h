@@ -2,7 +2,7 @@
 // The script position shown in Label2: set by a right click, snapped by
 // "round", and brought into view by "goto".
 #include "terraloom/core/editor_state.h"
-#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/form1_layout.h"
 #include "terraloom/form/map_view.h"
 
 namespace terraloom {

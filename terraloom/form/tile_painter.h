@@ -3,7 +3,7 @@
 // with the mouse, picking a cell's tile with a right click, and undoing and
 // redoing painting steps (the steps are kept by the history in the state).
 #include "terraloom/core/editor_state.h"
-#include "terraloom/form/form1_controls.h"
+#include "terraloom/form/form1_layout.h"
 #include "terraloom/form/map_view.h"
 #include "terraloom/form/script_position_commands.h"
 

@@ -265,8 +265,11 @@ void HeadlessWindow::pressKeys(int keyCode, int shift)
 
 void HeadlessWindow::close()
 {
+    shown_ = false;
     if (onClose)
         onClose();
+    else
+        toolkit_.quit();
     toolkit_.runPending();
 }
 

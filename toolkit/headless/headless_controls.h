@@ -240,7 +240,8 @@ public:
     void show() override { shown_ = true; }
     bool isShown() const { return shown_; }
     void addShortcut(ui::KeyChord keys, std::function<void()> action) override;
-    // The user closes the window.
+    // The user closes the window: it is hidden, then onClose runs (without
+    // one the program ends, as on the Qt back end).
     void close();
     // The user presses keys: a text field that can be typed in and has the
     // focus keeps them; anywhere else the window's shortcut for them runs.

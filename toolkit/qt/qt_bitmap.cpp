@@ -28,14 +28,17 @@ tervok::Error decoderError(const QImageReader& reader)
 }  // namespace
 
 // The bytes come through the guarded reader (regular files only, never a
-// wait, pixel data complete) and are decoded from memory.
+// wait, pixel data complete, a BMP header) and are decoded from memory by
+// Qt's own BMP decoder, named so that Qt loads no image format plugin to
+// ask whether it knows the bytes.
 tervok::Result<ui::BitmapRef> loadQtBitmap(const std::filesystem::path& path)
 {
     const std::string bytes = TRY(tervok::readBitmapFile(path));
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read();
     if (image.isNull())
         return decoderError(reader);

@@ -99,7 +99,10 @@ public:
     // typed in: that field keeps the keys for its own editing (Ctrl+Z takes
     // back typing there).
     virtual void addShortcut(KeyChord keys, std::function<void()> action) = 0;
-    std::function<void()> onClose;  // the user asked to close the window
+    // The user closed the window, which is hidden now. A plain window
+    // without a handler ends the program when closed, as a program's only
+    // window does; a canvas window (cell_canvas.h) never does.
+    std::function<void()> onClose;
 };
 
 using Frame = Container;

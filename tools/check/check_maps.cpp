@@ -3,6 +3,7 @@
 
 #include "formats/map_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -110,24 +111,43 @@ public:
     {
     }
 
+    // The cells are counted by the byte they hold, all at once; only the
+    // first cells of each kind are looked for one by one, in file order.
     void check(std::string_view bytes)
     {
         const std::string_view cells = bytes.substr(0, formats::kMapFileSize);
         if (!mayHoldWrongCells(cells, problems_))
             return;
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            const auto tile = static_cast<std::uint8_t>(cells[i]);
-            if (problems_.byByte[tile] != CellProblem::None)
-                see(i, tile, problems_.byByte[tile]);
-        }
+        std::array<std::size_t, 256> held{};
+        for (const char c : cells)
+            ++held[static_cast<unsigned char>(c)];
+        for (std::size_t byte = 0; byte < held.size(); ++byte)
+            counts_[static_cast<std::size_t>(problems_.byByte[byte])] += held[byte];
+        listFirstCells(cells);
         reportCounts();
     }
 
 private:
-    void see(std::size_t offset, std::uint8_t tile, CellProblem problem)
+    void listFirstCells(std::string_view cells)
     {
-        if (counts_[static_cast<std::size_t>(problem)]++ >= kCellsListed)
-            return;
+        std::size_t toList = 0;
+        for (std::size_t kind = 1; kind < counts_.size(); ++kind)
+            toList += std::min(counts_[kind], kCellsListed);
+        std::array<std::size_t, 4> listed{};
+        for (std::size_t i = 0; toList > 0 && i < cells.size(); ++i) {
+            const auto tile = static_cast<std::uint8_t>(cells[i]);
+            const CellProblem problem = problems_.byByte[tile];
+            const auto kind = static_cast<std::size_t>(problem);
+            if (problem != CellProblem::None && listed[kind] < kCellsListed) {
+                ++listed[kind];
+                --toList;
+                list(i, tile, problem);
+            }
+        }
+    }
+
+    void list(std::size_t offset, std::uint8_t tile, CellProblem problem)
+    {
         const Cell cell{static_cast<int>(offset % formats::kMapSize) + 1,
                         static_cast<int>(offset / formats::kMapSize) + 1};
         context_.findings.cellError(path_, cell, kindOf(problem).code, describe(context_, problem, tile));
@@ -146,7 +166,7 @@ private:
     CheckContext& context_;
     const ProblemTable& problems_;
     std::string path_;
-    std::array<std::size_t, 4> counts_{};  // cells seen, by CellProblem
+    std::array<std::size_t, 4> counts_{};  // cells that hold each CellProblem
 };
 
 void checkMap(CheckContext& context, const ProblemTable& problems, const std::string& path)

@@ -2,8 +2,6 @@
 
 #include "common/encoding/utf8.h"
 
-#include <cstdio>
-
 namespace check {
 namespace {
 
@@ -19,19 +17,36 @@ std::string counted(std::size_t count, const char* one, const char* many)
 
 void appendUnicodeEscape(std::string& out, unsigned codePoint)
 {
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped, "\\u%04x", codePoint);
-    out += escaped;
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4)
+        out += kHex[(codePoint >> shift) & 0xF];
+}
+
+// How many bytes from text[at] on a JSON string takes unchanged: printable
+// ASCII but the quote and the backslash.
+std::size_t plainJsonRun(std::string_view text, std::size_t at)
+{
+    std::size_t end = at;
+    while (end < text.size() && static_cast<unsigned char>(text[end] - 0x20) < 0x5F && text[end] != '"' &&
+           text[end] != '\\')
+        ++end;
+    return end - at;
 }
 
 // A JSON string: quotes and backslashes escaped, and so are the control
 // characters, DEL and the C1 controls, so that the report cannot drive a
 // terminal it is shown on either. A byte that is no part of well-formed
 // UTF-8 (a file name on disk may hold any) becomes U+FFFD, each one.
-std::string jsonString(const std::string& text)
+std::string jsonString(std::string_view text)
 {
     std::string out = "\"";
+    out.reserve(text.size() + 2);
     for (std::size_t at = 0; at < text.size();) {
+        const std::size_t kept = plainJsonRun(text, at);
+        out.append(text, at, kept);
+        if ((at += kept) == text.size())
+            break;
         const std::size_t length = tervok::utf8SequenceLength(text, at);
         if (length == 0) {
             out += "\\ufffd";
