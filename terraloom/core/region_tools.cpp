@@ -271,15 +271,11 @@ bool RegionTools::keyPressed(int keyCode, int shift)
         case 'X': return run(&RegionTools::cut);
         case 'V': return run(&RegionTools::paste);
         case 'H': return run(&RegionTools::askReplace);
-        case 'Z': return run(&RegionTools::undo);
-        case 'Y': return run(&RegionTools::redo);
         default: break;
         }
     }
     if (shift == (kCtrl | kShift) && keyCode == 'A')
         return run(&RegionTools::selectNone);
-    if (shift == (kCtrl | kShift) && keyCode == 'Z')
-        return run(&RegionTools::redo);
     return false;
 }
 
@@ -370,26 +366,12 @@ void RegionTools::replace(std::uint8_t find, std::uint8_t put, const MapArea& ar
     apply(replaceTile(state_.grid, find, put, area));
 }
 
-void RegionTools::undo()
-{
-    endDrag();
-    const PaintStep* step = state_.history.undo(state_.grid);
-    if (!step)
-        message_ = "Nothing to undo";
-    shown(step);
-}
-
-void RegionTools::redo()
-{
-    endDrag();
-    const PaintStep* step = state_.history.redo(state_.grid);
-    if (!step)
-        message_ = "Nothing to redo";
-    shown(step);
-}
-
 void RegionTools::gridChanged()
 {
+    if (drag_ == Drag::Move) {
+        lifted_ = copyCells(state_.grid, *selection_);
+        listener_.previewChanged();
+    }
     regionFresh_ = false;
     findRegion();
 }
@@ -440,11 +422,7 @@ void RegionTools::floodAt(const MapCell& cell)
 
 void RegionTools::apply(PaintStep changes)
 {
-    shown(state_.history.record(state_.grid, std::move(changes)));
-}
-
-void RegionTools::shown(const PaintStep* step)
-{
+    const PaintStep* step = state_.history.record(state_.grid, std::move(changes));
     if (!step)
         return;
     listener_.cellsChanged(*step);

@@ -23,8 +23,10 @@
 // clipboard's cells as a stamp whose top-left cell follows the pointer,
 // each left click places it (cells beyond the map left out; the selection
 // does not limit it) until Escape or another tool ends the paste; Ctrl+H
-// asks for the replace dialog; Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo.
-// Escape ends a paste, or else a drag, or else drops the selection.
+// asks for the replace dialog. Escape ends a paste, or else a drag, or else
+// drops the selection. Undo and redo are the editor's, over the one history
+// of both windows; the tools hear of the cells they change through
+// gridChanged(), as of any change made elsewhere.
 #include "terraloom/core/editor_state.h"
 #include "terraloom/core/region_cells.h"
 #include "terraloom/core/region_flood.h"
@@ -60,7 +62,7 @@ public:
     // The pencil or the eraser painted cells (the grid and the history
     // hold them already).
     virtual void cellsPainted(const std::vector<MapCell>& cells) = 0;
-    // A region action, an undo or a redo changed cells (the grid holds them).
+    // A region action changed cells (the grid and the history hold them).
     virtual void cellsChanged(const PaintStep& changes) = 0;
     // The preview, the tool or the paste under way changed.
     virtual void previewChanged() = 0;
@@ -111,10 +113,9 @@ public:
     void askReplace() { listener_.replaceAsked(); }
     // The replace dialog's answer: find becomes put in the area.
     void replace(std::uint8_t find, std::uint8_t put, const MapArea& area);
-    void undo();
-    void redo();
-    // Cells changed elsewhere (the editor's view, a load): previews that
-    // depend on them are found again.
+    // Cells changed elsewhere (the editor's view, an undo or a redo, a
+    // load): previews that depend on them are found again, and a move under
+    // way carries the cells as they are now.
     void gridChanged();
 
 private:
@@ -125,7 +126,6 @@ private:
     void paint(const std::vector<MapCell>& cells);
     void floodAt(const MapCell& cell);
     void apply(PaintStep changes);
-    void shown(const PaintStep* step);
     void endDrag();
     void stopPaste();
     void findRegion();

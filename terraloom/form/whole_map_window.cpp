@@ -122,8 +122,14 @@ void WholeMapWindow::runToolButton(int button)
     case kCut: tools.cut(); break;
     case kPaste: tools.paste(); break;
     case kReplace: tools.askReplace(); break;
-    case kUndo: tools.undo(); break;
-    case kRedo: tools.redo(); break;
+    case kUndo:
+        if (onUndoAsked)
+            onUndoAsked();
+        break;
+    case kRedo:
+        if (onRedoAsked)
+            onRedoAsked();
+        break;
     default: break;
     }
 }
@@ -149,11 +155,28 @@ void WholeMapWindow::showGrid()
 void WholeMapWindow::showCell(const MapCell& cell)
 {
     canvas().setCell(cell.x - 1, cell.y - 1, bitmapOf(state_.grid.at(cell.x, cell.y)));
-    controller_.tools().gridChanged();
+    toolsFollowGridLater();
 }
 
-// Each tile the step puts is looked up once.
-void WholeMapWindow::showChanges(const PaintStep& changes)
+// An undo of a whole-map fill tells of 10,000 cells one by one: the flood
+// fill's region under the pointer is found again once, after them all.
+void WholeMapWindow::toolsFollowGridLater()
+{
+    if (toolsFollowPosted_)
+        return;
+    toolsFollowPosted_ = true;
+    toolkit_.post([self = std::weak_ptr<WholeMapWindow*>(self_)] {
+        if (const std::shared_ptr<WholeMapWindow*> alive = self.lock()) {
+            WholeMapWindow& window = **alive;
+            window.toolsFollowPosted_ = false;
+            window.controller_.tools().gridChanged();
+            window.showStatus();
+        }
+    });
+}
+
+// A region action's cells: each tile the step puts is looked up once.
+void WholeMapWindow::cellsChanged(const PaintStep& changes)
 {
     std::array<bool, formats::kMaxTile + 1> looked{};
     const tervok::BitmapCache::Batch batch(bitmaps_);
@@ -167,7 +190,13 @@ void WholeMapWindow::showChanges(const PaintStep& changes)
         }
         c.setCell(change.place % formats::kMapSize, change.place / formats::kMapSize, tileBitmaps_[tile]);
     }
-    controller_.tools().gridChanged();
+    if (!onCellsPainted)
+        return;
+    std::vector<MapCell> changed;
+    changed.reserve(changes.size());
+    for (const CellChange& change : changes)
+        changed.push_back(change.cell());
+    onCellsPainted(changed);
 }
 
 // As the view finds a cell's bitmap: none for a tile without a name.
@@ -288,12 +317,6 @@ void WholeMapWindow::cellsPainted(const std::vector<MapCell>& cells)
         onCellsPainted(cells);
 }
 
-void WholeMapWindow::cellsChanged(const PaintStep& changes)
-{
-    showChanges(changes);
-    if (onCellsChanged)
-        onCellsChanged(changes);
-}
 
 std::vector<ui::BitmapRef> WholeMapWindow::stampBitmaps(const CellBlock& stamp)
 {

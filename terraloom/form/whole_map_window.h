@@ -4,7 +4,7 @@
 // numbered markers, a tool bar of the region tools (region_tools.h) and a
 // status bar; the canvas's input goes to the whole-map controller. It works
 // on the editor's state; the editor tells it of the changes it makes
-// (showGrid, showCell, showChanges, showViewFrame...) and hears of this
+// (showGrid, showCell, showViewFrame...) and hears of this
 // window's through the on... functions.
 //
 // Copied cells go onto the system clipboard as text (region_clipboard.h),
@@ -45,11 +45,11 @@ public:
     // Shows the window, or raises it when it is open.
     void show() { window_->raise(); }
 
-    // What the editor changed.
+    // What the editor changed. showCell is told of each cell painted in
+    // the view, undone or redone, one by one: the tools' previews follow
+    // once the event that changed them is handled.
     void showGrid();  // a grid loaded or made new
     void showCell(const MapCell& cell);
-    // Cells changed by a step (painted in the view, undone or redone there).
-    void showChanges(const PaintStep& changes);
     void showViewFrame();
     void showCurrentTile() { showStatus(); }
     void refreshBitmaps();
@@ -59,15 +59,16 @@ public:
     void scriptRowRemoved(int row);
     void scriptRowSelected(int row);
 
-    // What this window changed: cells painted with the pencil or the eraser,
-    // and cells changed by a region tool, an undo or a redo here (the grid
-    // and the history hold them already), a tile picked (the current tile
-    // and the script position are set), and the view it asks for
-    // (Ctrl+click).
+    // What this window changed: cells painted or changed by a region tool
+    // here (the grid and the history hold them already), a tile picked (the
+    // current tile and the script position are set), and the view it asks
+    // for (Ctrl+click); and the undo and redo its tool bar asks for, which
+    // are the editor's, over the one history.
     std::function<void(const std::vector<MapCell>&)> onCellsPainted;
-    std::function<void(const PaintStep&)> onCellsChanged;
     std::function<void(const MapCell&)> onTilePicked;
     std::function<void(const ViewPosition&)> onViewMoveAsked;
+    std::function<void()> onUndoAsked;
+    std::function<void()> onRedoAsked;
 
 private:
     void bindCanvas();
@@ -81,6 +82,7 @@ private:
     void drawTileCells(int tile);
     void showMarkers();
     void showStatus();
+    void toolsFollowGridLater();
 
     void viewportChanged() override;
     void cellsPainted(const std::vector<MapCell>& cells) override;
@@ -105,6 +107,11 @@ private:
     // The stamp last shown and its cells' bitmaps, kept while it moves.
     CellBlock stampShown_;
     std::vector<ui::BitmapRef> stampBitmaps_;
+    // Set while a task to tell the tools of changed cells is posted; the
+    // task holds a weak reference, so it does nothing after the window is
+    // gone.
+    bool toolsFollowPosted_ = false;
+    std::shared_ptr<WholeMapWindow*> self_ = std::make_shared<WholeMapWindow*>(this);
 };
 
 }  // namespace terraloom

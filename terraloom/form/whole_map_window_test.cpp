@@ -28,10 +28,14 @@ protected:
             state.grid.set(x, 4, 9);  // no name
         }
         whole = std::make_unique<WholeMapWindow>(toolkit, state, bitmaps);
-        whole->onCellsPainted = [this](const std::vector<MapCell>& cells) { painted += cells.size(); };
+        whole->onCellsPainted = [this](const std::vector<MapCell>& cells) {
+            painted += cells.size();
+            changed.push_back(cells.size());
+        };
         whole->onTilePicked = [this](const MapCell& cell) { picked.push_back(cell); };
         whole->onViewMoveAsked = [this](const ViewPosition& view) { views.push_back(view); };
-        whole->onCellsChanged = [this](const PaintStep& changes) { changed.push_back(changes.size()); };
+        whole->onUndoAsked = [this] { asked.push_back("undo"); };
+        whole->onRedoAsked = [this] { asked.push_back("redo"); };
         canvas().resize(1000, 1000);  // fits at 10 pixels a cell
     }
 
@@ -45,6 +49,15 @@ protected:
     }
     void click(int x, int y) { drag(x, y, x, y); }
     void hover(int x, int y) { canvas().move(0, 0, at(x), at(y)); }
+    // The editor's undo, as Ctrl+Z in either window runs it: the window
+    // hears of each cell, then the event is over.
+    void undoInEditor()
+    {
+        if (const PaintStep* step = state.history.undo(state.grid))
+            for (const CellChange& change : *step)
+                whole->showCell(change.cell());
+        toolkit.runPending();
+    }
     std::vector<int> checkedTools()
     {
         std::vector<int> checked;
@@ -66,6 +79,7 @@ protected:
     std::vector<MapCell> picked;
     std::vector<ViewPosition> views;
     std::vector<std::size_t> changed;
+    std::vector<std::string> asked;
 };
 
 // The view's rules: the bitmap of the tile's name, from the editor's cache;
@@ -195,8 +209,9 @@ TEST_F(WholeMapWindowTest, TheToolBarShowsTheToolsWithTheirKeys)
     window().clickToolButton(4);
     window().clickToolButton(4);
     EXPECT_EQ(checkedTools(), (std::vector<int>{4}));
-    window().clickToolButton(10);  // undo
-    EXPECT_EQ(status(4), "Nothing to undo");
+    window().clickToolButton(10);
+    window().clickToolButton(11);
+    EXPECT_EQ(asked, (std::vector<std::string>{"undo", "redo"}));
 }
 
 // Each tool with its key and a drag or click on the canvas, with the
@@ -253,9 +268,12 @@ TEST_F(WholeMapWindowTest, EachToolWorksInTheCanvasWithItsPreview)
     click(1, 3);
     EXPECT_EQ(state.currentTile, 7);
     EXPECT_EQ(status(3), "current tile 7 lava001");
-    window().pressKeys('Z', ui::kCtrlKey);
+    window().pressKeys('F');
+    hover(5, 5);  // in the moved selection: the two cells of tile 0 there
+    EXPECT_EQ(std::count(region.begin(), region.end(), 1), 2);
+    undoInEditor();
     EXPECT_EQ(shownAt(1, 5), "ep/grass.bmp");
-    EXPECT_EQ(changed.back(), 9u);  // the cells the move changed
+    EXPECT_EQ(std::count(region.begin(), region.end(), 1), 6);  // found again: the wall the move covered
 }
 
 // Copied cells go onto the clipboard as text, and under the program's own
