@@ -1,0 +1,36 @@
+#pragma once
+// The pictures of the tileset's tiles: each tile's bitmap ("ep\NAME.bmp",
+// found as the editors find it, below the working directory) named by its
+// path relative to the document, so that Tiled shows the real tiles. A tile
+// without a name, or whose bitmap is missing or unreadable, gets a picture
+// of its own inside the document: 20 x 20 pixels of the neutral mid grey
+// #808080 that tervok-render draws such a cell in, so that Tiled does not
+// show its red-cross placeholder.
+#include "tile_catalogue.h"
+#include "tiled_map.h"
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace tmx {
+
+// The neutral picture as PNG bytes.
+const std::string& neutralPng();
+
+class TileImages {
+public:
+    // documentFolder: the absolute folder the document is written to.
+    TileImages(const terraloom::TileCatalogue& catalogue, std::filesystem::path documentFolder);
+
+    TileImage operator()(std::uint8_t tile);
+
+private:
+    TileImage imageAt(const std::string& gamePath);
+
+    const terraloom::TileCatalogue& catalogue_;
+    std::filesystem::path documentFolder_;
+    std::map<std::string, TileImage> byPath_;  // a bitmap several tiles share is read once
+};
+
+}  // namespace tmx

@@ -1,0 +1,13 @@
+#pragma once
+// A map document as TMX, Tiled's XML form, laid out as Tiled 1.8 writes it:
+// an embedded tileset, the tile layer "tiles" as CSV, the object group
+// "script", each with its custom properties.
+#include "tiled_map.h"
+
+#include <string>
+
+namespace tmx {
+
+std::string tmxBytes(const TiledMap& map);
+
+}  // namespace tmx
