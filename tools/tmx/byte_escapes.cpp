@@ -2,6 +2,8 @@
 
 #include "encoding/cp1252.h"
 
+#include <algorithm>
+
 namespace tmx {
 namespace {
 
@@ -30,6 +32,9 @@ int hexValue(char c)
 
 std::string escapeBytes(std::string_view bytes)
 {
+    // Most texts are plain ASCII and stay as they are.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c < 0x7F && c != '\\'; }))
+        return std::string(bytes);
     std::string text;
     text.reserve(bytes.size());
     std::size_t plainStart = 0;

@@ -59,6 +59,8 @@ Property intProperty(std::string name, long long value) { return {std::move(name
 // a point that would lose digits there stays a verbatim row.
 bool survivesSixDigits(double value)
 {
+    if (std::trunc(value) == value && value < 1e6)
+        return true;
     char text[32];
     std::snprintf(text, sizeof text, "%.6g", value);
     return std::strtod(text, nullptr) == value;

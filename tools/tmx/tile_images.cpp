@@ -39,9 +39,18 @@ const std::string& neutralPng()
     return png;
 }
 
-TileImages::TileImages(const terraloom::TileCatalogue& catalogue, std::filesystem::path documentFolder)
-    : catalogue_(catalogue), documentFolder_(documentFolder.lexically_normal())
+TileImages::TileImages(const terraloom::TileCatalogue& catalogue, const std::filesystem::path& documentFolder)
+    : catalogue_(catalogue)
 {
+    std::error_code ignored;
+    const std::filesystem::path gameFolder = std::filesystem::current_path(ignored).lexically_normal();
+    const std::filesystem::path relative = gameFolder.lexically_relative(documentFolder.lexically_normal());
+    // Where the game folder lies seen from the document, ending in "/".
+    gameFolderPrefix_ = relative.empty() ? gameFolder.generic_string() : relative.generic_string();
+    if (gameFolderPrefix_ == ".")
+        gameFolderPrefix_.clear();
+    else if (gameFolderPrefix_.back() != '/')
+        gameFolderPrefix_ += '/';
 }
 
 TileImage TileImages::operator()(std::uint8_t tile)
@@ -61,14 +70,14 @@ TileImage TileImages::imageAt(const std::string& gamePath)
     const tervok::Result<std::string> bytes = tervok::readBitmapFile(native);
     if (!bytes)
         return neutralImage();
+    // Decoded as tervok-render decodes it; naming the format of a file that
+    // starts "BM" spares Qt's search for the decoder that reads it.
     const QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()),
-                                            static_cast<int>(bytes->size()));
+                                            static_cast<int>(bytes->size()),
+                                            bytes->compare(0, 2, "BM") == 0 ? "BMP" : nullptr);
     if (picture.isNull())
         return neutralImage();
-    std::error_code ignored;
-    const std::filesystem::path file = (std::filesystem::current_path(ignored) / native).lexically_normal();
-    std::filesystem::path relative = file.lexically_relative(documentFolder_);
-    const std::string source = (relative.empty() ? file : relative).generic_string();
+    const std::string source = gameFolderPrefix_ + native.generic_string();
     if (!fitsDocument(source))
         return neutralImage();
     return TileImage{source, picture.width(), picture.height(), std::string()};

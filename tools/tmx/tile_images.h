@@ -20,8 +20,9 @@ const std::string& neutralPng();
 
 class TileImages {
 public:
-    // documentFolder: the absolute folder the document is written to.
-    TileImages(const terraloom::TileCatalogue& catalogue, std::filesystem::path documentFolder);
+    // documentFolder: the absolute folder the document is written to; the
+    // game folder is the working directory.
+    TileImages(const terraloom::TileCatalogue& catalogue, const std::filesystem::path& documentFolder);
 
     TileImage operator()(std::uint8_t tile);
 
@@ -29,7 +30,7 @@ private:
     TileImage imageAt(const std::string& gamePath);
 
     const terraloom::TileCatalogue& catalogue_;
-    std::filesystem::path documentFolder_;
+    std::string gameFolderPrefix_;
     std::map<std::string, TileImage> byPath_;  // a bitmap several tiles share is read once
 };
 

@@ -3,113 +3,166 @@
 #include "layer_data.h"
 
 #include <QByteArray>
-#include <QXmlStreamWriter>
 
 #include <algorithm>
-
 
 namespace tmx {
 namespace {
 
-QString qs(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-QString qs(long long value) { return QString::number(value); }
+// Builds the document's text with Tiled's layout: one blank of indent per
+// level, attributes in Tiled's order.
+class XmlText {
+public:
+    std::string take() { return std::move(text_); }
 
-void writeProperties(QXmlStreamWriter& xml, const Properties& properties)
+    void open(int depth, std::string_view name)
+    {
+        text_.append(static_cast<std::size_t>(depth), ' ');
+        text_ += '<';
+        text_ += name;
+    }
+    void attribute(std::string_view name, std::string_view value)
+    {
+        text_ += ' ';
+        text_ += name;
+        text_ += "=\"";
+        escaped(value);
+        text_ += '"';
+    }
+    void attribute(std::string_view name, long long value) { attribute(name, std::to_string(value)); }
+    void endOpen() { text_ += ">\n"; }
+    void endEmpty() { text_ += "/>\n"; }
+    void close(int depth, std::string_view name)
+    {
+        text_.append(static_cast<std::size_t>(depth), ' ');
+        text_ += "</";
+        text_ += name;
+        text_ += ">\n";
+    }
+    void raw(std::string_view text) { text_ += text; }
+
+private:
+    // Values reach here escaped (byte_escapes.h); what XML itself needs
+    // escaping in an attribute is done here.
+    void escaped(std::string_view value)
+    {
+        for (const char c : value) {
+            switch (c) {
+            case '&': text_ += "&amp;"; break;
+            case '<': text_ += "&lt;"; break;
+            case '>': text_ += "&gt;"; break;
+            case '"': text_ += "&quot;"; break;
+            case '\t': text_ += "&#9;"; break;
+            case '\n': text_ += "&#10;"; break;
+            case '\r': text_ += "&#13;"; break;
+            default: text_ += c;
+            }
+        }
+    }
+
+    std::string text_;
+};
+
+void writeProperties(XmlText& xml, int depth, const Properties& properties)
 {
     if (properties.empty())
         return;
-    xml.writeStartElement(QStringLiteral("properties"));
+    xml.open(depth, "properties");
+    xml.endOpen();
     for (const Property& property : properties) {
-        xml.writeEmptyElement(QStringLiteral("property"));
-        xml.writeAttribute(QStringLiteral("name"), qs(property.name));
+        xml.open(depth + 1, "property");
+        xml.attribute("name", property.name);
         if (property.type != "string")
-            xml.writeAttribute(QStringLiteral("type"), qs(property.type));
-        xml.writeAttribute(QStringLiteral("value"), qs(property.value));
+            xml.attribute("type", property.type);
+        xml.attribute("value", property.value);
+        xml.endEmpty();
     }
-    xml.writeEndElement();
+    xml.close(depth, "properties");
 }
 
-void writeImage(QXmlStreamWriter& xml, const TileImage& image)
+void writeImage(XmlText& xml, int depth, const TileImage& image)
 {
-    xml.writeStartElement(QStringLiteral("image"));
-    xml.writeAttribute(QStringLiteral("width"), qs(image.width));
-    xml.writeAttribute(QStringLiteral("height"), qs(image.height));
-    if (image.source.empty()) {
-        xml.writeAttribute(QStringLiteral("format"), QStringLiteral("png"));
-        xml.writeStartElement(QStringLiteral("data"));
-        xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("base64"));
-        const QByteArray png(image.png.data(), static_cast<qsizetype>(image.png.size()));
-        xml.writeCharacters(QString::fromLatin1(png.toBase64()));
-        xml.writeEndElement();
-    } else {
-        xml.writeAttribute(QStringLiteral("source"), qs(image.source));
+    xml.open(depth, "image");
+    xml.attribute("width", image.width);
+    xml.attribute("height", image.height);
+    if (!image.source.empty()) {
+        xml.attribute("source", image.source);
+        return xml.endEmpty();
     }
-    xml.writeEndElement();
+    xml.attribute("format", "png");
+    xml.endOpen();
+    xml.open(depth + 1, "data");
+    xml.attribute("encoding", "base64");
+    xml.raw(">");
+    xml.raw(QByteArray(image.png.data(), static_cast<qsizetype>(image.png.size())).toBase64().toStdString());
+    xml.raw("</data>\n");
+    xml.close(depth, "image");
 }
 
-void writeTileset(QXmlStreamWriter& xml, const Tileset& tileset)
+void writeTileset(XmlText& xml, const Tileset& tileset)
 {
-    xml.writeStartElement(QStringLiteral("tileset"));
-    xml.writeAttribute(QStringLiteral("firstgid"), qs(tileset.firstGid));
-    xml.writeAttribute(QStringLiteral("name"), qs(tileset.name));
-    xml.writeAttribute(QStringLiteral("tilewidth"), qs(kCellPixels));
-    xml.writeAttribute(QStringLiteral("tileheight"), qs(kCellPixels));
-    xml.writeAttribute(QStringLiteral("tilecount"), qs(static_cast<long long>(tileset.tiles.size())));
-    xml.writeAttribute(QStringLiteral("columns"), QStringLiteral("0"));
+    xml.open(1, "tileset");
+    xml.attribute("firstgid", tileset.firstGid);
+    xml.attribute("name", tileset.name);
+    xml.attribute("tilewidth", kCellPixels);
+    xml.attribute("tileheight", kCellPixels);
+    xml.attribute("tilecount", static_cast<long long>(tileset.tiles.size()));
+    xml.attribute("columns", 0);
+    xml.endOpen();
     // An image collection: each tile has a picture of its own.
-    xml.writeEmptyElement(QStringLiteral("grid"));
-    xml.writeAttribute(QStringLiteral("orientation"), QStringLiteral("orthogonal"));
-    xml.writeAttribute(QStringLiteral("width"), QStringLiteral("1"));
-    xml.writeAttribute(QStringLiteral("height"), QStringLiteral("1"));
+    xml.raw("  <grid orientation=\"orthogonal\" width=\"1\" height=\"1\"/>\n");
     for (const TilesetTile& tile : tileset.tiles) {
-        xml.writeStartElement(QStringLiteral("tile"));
-        xml.writeAttribute(QStringLiteral("id"), qs(tile.id));
-        writeProperties(xml, tile.properties);
+        xml.open(2, "tile");
+        xml.attribute("id", tile.id);
+        xml.endOpen();
+        writeProperties(xml, 3, tile.properties);
         if (tile.image)
-            writeImage(xml, *tile.image);
-        xml.writeEndElement();
+            writeImage(xml, 3, *tile.image);
+        xml.close(2, "tile");
     }
-    xml.writeEndElement();
+    xml.close(1, "tileset");
 }
 
-void writeTileLayer(QXmlStreamWriter& xml, const TileLayer& layer)
+void writeTileLayer(XmlText& xml, const TileLayer& layer)
 {
-    xml.writeStartElement(QStringLiteral("layer"));
-    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
-    xml.writeAttribute(QStringLiteral("name"), qs(layer.name));
-    xml.writeAttribute(QStringLiteral("width"), qs(kMapCells));
-    xml.writeAttribute(QStringLiteral("height"), qs(kMapCells));
-    xml.writeStartElement(QStringLiteral("data"));
-    xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("csv"));
-    xml.writeCharacters(QString::fromLatin1(encodeCsv(layer.gids)));
-    xml.writeEndElement();
-    xml.writeEndElement();
+    xml.open(1, "layer");
+    xml.attribute("id", 1);
+    xml.attribute("name", layer.name);
+    xml.attribute("width", kMapCells);
+    xml.attribute("height", kMapCells);
+    xml.endOpen();
+    xml.raw("  <data encoding=\"csv\">");
+    xml.raw(encodeCsv(layer.gids));
+    xml.raw("</data>\n");
+    xml.close(1, "layer");
 }
 
-void writeObject(QXmlStreamWriter& xml, const MapObject& object)
+void writeObject(XmlText& xml, const MapObject& object)
 {
-    xml.writeStartElement(QStringLiteral("object"));
-    xml.writeAttribute(QStringLiteral("id"), qs(object.id));
+    xml.open(2, "object");
+    xml.attribute("id", object.id);
     if (!object.name.empty())
-        xml.writeAttribute(QStringLiteral("name"), qs(object.name));
+        xml.attribute("name", object.name);
     if (!object.type.empty())
-        xml.writeAttribute(QStringLiteral("type"), qs(object.type));
-    xml.writeAttribute(QStringLiteral("x"), qs(numberText(object.x)));
-    xml.writeAttribute(QStringLiteral("y"), qs(numberText(object.y)));
-    writeProperties(xml, object.properties);
-    xml.writeEmptyElement(QStringLiteral("point"));
-    xml.writeEndElement();
+        xml.attribute("type", object.type);
+    xml.attribute("x", numberText(object.x));
+    xml.attribute("y", numberText(object.y));
+    xml.endOpen();
+    writeProperties(xml, 3, object.properties);
+    xml.raw("   <point/>\n");
+    xml.close(2, "object");
 }
 
-void writeObjectGroup(QXmlStreamWriter& xml, const ObjectGroup& group)
+void writeObjectGroup(XmlText& xml, const ObjectGroup& group)
 {
-    xml.writeStartElement(QStringLiteral("objectgroup"));
-    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("2"));
-    xml.writeAttribute(QStringLiteral("name"), qs(group.name));
-    writeProperties(xml, group.properties);
+    xml.open(1, "objectgroup");
+    xml.attribute("id", 2);
+    xml.attribute("name", group.name);
+    xml.endOpen();
+    writeProperties(xml, 2, group.properties);
     for (const MapObject& object : group.objects)
         writeObject(xml, object);
-    xml.writeEndElement();
+    xml.close(1, "objectgroup");
 }
 
 std::uint32_t nextObjectId(const TiledMap& map)
@@ -125,32 +178,29 @@ std::uint32_t nextObjectId(const TiledMap& map)
 
 std::string tmxBytes(const TiledMap& map)
 {
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
-    xml.setAutoFormatting(true);
-    xml.setAutoFormattingIndent(1);
-    xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("map"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.8"));
-    xml.writeAttribute(QStringLiteral("orientation"), qs(map.orientation));
-    xml.writeAttribute(QStringLiteral("renderorder"), QStringLiteral("right-down"));
-    xml.writeAttribute(QStringLiteral("width"), qs(map.width));
-    xml.writeAttribute(QStringLiteral("height"), qs(map.height));
-    xml.writeAttribute(QStringLiteral("tilewidth"), qs(map.tileWidth));
-    xml.writeAttribute(QStringLiteral("tileheight"), qs(map.tileHeight));
-    xml.writeAttribute(QStringLiteral("infinite"), map.infinite ? QStringLiteral("1") : QStringLiteral("0"));
-    xml.writeAttribute(QStringLiteral("nextlayerid"), QStringLiteral("3"));
-    xml.writeAttribute(QStringLiteral("nextobjectid"), qs(nextObjectId(map)));
-    writeProperties(xml, map.properties);
+    XmlText xml;
+    xml.raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    xml.open(0, "map");
+    xml.attribute("version", "1.8");
+    xml.attribute("orientation", map.orientation);
+    xml.attribute("renderorder", "right-down");
+    xml.attribute("width", map.width);
+    xml.attribute("height", map.height);
+    xml.attribute("tilewidth", map.tileWidth);
+    xml.attribute("tileheight", map.tileHeight);
+    xml.attribute("infinite", map.infinite ? 1 : 0);
+    xml.attribute("nextlayerid", 3);
+    xml.attribute("nextobjectid", nextObjectId(map));
+    xml.endOpen();
+    writeProperties(xml, 1, map.properties);
     for (const Tileset& tileset : map.tilesets)
         writeTileset(xml, tileset);
     if (map.tiles)
         writeTileLayer(xml, *map.tiles);
     if (map.script)
         writeObjectGroup(xml, *map.script);
-    xml.writeEndElement();
-    xml.writeEndDocument();
-    return bytes.toStdString();
+    xml.close(0, "map");
+    return xml.take();
 }
 
 }  // namespace tmx
