@@ -213,6 +213,27 @@ public:
 
     tervok::Result<std::string> build()
     {
+        const tervok::Result<terraloom::ScriptLinePieces> pieces = fields();
+        if (!pieces)
+            return pieces.error();
+        if (const std::optional<std::string> stored = field("text"); stored && stillReads(*stored, *pieces))
+            return *stored;
+        return composed(*pieces);
+    }
+
+private:
+    std::optional<std::string> field(const char* name) const
+    {
+        const Property* property = findProperty(object_.properties, name);
+        if (!property)
+            return std::nullopt;
+        return unescapeText(property->value);
+    }
+
+    // The row's fields from the object's properties; what a property leaves
+    // out is what the script editor gives a new row, but the player number.
+    tervok::Result<terraloom::ScriptLinePieces> fields() const
+    {
         const std::optional<std::string> command = field("command");
         if (command && *command != "set" && *command != "def")
             return refusal("its command is '" + *command + "', not set or def");
@@ -236,19 +257,7 @@ public:
                           code > terraloom::kDirections))
             return refusal("its direction is '" + *direction + "', not 0 to 4");
         pieces.direction = static_cast<int>(code);
-        pieces.x = object_.x;
-        if (const std::optional<std::string> stored = field("text"); stored && stillReads(*stored, pieces))
-            return *stored;
-        return composed(pieces);
-    }
-
-private:
-    std::optional<std::string> field(const char* name) const
-    {
-        const Property* property = findProperty(object_.properties, name);
-        if (!property)
-            return std::nullopt;
-        return unescapeText(property->value);
+        return pieces;
     }
 
     tervok::Error refusal(const std::string& why) const

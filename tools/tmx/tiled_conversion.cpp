@@ -37,7 +37,6 @@ Tileset gameTileset(const GameContent& content, const std::bitset<kGameTiles>& t
         entry.image = images(static_cast<std::uint8_t>(tile));
         tileset.tiles.push_back(std::move(entry));
     }
-    tileset.tileCount = static_cast<std::int64_t>(tileset.tiles.size());
     return tileset;
 }
 

@@ -49,7 +49,6 @@ struct Tileset {
     std::uint32_t firstGid = 1;
     std::string name;
     std::string source;  // set for a tileset kept in a file of its own
-    std::int64_t tileCount = 0;
     std::vector<TilesetTile> tiles;
     std::size_t line = 0;  // where it starts in the file; 0 when unknown
 };

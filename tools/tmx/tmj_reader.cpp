@@ -129,7 +129,6 @@ private:
         tileset.firstGid = static_cast<std::uint32_t>(firstGid);
         tileset.name = text(json, "name");
         tileset.source = text(json, "source");
-        tileset.tileCount = integer(json, "tilecount", 0, "a tileset");
         if (tileset.firstGid == 1)
             readGameTiles(json, tileset);
         map_.tilesets.push_back(std::move(tileset));

@@ -171,7 +171,6 @@ private:
         tileset.firstGid = static_cast<std::uint32_t>(firstGid);
         tileset.name = utf8(attribute("name"));
         tileset.source = utf8(attribute("source"));
-        tileset.tileCount = integer("tilecount", 0);
         std::bitset<kGameTiles> seen;
         while (!failed() && xml_.readNextStartElement()) {
             if (xml_.name() == u"tile" && tileset.firstGid == 1) {
