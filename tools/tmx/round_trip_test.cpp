@@ -61,6 +61,7 @@ TEST(TmxRoundTrip, TheSampleMapAndItsScriptComeBackByteForByte)
     const char* sampleDir = std::getenv("TERVOK_SAMPLE_DIR");
     ASSERT_TRUE(sampleDir);
     const std::filesystem::path sample(sampleDir);
+    ASSERT_TRUE(std::filesystem::is_regular_file(sample / "map/map1.msc")) << sample;
     using tervok::testing::readFile;
     const GameContent content = contentOf(GeneratedMap{readFile(sample / "map/map1.map"),
                                                        readFile(sample / "map/mapteile.lst"),

@@ -77,13 +77,13 @@ protected:
 void copySample(const fs::path& to)
 {
     const char* sample = std::getenv("TERVOK_SAMPLE_DIR");
-    ASSERT_TRUE(sample);
+    ASSERT_TRUE(sample && fs::is_directory(sample)) << "the sample data is missing";
     fs::copy(sample, to, fs::copy_options::recursive);
 }
 
 TEST_F(TiledCheck, TheSampleAndGeneratedMapsComeBackThroughTiledByteForByte)
 {
-    copySample("game");
+    ASSERT_NO_FATAL_FAILURE(copySample("game"));
     testing::MapGenerator generator(2023, true);
     for (int i = 0; i <= 20; ++i) {
         const std::string name = i == 0 ? "map1" : "level" + std::to_string(i);
@@ -104,7 +104,7 @@ TEST_F(TiledCheck, TheSampleAndGeneratedMapsComeBackThroughTiledByteForByte)
 // Tiled writes a map's data in the encoding it read it in.
 TEST_F(TiledCheck, EveryDataEncodingTiledWritesReadsBack)
 {
-    copySample("game");
+    ASSERT_NO_FATAL_FAILURE(copySample("game"));
     ASSERT_EQ(tmx({"export", "-C", "game", "map\\map1.map"}).status, 0);
     const std::string ours = readFile("map1.tmx");
     const std::size_t start = ours.find("<data encoding=\"csv\">");
@@ -147,7 +147,7 @@ void expectSamePixels(const QImage& tiled, const QImage& ours, const std::string
 
 TEST_F(TiledCheck, TiledDrawsAnExportedMapAsTervokRenderDrawsIt)
 {
-    copySample("game");
+    ASSERT_NO_FATAL_FAILURE(copySample("game"));
     for (const bool damaged : {false, true}) {
         if (damaged) {  // a bitmap gone, a row of tile 0 (unnamed) and tile 100
             std::string map = readFile("game/map/map1.map");
