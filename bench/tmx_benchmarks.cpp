@@ -3,12 +3,12 @@
 // writing the same bytes with the same safe save, and the import of the
 // document of map1 (in the worst case, a 32,767-row script) beside one pass
 // of Qt's XML reader over it.
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "map_file.h"
-#include "script_line.h"
-#include "tile_catalogue.h"
-#include "tmx_run.h"
+#include "common/files/file_io.h"
+#include "common/files/game_path.h"
+#include "formats/map_file.h"
+#include "formats/script_line.h"
+#include "formats/tile_catalogue.h"
+#include "tools/tmx/tmx_run.h"
 
 #include <QFile>
 #include <QXmlStreamReader>
@@ -33,10 +33,10 @@ void writeHundredRowMap()
     const tervok::Result<std::string> cells = tervok::readWholeFile(tervok::nativePath("map\\map1.map"));
     std::string script = "[set <type> <nmr> <anz> <x> <y> <r>]\r\n";
     for (int row = 0; row < 100; ++row) {
-        const terraloom::ScriptLinePieces pieces{row % 7 == 0, "player", std::to_string(row % 5 + 1), "1",
-                                                 static_cast<double>(row * 20 % 2000 + 10),
-                                                 static_cast<std::int16_t>(row * 13 % 2000 + 10), row % 4 + 1};
-        script += terraloom::composeScriptLine(pieces) + "\r\n";
+        const formats::ScriptLinePieces pieces{row % 7 == 0, "player", std::to_string(row % 5 + 1), "1",
+                                               static_cast<double>(row * 20 % 2000 + 10),
+                                               static_cast<std::int16_t>(row * 13 % 2000 + 10), row % 4 + 1};
+        script += formats::composeScriptLine(pieces) + "\r\n";
     }
     tervok::Status written = tervok::replaceFile(tervok::nativePath(kHundredRowMap), cells.valueOr(std::string(10000, '\1')));
     written = tervok::replaceFile(tervok::nativePath(kHundredRowScript), script);
@@ -63,12 +63,12 @@ void exportOnce(benchmark::State& state, const std::string& map, const std::stri
 std::vector<std::filesystem::path> exportedFiles()
 {
     std::vector<std::filesystem::path> files;
-    for (const char* path : {kHundredRowMap, kHundredRowScript, terraloom::kTileCataloguePath, "player\\player.lst"})
+    for (const char* path : {kHundredRowMap, kHundredRowScript, formats::kTileCataloguePath, "player\\player.lst"})
         files.push_back(tervok::nativePath(path));
-    const terraloom::TileCatalogue catalogue = terraloom::loadTileCatalogue().valueOr({});
+    const formats::TileCatalogue catalogue = formats::loadTileCatalogue().valueOr({});
     std::set<std::string> bitmaps;
     for (const std::string& name : catalogue.names)
-        if (const auto path = terraloom::tileImagePath(name))
+        if (const auto path = formats::tileImagePath(name))
             bitmaps.insert(*path);
     for (const std::string& path : bitmaps)
         files.push_back(tervok::nativePath(path));

@@ -1,11 +1,11 @@
 // tervok-tmx's import on any bytes, read as TMX and as JSON: the readers
 // end, a document they take holds one layer of 10,000 cells, and what
 // imports exports again and imports as the same map and script.
-#include "fuzz_check.h"
-#include "tiled_conversion.h"
-#include "tmj_reader.h"
-#include "tmx_reader.h"
-#include "tmx_writer.h"
+#include "fuzz/fuzz_check.h"
+#include "tools/tmx/tiled_conversion.h"
+#include "tools/tmx/tmj_reader.h"
+#include "tools/tmx/tmx_reader.h"
+#include "tools/tmx/tmx_writer.h"
 
 using tervok::fuzz::check;
 

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the built tervok-render as a user would from a console without any
 // display. For the tests of the command line.
-#include "console_run.h"
+#include "common/testing/console_run.h"
 
 namespace render::testing {
 

@@ -1,6 +1,6 @@
-#include "byte_escapes.h"
+#include "tools/tmx/byte_escapes.h"
 
-#include "encoding/cp1252.h"
+#include "common/encoding/cp1252.h"
 
 #include <algorithm>
 

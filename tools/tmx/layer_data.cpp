@@ -1,4 +1,4 @@
-#include "layer_data.h"
+#include "tools/tmx/layer_data.h"
 
 #include <zlib.h>
 #include <zstd.h>
@@ -202,17 +202,17 @@ tervok::Result<Gids> decodeBase64(std::string_view text, std::string_view compre
 std::string encodeCsv(const Gids& gids)
 {
     std::string text = "\n";
-    text.reserve(gids.size() * 4 + kMapCells * 2);
+    text.reserve(gids.size() * 4 + formats::kMapSize * 2);
     std::array<char, 16> number{};
     for (std::size_t i = 0; i < gids.size(); ++i) {
         const auto [end, error] = std::to_chars(number.data(), number.data() + number.size(), gids[i]);
         text.append(number.data(), end);
         if (i + 1 < gids.size())
             text += ',';
-        if ((i + 1) % kMapCells == 0)
+        if ((i + 1) % formats::kMapSize == 0)
             text += '\n';
     }
-    if (gids.size() % kMapCells != 0)
+    if (gids.size() % formats::kMapSize != 0)
         text += '\n';
     return text;
 }

@@ -4,8 +4,8 @@
 // number per cell (the old per-tile XML form, JSON arrays). A game map's
 // layer holds exactly 10,000 cells, so unpacking stops at the 40,000 bytes
 // they take: a small file cannot make the reader unpack megabytes.
-#include "errors/result.h"
-#include "tiled_map.h"
+#include "common/errors/result.h"
+#include "tools/tmx/tiled_map.h"
 
 #include <cstdint>
 #include <optional>

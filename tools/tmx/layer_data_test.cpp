@@ -1,9 +1,9 @@
 // The layer data decoders and the byte escapes: every form Tiled stores
 // cells in gives the same cells, a small bomb stops at a layer's size, and
 // every byte comes back from its escaped text.
-#include "byte_escapes.h"
-#include "layer_data.h"
-#include "packed_layers.h"
+#include "tools/tmx/byte_escapes.h"
+#include "tools/tmx/layer_data.h"
+#include "tools/tmx/packed_layers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Layer data packed as Tiled packs it, for the tests: little-endian gids,
 // packed with zlib, gzip or zstd (or not at all), in base64.
-#include "layer_data.h"
+#include "tools/tmx/layer_data.h"
 
 #include <QByteArray>
 

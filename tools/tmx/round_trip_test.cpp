@@ -1,16 +1,16 @@
 // Export and import inside the program, byte for byte: the sample data and
 // 1,000 generated maps with scripts, through both document forms.
-#include "catalogue/catalogue.h"
-#include "map_file.h"
-#include "script_conversion.h"
-#include "temp_dir.h"
-#include "tile_images.h"
-#include "tiled_conversion.h"
-#include "tmj_reader.h"
-#include "tmj_writer.h"
-#include "tmx_reader.h"
-#include "tmx_test_data.h"
-#include "tmx_writer.h"
+#include "common/catalogue/catalogue.h"
+#include "common/testing/temp_dir.h"
+#include "formats/map_file.h"
+#include "tools/tmx/script_conversion.h"
+#include "tools/tmx/tile_images.h"
+#include "tools/tmx/tiled_conversion.h"
+#include "tools/tmx/tmj_reader.h"
+#include "tools/tmx/tmj_writer.h"
+#include "tools/tmx/tmx_reader.h"
+#include "tools/tmx/tmx_test_data.h"
+#include "tools/tmx/tmx_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -24,15 +24,15 @@ using testing::GeneratedMap;
 GameContent contentOf(const GeneratedMap& map)
 {
     GameContent content;
-    content.grid = *terraloom::parseMapFile(map.map);
-    content.catalogue = terraloom::parseTileCatalogue(map.catalogue);
+    content.grid = *formats::parseMapFile(map.map);
+    content.catalogue = formats::parseTileCatalogue(map.catalogue);
     content.script = map.script;
     content.players = tervok::parseCatalogue(map.players, tervok::kPlayerNameColumn);
     return content;
 }
 
 // Named tiles point to a file, the others carry the neutral picture.
-TileImage fakeImage(const terraloom::TileCatalogue& catalogue, std::uint8_t tile)
+TileImage fakeImage(const formats::TileCatalogue& catalogue, std::uint8_t tile)
 {
     if (catalogue.names[tile].empty())
         return TileImage{"", 20, 20, neutralPng()};

@@ -1,10 +1,10 @@
-#include "script_conversion.h"
+#include "tools/tmx/script_conversion.h"
 
-#include "byte_escapes.h"
-#include "script_file.h"
-#include "script_line.h"
-#include "text/field_reader.h"
-#include "text/number_reader.h"
+#include "common/text/field_reader.h"
+#include "common/text/number_reader.h"
+#include "formats/script_file.h"
+#include "formats/script_line.h"
+#include "tools/tmx/byte_escapes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,22 +69,22 @@ bool survivesSixDigits(double value)
 bool inScriptRange(double value) { return value >= 0 && value <= kMaxScriptPosition; }
 
 // The player fields of a row that becomes an object, or nothing.
-std::optional<terraloom::TakenScriptLine> objectRow(std::string_view row)
+std::optional<formats::TakenScriptLine> objectRow(std::string_view row)
 {
     if (row.empty() || row.front() == ' ' || tervok::splitsOrCutsField(row))
         return std::nullopt;
-    std::optional<terraloom::TakenScriptLine> taken = terraloom::takeScriptLineApart(row);
+    std::optional<formats::TakenScriptLine> taken = formats::takeScriptLineApart(row);
     if (!taken || !taken->player)
         return std::nullopt;
-    const terraloom::PlayerLineFields& player = *taken->player;
+    const formats::PlayerLineFields& player = *taken->player;
     if (!inScriptRange(player.x) || !inScriptRange(player.y) || !survivesSixDigits(player.x))
         return std::nullopt;
     return taken;
 }
 
-terraloom::ScriptLinePieces piecesOf(const terraloom::TakenScriptLine& taken)
+formats::ScriptLinePieces piecesOf(const formats::TakenScriptLine& taken)
 {
-    const terraloom::PlayerLineFields& player = *taken.player;
+    const formats::PlayerLineFields& player = *taken.player;
     return {taken.isUser, player.type, player.number, player.count, player.x, player.y, player.direction};
 }
 
@@ -106,10 +106,10 @@ private:
     std::map<std::int16_t, std::string> names_;
 };
 
-MapObject rowObject(std::uint32_t id, std::size_t row, std::string_view text, const terraloom::TakenScriptLine& taken,
+MapObject rowObject(std::uint32_t id, std::size_t row, std::string_view text, const formats::TakenScriptLine& taken,
                     const PlayerNames& names)
 {
-    const terraloom::ScriptLinePieces pieces = piecesOf(taken);
+    const formats::ScriptLinePieces pieces = piecesOf(taken);
     MapObject object;
     object.id = id;
     object.name = escapeBytes(names.nameOf(pieces.number));
@@ -123,7 +123,7 @@ MapObject rowObject(std::uint32_t id, std::size_t row, std::string_view text, co
         textProperty("number", pieces.number),
         intProperty("row", static_cast<long long>(row)),
     };
-    if (terraloom::composeScriptLine(pieces) != text || std::trunc(pieces.x) != pieces.x)
+    if (formats::composeScriptLine(pieces) != text || std::trunc(pieces.x) != pieces.x)
         object.properties.push_back(textProperty("text", text));
     object.properties.push_back(textProperty("type", pieces.type));
     return object;
@@ -140,12 +140,12 @@ std::string rowPropertyName(std::size_t row)
 
 tervok::Status checkExportableScript(std::string_view bytes)
 {
-    const tervok::Result<terraloom::ScriptRows> rows = terraloom::parseScriptFile(std::string(bytes));
+    const tervok::Result<formats::ScriptRows> rows = formats::parseScriptFile(std::string(bytes));
     if (!rows)
         return rows.error();
     // A quoted field can join lines into one row: the lines are counted too.
-    if (splitLines(bytes).lines.size() > terraloom::kMaxScriptRows + 1)
-        return tervok::formatErrorAtLine(terraloom::kMaxScriptRows + 2, "more than 32767 rows");
+    if (splitLines(bytes).lines.size() > formats::kMaxScriptRows + 1)
+        return tervok::formatErrorAtLine(formats::kMaxScriptRows + 2, "more than 32767 rows");
     return {};
 }
 
@@ -163,7 +163,7 @@ ExportedScript exportScript(std::string_view bytes, const std::vector<tervok::Ca
     std::uint32_t nextId = 1;
     for (std::size_t row = 1; row < split.lines.size(); ++row) {
         const std::string_view text = split.lines[row];
-        if (const std::optional<terraloom::TakenScriptLine> taken = objectRow(text))
+        if (const std::optional<formats::TakenScriptLine> taken = objectRow(text))
             script.group.objects.push_back(rowObject(nextId++, row, text, *taken, names));
         else
             script.group.properties.push_back(textProperty(rowPropertyName(row), text));
@@ -198,7 +198,7 @@ std::optional<std::size_t> rowNumber(std::string_view text)
     if (!tervok::isWholeNumberText(text))
         return std::nullopt;
     const double value = tervok::readNumber(text);
-    if (std::trunc(value) != value || value < 1 || value > static_cast<double>(terraloom::kMaxScriptRows))
+    if (std::trunc(value) != value || value < 1 || value > static_cast<double>(formats::kMaxScriptRows))
         return std::nullopt;
     return static_cast<std::size_t>(value);
 }
@@ -213,7 +213,7 @@ public:
 
     tervok::Result<std::string> build()
     {
-        const tervok::Result<terraloom::ScriptLinePieces> pieces = fields();
+        const tervok::Result<formats::ScriptLinePieces> pieces = fields();
         if (!pieces)
             return pieces.error();
         if (const std::optional<std::string> stored = field("text"); stored && stillReads(*stored, *pieces))
@@ -232,7 +232,7 @@ private:
 
     // The row's fields from the object's properties; what a property leaves
     // out is what the script editor gives a new row, but the player number.
-    tervok::Result<terraloom::ScriptLinePieces> fields() const
+    tervok::Result<formats::ScriptLinePieces> fields() const
     {
         const std::optional<std::string> command = field("command");
         if (command && *command != "set" && *command != "def")
@@ -240,7 +240,7 @@ private:
         const std::optional<std::string> number = field("number");
         if (!number)
             return refusal("it has no player number (property 'number')");
-        terraloom::ScriptLinePieces pieces;
+        formats::ScriptLinePieces pieces;
         pieces.isUser = command == "def";
         // A new object may say its type in Tiled's own type (class) field.
         pieces.type = field("type").value_or(object_.type.empty() ? "player" : unescapeText(object_.type));
@@ -254,7 +254,7 @@ private:
         const std::optional<std::string> direction = field("direction");
         const double code = direction ? tervok::readNumber(*direction) : 0;
         if (direction && (!tervok::isWholeNumberText(*direction) || std::trunc(code) != code || code < 0 ||
-                          code > terraloom::kDirections))
+                          code > formats::kDirections))
             return refusal("its direction is '" + *direction + "', not 0 to 4");
         pieces.direction = static_cast<int>(code);
         return pieces;
@@ -266,18 +266,18 @@ private:
     }
 
     // Whether the stored row still says what the object says.
-    bool stillReads(const std::string& stored, const terraloom::ScriptLinePieces& pieces) const
+    bool stillReads(const std::string& stored, const formats::ScriptLinePieces& pieces) const
     {
-        const std::optional<terraloom::TakenScriptLine> taken = terraloom::takeScriptLineApart(stored);
+        const std::optional<formats::TakenScriptLine> taken = formats::takeScriptLineApart(stored);
         if (!taken || !taken->player)
             return false;
-        const terraloom::PlayerLineFields& row = *taken->player;
+        const formats::PlayerLineFields& row = *taken->player;
         return taken->isUser == pieces.isUser && row.type == pieces.type && row.number == pieces.number &&
                row.count == pieces.count && row.x == object_.x && row.y == object_.y &&
                row.direction == pieces.direction;
     }
 
-    tervok::Result<std::string> composed(terraloom::ScriptLinePieces pieces)
+    tervok::Result<std::string> composed(formats::ScriptLinePieces pieces)
     {
         const double x = tervok::roundHalfEven(object_.x);
         const double y = tervok::roundHalfEven(object_.y);
@@ -290,7 +290,7 @@ private:
                                                    ", " + numberText(y) + ")"});
         pieces.x = x;
         pieces.y = static_cast<std::int16_t>(y);
-        return terraloom::composeScriptLine(pieces);
+        return formats::composeScriptLine(pieces);
     }
 
     const MapObject& object_;
@@ -398,7 +398,7 @@ tervok::Result<ImportedScript> importScript(const Properties& mapProperties, con
         (row ? *numbered : fresh).push_back(std::move(placed));
     }
     const std::vector<std::string> rows = orderedRows(std::move(*numbered), std::move(fresh));
-    if (rows.size() > terraloom::kMaxScriptRows)
+    if (rows.size() > formats::kMaxScriptRows)
         return formatErrorAt(group.line, "the script holds " + std::to_string(rows.size()) +
                                                          " rows, more than 32767");
     const Property* header = findProperty(group.properties, kHeaderProperty);

@@ -23,9 +23,9 @@
 // object without a row number, or with one that an object of a lower id or a
 // verbatim row already holds (a copy made in Tiled), becomes a new row after
 // the others, in the document's order.
-#include "catalogue/catalogue.h"
-#include "errors/result.h"
-#include "tiled_map.h"
+#include "common/catalogue/catalogue.h"
+#include "common/errors/result.h"
+#include "tools/tmx/tiled_map.h"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,8 @@
 // Edits a level maker makes in Tiled, applied to an exported script group,
 // and what comes back: rows rebuilt from their fields, copies and new points
 // as new rows, and refusals that name the object.
-#include "catalogue/catalogue.h"
-#include "script_conversion.h"
+#include "common/catalogue/catalogue.h"
+#include "tools/tmx/script_conversion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "tile_images.h"
+#include "tools/tmx/tile_images.h"
 
-#include "files/bitmap_file.h"
-#include "files/game_path.h"
+#include "common/files/bitmap_file.h"
+#include "common/files/game_path.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -12,7 +12,7 @@ namespace {
 
 constexpr QRgb kNeutralGrey = 0xFF808080;
 
-TileImage neutralImage() { return TileImage{std::string(), kCellPixels, kCellPixels, neutralPng()}; }
+TileImage neutralImage() { return TileImage{std::string(), formats::kTilePixels, formats::kTilePixels, neutralPng()}; }
 
 // A path a TMX attribute can carry: valid UTF-8 without control characters.
 bool fitsDocument(const std::string& path)
@@ -28,7 +28,7 @@ bool fitsDocument(const std::string& path)
 const std::string& neutralPng()
 {
     static const std::string png = [] {
-        QImage grey(kCellPixels, kCellPixels, QImage::Format_RGB32);
+        QImage grey(formats::kTilePixels, formats::kTilePixels, QImage::Format_RGB32);
         grey.fill(kNeutralGrey);
         QByteArray bytes;
         QBuffer buffer(&bytes);
@@ -39,7 +39,7 @@ const std::string& neutralPng()
     return png;
 }
 
-TileImages::TileImages(const terraloom::TileCatalogue& catalogue, const std::filesystem::path& documentFolder)
+TileImages::TileImages(const formats::TileCatalogue& catalogue, const std::filesystem::path& documentFolder)
     : catalogue_(catalogue)
 {
     std::error_code ignored;
@@ -55,7 +55,7 @@ TileImages::TileImages(const terraloom::TileCatalogue& catalogue, const std::fil
 
 TileImage TileImages::operator()(std::uint8_t tile)
 {
-    const std::optional<std::string> gamePath = terraloom::tileImagePath(catalogue_.names[tile]);
+    const std::optional<std::string> gamePath = formats::tileImagePath(catalogue_.names[tile]);
     if (!gamePath)
         return neutralImage();
     auto found = byPath_.find(*gamePath);

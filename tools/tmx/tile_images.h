@@ -6,8 +6,8 @@
 // of its own inside the document: 20 x 20 pixels of the neutral mid grey
 // #808080 that tervok-render draws such a cell in, so that Tiled does not
 // show its red-cross placeholder.
-#include "tile_catalogue.h"
-#include "tiled_map.h"
+#include "formats/tile_catalogue.h"
+#include "tools/tmx/tiled_map.h"
 
 #include <filesystem>
 #include <map>
@@ -22,14 +22,14 @@ class TileImages {
 public:
     // documentFolder: the absolute folder the document is written to; the
     // game folder is the working directory.
-    TileImages(const terraloom::TileCatalogue& catalogue, const std::filesystem::path& documentFolder);
+    TileImages(const formats::TileCatalogue& catalogue, const std::filesystem::path& documentFolder);
 
     TileImage operator()(std::uint8_t tile);
 
 private:
     TileImage imageAt(const std::string& gamePath);
 
-    const terraloom::TileCatalogue& catalogue_;
+    const formats::TileCatalogue& catalogue_;
     std::string gameFolderPrefix_;
     std::map<std::string, TileImage> byPath_;  // a bitmap several tiles share is read once
 };

@@ -5,10 +5,10 @@
 // map is tervok-render's picture. Tiled runs on Qt's offscreen platform
 // with a home of its own, so that it neither needs a desktop nor waits for
 // a session bus.
-#include "console_run.h"
-#include "packed_layers.h"
-#include "temp_dir.h"
-#include "tmx_test_data.h"
+#include "common/testing/console_run.h"
+#include "common/testing/temp_dir.h"
+#include "tools/tmx/packed_layers.h"
+#include "tools/tmx/tmx_test_data.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "tiled_conversion.h"
+#include "tools/tmx/tiled_conversion.h"
 
-#include "byte_escapes.h"
+#include "tools/tmx/byte_escapes.h"
 
 #include <algorithm>
 #include <array>
@@ -52,7 +52,8 @@ TileLayer tileLayer(const GameContent& content, const std::bitset<kGameTiles>& t
 
 std::string cellName(std::size_t index)
 {
-    return "cell (" + std::to_string(index % kMapCells + 1) + ", " + std::to_string(index / kMapCells + 1) + ")";
+    return "cell (" + std::to_string(index % formats::kMapSize + 1) + ", " +
+           std::to_string(index / formats::kMapSize + 1) + ")";
 }
 
 // The tileset a gid falls in: the one with the highest first gid at or
@@ -82,9 +83,9 @@ public:
         }
     }
 
-    tervok::Result<terraloom::MapGrid> read(const std::vector<std::uint32_t>& gids) const
+    tervok::Result<formats::MapGrid> read(const std::vector<std::uint32_t>& gids) const
     {
-        terraloom::MapGrid grid;
+        formats::MapGrid grid;
         auto& cells = grid.cells();
         for (std::size_t i = 0; i < kLayerCells; ++i) {
             const std::uint32_t gid = gids[i];
@@ -156,7 +157,7 @@ tervok::Result<ImportedContent> importDocument(const TiledMap& map)
         return tervok::formatError("the map has no tile layer of 100 x 100 cells");
     if (const tervok::Status tileset = checkGameTileset(map); !tileset)
         return tileset.error();
-    tervok::Result<terraloom::MapGrid> grid = CellReader(map).read(map.tiles->gids);
+    tervok::Result<formats::MapGrid> grid = CellReader(map).read(map.tiles->gids);
     if (!grid)
         return grid.error();
     ImportedContent content;

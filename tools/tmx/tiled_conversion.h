@@ -10,12 +10,12 @@
 // The way back refuses, naming the cell, what the game cannot hold: flipped
 // or rotated tiles, gids of another tileset or past tile 100, a game tileset
 // kept in a file of its own.
-#include "catalogue/catalogue.h"
-#include "errors/result.h"
-#include "map_grid.h"
-#include "script_conversion.h"
-#include "tile_catalogue.h"
-#include "tiled_map.h"
+#include "common/catalogue/catalogue.h"
+#include "common/errors/result.h"
+#include "formats/map_grid.h"
+#include "formats/tile_catalogue.h"
+#include "tools/tmx/script_conversion.h"
+#include "tools/tmx/tiled_map.h"
 
 #include <functional>
 #include <optional>
@@ -27,8 +27,8 @@ namespace tmx {
 constexpr const char* kTilesetName = "mapteile";
 
 struct GameContent {
-    terraloom::MapGrid grid;
-    terraloom::TileCatalogue catalogue;
+    formats::MapGrid grid;
+    formats::TileCatalogue catalogue;
     std::optional<std::string> script;  // the script file's bytes, when it is exported
     std::vector<tervok::CatalogueEntry> players;
 };
@@ -41,7 +41,7 @@ using TileImageSource = std::function<TileImage(std::uint8_t tile)>;
 TiledMap exportDocument(const GameContent& content, const TileImageSource& images);
 
 struct ImportedContent {
-    terraloom::MapGrid grid;
+    formats::MapGrid grid;
     std::optional<std::string> script;  // nothing when the document has no group "script"
     std::vector<Warning> warnings;
 };

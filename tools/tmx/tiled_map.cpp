@@ -1,4 +1,4 @@
-#include "tiled_map.h"
+#include "tools/tmx/tiled_map.h"
 
 #include <array>
 #include <charconv>
@@ -32,10 +32,10 @@ std::optional<std::string> frameProblem(const TiledMap& map)
                ", not orthogonal";
     if (map.infinite)
         return std::string("the map is infinite; a game map has a fixed size of 100 x 100 cells");
-    if (map.width != kMapCells || map.height != kMapCells)
+    if (map.width != formats::kMapSize || map.height != formats::kMapSize)
         return "the map is " + std::to_string(map.width) + " x " + std::to_string(map.height) +
                " cells, not 100 x 100";
-    if (map.tileWidth != kCellPixels || map.tileHeight != kCellPixels)
+    if (map.tileWidth != formats::kTilePixels || map.tileHeight != formats::kTilePixels)
         return "the map's cells are " + std::to_string(map.tileWidth) + " x " + std::to_string(map.tileHeight) +
                " pixels, not 20 x 20";
     return std::nullopt;

@@ -4,7 +4,8 @@
 // tile layer and the object group "script". Texts are UTF-8 as in the
 // files; what the game keeps in Windows-1252 is carried in escaped form
 // (byte_escapes.h).
-#include "errors/error.h"
+#include "common/errors/error.h"
+#include "formats/map_grid.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -77,21 +78,18 @@ struct ObjectGroup {
     std::size_t line = 0;
 };
 
-// The cells of a game map and their size in pixels.
-constexpr int kMapCells = 100;
-constexpr int kCellPixels = 20;
-constexpr std::size_t kLayerCells = static_cast<std::size_t>(kMapCells) * kMapCells;
-// Tile numbers run from 0 to 100.
-constexpr std::size_t kGameTiles = 101;
+// The cells of a map's one tile layer, and the game's tile numbers.
+constexpr std::size_t kLayerCells = static_cast<std::size_t>(formats::kMapSize) * formats::kMapSize;
+constexpr std::size_t kGameTiles = formats::kMaxTile + 1;
 constexpr const char* kTileLayerName = "tiles";
 constexpr const char* kScriptGroupName = "script";
 
 struct TiledMap {
     std::string orientation = "orthogonal";
-    std::int64_t width = kMapCells;
-    std::int64_t height = kMapCells;
-    std::int64_t tileWidth = kCellPixels;
-    std::int64_t tileHeight = kCellPixels;
+    std::int64_t width = formats::kMapSize;
+    std::int64_t height = formats::kMapSize;
+    std::int64_t tileWidth = formats::kTilePixels;
+    std::int64_t tileHeight = formats::kTilePixels;
     bool infinite = false;
     Properties properties;
     std::vector<Tileset> tilesets;

@@ -1,7 +1,7 @@
-#include "tmj_reader.h"
+#include "tools/tmx/tmj_reader.h"
 
-#include "layer_data.h"
-#include "tmx_reader.h"
+#include "tools/tmx/layer_data.h"
+#include "tools/tmx/tmx_reader.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -170,9 +170,9 @@ private:
             return fail("the map has more than one tile layer");
         TileLayer layer;
         layer.name = text(json, "name");
-        const std::int64_t width = integer(json, "width", kMapCells, "the tile layer");
-        const std::int64_t height = integer(json, "height", kMapCells, "the tile layer");
-        if (!failed() && (width != kMapCells || height != kMapCells))
+        const std::int64_t width = integer(json, "width", formats::kMapSize, "the tile layer");
+        const std::int64_t height = integer(json, "height", formats::kMapSize, "the tile layer");
+        if (!failed() && (width != formats::kMapSize || height != formats::kMapSize))
             return fail("the tile layer is " + std::to_string(width) + " x " + std::to_string(height) +
                         " cells, not 100 x 100");
         if (json.contains(QLatin1String("chunks")))

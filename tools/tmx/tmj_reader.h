@@ -5,8 +5,8 @@
 // 10,000 cells, the game's tile numbers in the tileset that starts at gid 1,
 // bounded lists. Unknown members are passed over. JSON carries no line
 // numbers, so errors name the layer or object instead.
-#include "errors/result.h"
-#include "tiled_map.h"
+#include "common/errors/result.h"
+#include "tools/tmx/tiled_map.h"
 
 #include <string_view>
 

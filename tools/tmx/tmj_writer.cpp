@@ -1,4 +1,4 @@
-#include "tmj_writer.h"
+#include "tools/tmx/tmj_writer.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -57,9 +57,9 @@ QJsonObject tilesetJson(const Tileset& tileset)
         {"name", qs(tileset.name)},
         {"spacing", 0},
         {"tilecount", static_cast<qint64>(tileset.tiles.size())},
-        {"tileheight", kCellPixels},
+        {"tileheight", formats::kTilePixels},
         {"tiles", tiles},
-        {"tilewidth", kCellPixels},
+        {"tilewidth", formats::kTilePixels},
     };
 }
 
@@ -69,8 +69,8 @@ QJsonObject tileLayerJson(const TileLayer& layer)
     for (const std::uint32_t gid : layer.gids)
         data.append(static_cast<qint64>(gid));
     return QJsonObject{
-        {"data", data},   {"height", kMapCells}, {"id", 1}, {"name", qs(layer.name)}, {"opacity", 1},
-        {"type", "tilelayer"}, {"visible", true}, {"width", kMapCells}, {"x", 0}, {"y", 0},
+        {"data", data},   {"height", formats::kMapSize}, {"id", 1}, {"name", qs(layer.name)}, {"opacity", 1},
+        {"type", "tilelayer"}, {"visible", true}, {"width", formats::kMapSize}, {"x", 0}, {"y", 0},
     };
 }
 

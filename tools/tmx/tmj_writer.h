@@ -2,7 +2,7 @@
 // A map document as JSON (.tmj, .json), in the layout Tiled 1.8 writes. JSON
 // has no place for a picture inside the document: a tile whose picture is
 // embedded in the TMX form has none here.
-#include "tiled_map.h"
+#include "tools/tmx/tiled_map.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "tmx_options.h"
+#include "tools/tmx/tmx_options.h"
 
-#include "startup/program_info.h"
+#include "common/startup/program_info.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
 // The built tervok-tmx, run as from a console without any display: its
 // command line, the files it writes and where, the data encodings a Tiled
 // file may hold, and the refusals that leave both files as they were.
-#include "console_run.h"
-#include "packed_layers.h"
-#include "temp_dir.h"
-#include "tmx_test_data.h"
+#include "common/testing/console_run.h"
+#include "common/testing/temp_dir.h"
+#include "tools/tmx/packed_layers.h"
+#include "tools/tmx/tmx_test_data.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +129,38 @@ TEST(TmxProgram, FilesGoWhereTheCommandLineSays)
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "tervok-tmx: map/bad.map: cannot load: byte 150: cell (51, 2) holds tile 200, above 100\n");
     EXPECT_FALSE(fs::exists("bad.tmx"));
+}
+
+// Files are named from the starting folder and the game folder, never by
+// a path from the root, which would be too long here.
+TEST(TmxProgram, WorksInAFolderDeeperThanAPathCanReach)
+{
+    tervok::testing::TempDir dir;
+    const std::string name(250, 'd');
+    for (int depth = 0; depth < 20; ++depth) {
+        fs::create_directory(name);
+        fs::current_path(name);
+    }
+    const testing::GeneratedMap map = testing::MapGenerator(3, true).next();
+    testing::writeGameFolder("game", map, "level");
+    fs::create_directory("other");
+
+    const ProgramRun gamePath = runTmx({"export", "-C", "game", "map\\level.map"});
+    EXPECT_EQ(gamePath.status, 0) << gamePath.err;
+    EXPECT_NE(readFile("level.tmx").find("source=\"game/ep/t"), std::string::npos);
+    const ProgramRun filePath = runTmx({"export", "../game/map/level.map", "-o", "beside.tmj"}, "other");
+    EXPECT_EQ(filePath.status, 0) << filePath.err;
+    EXPECT_NE(readFile("other/beside.tmj").find("\"image\": \"../game/ep/t"), std::string::npos);
+
+    const ProgramRun intoGame = runTmx({"import", "-C", "game", "-o", "map\\copy.map", "other/beside.tmj"});
+    EXPECT_EQ(intoGame.status, 0) << intoGame.err;
+    EXPECT_EQ(readFile("game/map/copy.map"), map.map);
+    EXPECT_EQ(readFile("game/map/copy.msc"), map.script);
+    const ProgramRun intoFile = runTmx({"import", "-o", "../game/map/back.map", "../level.tmx"}, "other");
+    EXPECT_EQ(intoFile.status, 0) << intoFile.err;
+    EXPECT_EQ(readFile("game/map/back.map"), map.map);
+    EXPECT_EQ(readFile("game/map/back.msc"), map.script);
+    fs::current_path(dir.path());
 }
 
 // The cells spelt in every way a Tiled file may spell them give the same map.

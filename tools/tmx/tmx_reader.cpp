@@ -1,6 +1,6 @@
-#include "tmx_reader.h"
+#include "tools/tmx/tmx_reader.h"
 
-#include "layer_data.h"
+#include "tools/tmx/layer_data.h"
 
 #include <QByteArray>
 #include <QXmlStreamReader>
@@ -195,9 +195,9 @@ private:
         TileLayer layer;
         layer.line = line();
         layer.name = utf8(attribute("name"));
-        const std::int64_t width = integer("width", kMapCells);
-        const std::int64_t height = integer("height", kMapCells);
-        if (!failed() && (width != kMapCells || height != kMapCells))
+        const std::int64_t width = integer("width", formats::kMapSize);
+        const std::int64_t height = integer("height", formats::kMapSize);
+        if (!failed() && (width != formats::kMapSize || height != formats::kMapSize))
             return fail("the tile layer is " + std::to_string(width) + " x " + std::to_string(height) +
                         " cells, not 100 x 100");
         bool dataSeen = false;

@@ -12,8 +12,8 @@
 //   a script can hold.
 // Unknown elements and attributes are passed over. A format error carries
 // the line it was found on.
-#include "errors/result.h"
-#include "tiled_map.h"
+#include "common/errors/result.h"
+#include "tools/tmx/tiled_map.h"
 
 #include <string_view>
 

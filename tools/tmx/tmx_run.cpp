@@ -1,20 +1,21 @@
-#include "tmx_run.h"
+#include "tools/tmx/tmx_run.h"
 
-#include "catalogue/catalogue.h"
-#include "encoding/cp1252.h"
-#include "errors/failure_report.h"
-#include "files/file_io.h"
-#include "files/game_path.h"
-#include "game/game_files.h"
-#include "map_file.h"
-#include "map_location.h"
-#include "startup/game_folder.h"
-#include "tile_images.h"
-#include "tiled_conversion.h"
-#include "tmj_reader.h"
-#include "tmj_writer.h"
-#include "tmx_reader.h"
-#include "tmx_writer.h"
+#include "common/catalogue/catalogue.h"
+#include "common/encoding/cp1252.h"
+#include "common/errors/failure_report.h"
+#include "common/files/file_io.h"
+#include "common/files/game_file.h"
+#include "common/files/game_path.h"
+#include "common/game/game_files.h"
+#include "common/startup/game_folder.h"
+#include "formats/map_file.h"
+#include "tools/render/map_location.h"
+#include "tools/tmx/tile_images.h"
+#include "tools/tmx/tiled_conversion.h"
+#include "tools/tmx/tmj_reader.h"
+#include "tools/tmx/tmj_writer.h"
+#include "tools/tmx/tmx_reader.h"
+#include "tools/tmx/tmx_writer.h"
 
 #include <filesystem>
 #include <functional>
@@ -77,9 +78,9 @@ bool enterGameFolder(const render::MapLocation& location, const TmxOptions& opti
 {
     // A game folder that cannot be entered ends the program as a usage
     // error does, as with the other tools.
-    if (const std::optional<std::string> why = tervok::startup::enterFolder(location.gameFolder)) {
+    if (const tervok::Status entered = tervok::startup::enterFolder(location.gameFolder); !entered) {
         err << kProgram << ": " << options.folder.value_or(location.gameFolder.string())
-            << ": cannot open the game folder: " << *why << '\n';
+            << ": cannot open the game folder: " << tervok::startup::systemReason(entered.error()) << '\n';
         return false;
     }
     return true;
@@ -94,9 +95,20 @@ std::optional<tervok::Result<std::string>> readIfPresent(const fs::path& file)
     return bytes;
 }
 
-std::optional<std::string> loadScript(const MapFiles& files, std::ostream& err)
+// The map's bytes and those of its script, as they were read.
+struct MapInput {
+    tervok::Result<std::string> map;
+    std::optional<tervok::Result<std::string>> script;  // nothing: there is no script
+};
+
+MapInput readMapInput(const MapFiles& files)
 {
-    std::optional<tervok::Result<std::string>> bytes = readIfPresent(files.script);
+    return {tervok::readWholeFile(files.map), readIfPresent(files.script)};
+}
+
+std::optional<std::string> exportedScript(std::optional<tervok::Result<std::string>> bytes, const MapFiles& files,
+                                          std::ostream& err)
+{
     if (!bytes)
         return std::nullopt;
     if (!*bytes) {
@@ -121,39 +133,66 @@ std::vector<tervok::CatalogueEntry> loadPlayers(std::ostream& err)
     return {};
 }
 
-int exportMap(const TmxOptions& options, const fs::path& start, std::ostream& err)
+// What the export puts in the document besides the map: the catalogue, the
+// script and the players' names, read in the game folder.
+std::optional<GameContent> gameContent(MapInput input, const MapFiles& files, std::ostream& err)
 {
-    const render::MapLocation location = render::locateMap(options.input, options.folder, start);
-    const std::string stem = location.pictureName.substr(0, location.pictureName.size() - 4);
-    const std::string outputName = options.output.value_or(stem + ".tmx");
-    const fs::path output = (start / outputName).lexically_normal();
-    const DocumentForm form = documentFormOf(outputName).value_or(DocumentForm::Tmx);
-    if (!enterGameFolder(location, options, err))
-        return kExitUsage;
-    const MapFiles files = mapFiles(location, options.input);
-    const tervok::Result<std::string> mapBytes = tervok::readWholeFile(files.map);
-    tervok::Result<terraloom::MapGrid> grid = mapBytes ? terraloom::parseMapFile(*mapBytes) : mapBytes.error();
+    const tervok::Result<formats::MapGrid> grid =
+        tervok::parseFileBytes(std::move(input.map), files.mapName, formats::parseMapFile);
     if (!grid) {
         report(err, files.mapName, "cannot load", grid.error());
-        return kExitFailed;
+        return std::nullopt;
     }
     GameContent content;
     content.grid = *grid;
-    if (tervok::Result<terraloom::TileCatalogue> catalogue = terraloom::loadTileCatalogue())
+    if (tervok::Result<formats::TileCatalogue> catalogue = formats::loadTileCatalogue())
         content.catalogue = std::move(*catalogue);
     else
-        report(err, shownPath(terraloom::kTileCataloguePath), "warning: cannot read", catalogue.error());
-    content.script = loadScript(files, err);
+        report(err, shownPath(formats::kTileCataloguePath), "warning: cannot read", catalogue.error());
+    content.script = exportedScript(std::move(input.script), files, err);
     if (content.script)
         content.players = loadPlayers(err);
-    TileImages images(content.catalogue, output.parent_path());
-    const TiledMap document = exportDocument(content, std::ref(images));
-    const std::string bytes = form == DocumentForm::Tmx ? tmxBytes(document) : tmjBytes(document);
-    if (const tervok::Status written = tervok::replaceFile(output, bytes); !written) {
-        report(err, outputName, "cannot save", written.error());
+    return content;
+}
+
+// Writes bytes to the file named from the starting folder.
+int writeFromStart(const render::StartFolder& start, const std::string& name, const std::string& bytes,
+                   std::ostream& err)
+{
+    tervok::Status written = start.enter();
+    if (written)
+        written = tervok::replaceFile(name, bytes);
+    if (written)
+        return kExitOk;
+    report(err, name, "cannot save", written.error());
+    return kExitFailed;
+}
+
+// Files are named from the starting folder: the document, and a map named
+// by its file with its script (read before the game folder is entered); the
+// game folder's files are named from it.
+int exportMap(const TmxOptions& options, std::ostream& err)
+{
+    const render::MapLocation location = render::locateMap(options.input, options.folder);
+    const std::string stem = location.pictureName.substr(0, location.pictureName.size() - 4);
+    const std::string outputName = options.output.value_or(stem + ".tmx");
+    const DocumentForm form = documentFormOf(outputName).value_or(DocumentForm::Tmx);
+    const render::StartFolder start;
+    std::error_code ignored;
+    const fs::path documentFolder = (fs::current_path(ignored) / outputName).parent_path();
+    std::optional<MapInput> fromStart;
+    if (!location.gamePath)
+        fromStart = readMapInput(mapFiles(location, options.input));
+    if (!enterGameFolder(location, options, err))
+        return kExitUsage;
+    const MapFiles files = mapFiles(location, options.input);
+    std::optional<GameContent> content =
+        gameContent(fromStart ? std::move(*fromStart) : readMapInput(files), files, err);
+    if (!content)
         return kExitFailed;
-    }
-    return kExitOk;
+    TileImages images(content->catalogue, documentFolder);
+    const TiledMap document = exportDocument(*content, std::ref(images));
+    return writeFromStart(start, outputName, form == DocumentForm::Tmx ? tmxBytes(document) : tmjBytes(document), err);
 }
 
 tervok::Result<TiledMap> readDocument(const std::string& bytes, DocumentForm form)
@@ -173,7 +212,7 @@ int writeMapAndScript(const ImportedContent& content, const MapFiles& files, std
         }
         old = std::move(**bytes);
     }
-    if (const tervok::Status saved = tervok::replaceFile(files.map, terraloom::mapFileBytes(content.grid, old)); !saved) {
+    if (const tervok::Status saved = tervok::replaceFile(files.map, formats::mapFileBytes(content.grid, old)); !saved) {
         report(err, files.mapName, "cannot save", saved.error());
         return kExitFailed;
     }
@@ -186,15 +225,17 @@ int writeMapAndScript(const ImportedContent& content, const MapFiles& files, std
     return kExitOk;
 }
 
-int importMap(const TmxOptions& options, const fs::path& start, std::ostream& err)
+// The document, and a map named by its file, are named from the starting
+// folder; a map named by its game path from the game folder.
+int importMap(const TmxOptions& options, std::ostream& err)
 {
-    const fs::path input = (start / options.input).lexically_normal();
+    const tervok::Result<std::string> bytes = tervok::readWholeFile(options.input);
     const std::string mapName = options.output.value_or(
         "map\\" + tervok::utf8ToCp1252(fs::path(options.input).stem().string()) + ".map");
-    const render::MapLocation location = render::locateMap(mapName, options.folder, start);
+    const render::MapLocation location = render::locateMap(mapName, options.folder);
+    const render::StartFolder start;
     if (!enterGameFolder(location, options, err))
         return kExitUsage;
-    const tervok::Result<std::string> bytes = tervok::readWholeFile(input);
     if (!bytes) {
         report(err, options.input, "cannot load", bytes.error());
         return kExitFailed;
@@ -208,6 +249,12 @@ int importMap(const TmxOptions& options, const fs::path& start, std::ostream& er
     }
     for (const Warning& warning : content->warnings)
         reportAt(err, options.input, "warning", formatErrorAt(warning.line, warning.text));
+    if (!location.gamePath) {
+        if (const tervok::Status entered = start.enter(); !entered) {
+            report(err, mapName, "cannot save", entered.error());
+            return kExitFailed;
+        }
+    }
     return writeMapAndScript(*content, mapFiles(location, mapName), err);
 }
 
@@ -215,11 +262,9 @@ int importMap(const TmxOptions& options, const fs::path& start, std::ostream& er
 
 int runTmx(const TmxOptions& options, std::ostream& err)
 {
-    std::error_code ignored;
-    const fs::path start = fs::current_path(ignored);
     if (options.action == TmxOptions::Action::Import)
-        return importMap(options, start, err);
-    return exportMap(options, start, err);
+        return importMap(options, err);
+    return exportMap(options, err);
 }
 
 int runTmxProgram(int argc, const char* const* argv, std::ostream& out, std::ostream& err)

@@ -5,7 +5,7 @@
 //   tervok-tmx: map/map1.map: cannot load: byte 120: cell (21, 2) holds tile 200, above 100
 //   tervok-tmx: level.tmx:40: error: cell (3, 1): the tile is flipped or rotated
 //   tervok-tmx: level.tmx:212: warning: object 7 (row 3): the point (130.4, 90) is rounded to (130, 90)
-#include "tmx_options.h"
+#include "tools/tmx/tmx_options.h"
 
 #include <ostream>
 

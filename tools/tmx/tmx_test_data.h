@@ -4,10 +4,10 @@
 // them), and scripts that mix player rows the editor composes, hand-edited
 // rows, rows the grammar does not read and rows of any bytes, with CR LF or
 // LF line ends and a last line that ends or not.
-#include "bmp_bytes.h"
-#include "script_line.h"
-#include "temp_dir.h"
-#include "tile_catalogue.h"
+#include "common/testing/bmp_bytes.h"
+#include "common/testing/temp_dir.h"
+#include "formats/script_line.h"
+#include "formats/tile_catalogue.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -76,7 +76,7 @@ private:
 
     std::string playerRow()
     {
-        terraloom::ScriptLinePieces pieces;
+        formats::ScriptLinePieces pieces;
         pieces.isUser = below(2) == 0;
         pieces.type = "player";
         pieces.number = std::to_string(below(9));
@@ -84,7 +84,7 @@ private:
         pieces.x = position();
         pieces.y = static_cast<std::int16_t>(below(2011));
         pieces.direction = below(5);
-        return terraloom::composeScriptLine(pieces);
+        return formats::composeScriptLine(pieces);
     }
 
     std::string row()
@@ -124,9 +124,9 @@ inline void writeGameFolder(const std::filesystem::path& root, const GeneratedMa
     writeFile(root / "map" / (name + ".msc"), map.script);
     writeFile(root / "map" / "mapteile.lst", map.catalogue);
     writeFile(root / "player" / "player.lst", map.players);
-    const terraloom::TileCatalogue tiles = terraloom::parseTileCatalogue(map.catalogue);
+    const formats::TileCatalogue tiles = formats::parseTileCatalogue(map.catalogue);
     for (std::size_t tile = 0; tile < tiles.names.size(); ++tile)
-        if (const auto path = terraloom::tileImagePath(tiles.names[tile]))
+        if (const auto path = formats::tileImagePath(tiles.names[tile]))
             writeFile(root / "ep" / (path->substr(3)),
                       tervok::testing::bmpFile(20, 20, static_cast<std::uint32_t>(0x102030 + tile * 0x020507)));
 }

@@ -1,6 +1,6 @@
-#include "tmx_writer.h"
+#include "tools/tmx/tmx_writer.h"
 
-#include "layer_data.h"
+#include "tools/tmx/layer_data.h"
 
 #include <QByteArray>
 
@@ -104,8 +104,8 @@ void writeTileset(XmlText& xml, const Tileset& tileset)
     xml.open(1, "tileset");
     xml.attribute("firstgid", tileset.firstGid);
     xml.attribute("name", tileset.name);
-    xml.attribute("tilewidth", kCellPixels);
-    xml.attribute("tileheight", kCellPixels);
+    xml.attribute("tilewidth", formats::kTilePixels);
+    xml.attribute("tileheight", formats::kTilePixels);
     xml.attribute("tilecount", static_cast<long long>(tileset.tiles.size()));
     xml.attribute("columns", 0);
     xml.endOpen();
@@ -128,8 +128,8 @@ void writeTileLayer(XmlText& xml, const TileLayer& layer)
     xml.open(1, "layer");
     xml.attribute("id", 1);
     xml.attribute("name", layer.name);
-    xml.attribute("width", kMapCells);
-    xml.attribute("height", kMapCells);
+    xml.attribute("width", formats::kMapSize);
+    xml.attribute("height", formats::kMapSize);
     xml.endOpen();
     xml.raw("  <data encoding=\"csv\">");
     xml.raw(encodeCsv(layer.gids));

@@ -4,7 +4,7 @@
 // "script", each with its custom properties. The text is built directly:
 // a map with a short script must export in about the time its files take to
 // read and write.
-#include "tiled_map.h"
+#include "tools/tmx/tiled_map.h"
 
 #include <string>
 
