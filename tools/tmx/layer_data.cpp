@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace tmx {
 namespace {
@@ -199,21 +200,56 @@ tervok::Result<Gids> decodeBase64(std::string_view text, std::string_view compre
     return gids;
 }
 
-std::string encodeCsv(const Gids& gids)
+// The decimal digits of the gids below 1000, which every game map's are,
+// padded to four bytes for one copy each.
+struct ShortGids {
+    std::array<std::array<char, 4>, 1000> digits{};
+    std::array<std::uint8_t, 1000> length{};
+
+    ShortGids()
+    {
+        for (std::uint32_t gid = 0; gid < 1000; ++gid)
+            length[gid] = static_cast<std::uint8_t>(std::to_chars(digits[gid].data(), digits[gid].data() + 4, gid).ptr -
+                                                    digits[gid].data());
+    }
+};
+
+void appendCsv(std::string& text, const Gids& gids)
 {
-    std::string text = "\n";
-    text.reserve(gids.size() * 4 + formats::kMapSize * 2);
-    std::array<char, 16> number{};
+    static const ShortGids shortGids;
+    constexpr std::size_t kWidest = 10;  // 4294967295
+    // The digits, a comma between cells, a line end first and after each
+    // row, and room for the last four-byte copy.
+    const std::size_t rows = (gids.size() + formats::kMapSize - 1) / formats::kMapSize;
+    std::size_t size = (gids.empty() ? 0 : gids.size() - 1) + 1 + rows + 4;
+    for (const std::uint32_t gid : gids)
+        size += gid < 1000 ? shortGids.length[gid] : kWidest;
+    const std::size_t start = text.size();
+    text.resize(start + size);
+    char* out = text.data() + start;
+    *out++ = '\n';
     for (std::size_t i = 0; i < gids.size(); ++i) {
-        const auto [end, error] = std::to_chars(number.data(), number.data() + number.size(), gids[i]);
-        text.append(number.data(), end);
+        const std::uint32_t gid = gids[i];
+        if (gid < 1000) {
+            std::memcpy(out, shortGids.digits[gid].data(), 4);
+            out += shortGids.length[gid];
+        } else {
+            out = std::to_chars(out, out + kWidest, gid).ptr;
+        }
         if (i + 1 < gids.size())
-            text += ',';
+            *out++ = ',';
         if ((i + 1) % formats::kMapSize == 0)
-            text += '\n';
+            *out++ = '\n';
     }
     if (gids.size() % formats::kMapSize != 0)
-        text += '\n';
+        *out++ = '\n';
+    text.resize(static_cast<std::size_t>(out - text.data()));
+}
+
+std::string encodeCsv(const Gids& gids)
+{
+    std::string text;
+    appendCsv(text, gids);
     return text;
 }
 

@@ -35,5 +35,7 @@ tervok::Error wrongCellCount(std::size_t count);
 // Tiled's CSV form: a line end, then one line per row of cells with a
 // comma after every cell but the last, then a line end.
 std::string encodeCsv(const Gids& gids);
+// The same, written at the end of text.
+void appendCsv(std::string& text, const Gids& gids);
 
 }  // namespace tmx

@@ -116,16 +116,16 @@ MapObject rowObject(std::uint32_t id, std::size_t row, std::string_view text, co
     object.x = pieces.x;
     object.y = pieces.y;
     // Sorted by name, as Tiled writes them.
-    object.properties = {
-        {"command", "string", pieces.isUser ? "def" : "set"},
-        textProperty("count", pieces.count),
-        intProperty("direction", pieces.direction),
-        textProperty("number", pieces.number),
-        intProperty("row", static_cast<long long>(row)),
-    };
+    Properties& properties = object.properties;
+    properties.reserve(7);
+    properties.push_back({"command", "string", pieces.isUser ? "def" : "set"});
+    properties.push_back(textProperty("count", pieces.count));
+    properties.push_back(intProperty("direction", pieces.direction));
+    properties.push_back(textProperty("number", pieces.number));
+    properties.push_back(intProperty("row", static_cast<long long>(row)));
     if (formats::composeScriptLine(pieces) != text || std::trunc(pieces.x) != pieces.x)
-        object.properties.push_back(textProperty("text", text));
-    object.properties.push_back(textProperty("type", pieces.type));
+        properties.push_back(textProperty("text", text));
+    properties.push_back(textProperty("type", pieces.type));
     return object;
 }
 
@@ -160,6 +160,7 @@ ExportedScript exportScript(std::string_view bytes, const std::vector<tervok::Ca
     };
     script.group.name = kScriptGroupName;
     script.group.properties.push_back(textProperty(kHeaderProperty, split.lines.front()));
+    script.group.objects.reserve(split.lines.size());
     std::uint32_t nextId = 1;
     for (std::size_t row = 1; row < split.lines.size(); ++row) {
         const std::string_view text = split.lines[row];

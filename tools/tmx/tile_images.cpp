@@ -1,6 +1,8 @@
 #include "tools/tmx/tile_images.h"
 
+#include "common/encoding/utf8.h"
 #include "common/files/bitmap_file.h"
+#include "common/files/file_io.h"
 #include "common/files/game_path.h"
 
 #include <QBuffer>
@@ -14,13 +16,18 @@ constexpr QRgb kNeutralGrey = 0xFF808080;
 
 TileImage neutralImage() { return TileImage{std::string(), formats::kTilePixels, formats::kTilePixels, neutralPng()}; }
 
-// A path a TMX attribute can carry: valid UTF-8 without control characters.
-bool fitsDocument(const std::string& path)
+// A path a TMX attribute can carry: well-formed UTF-8 without control
+// characters.
+bool fitsDocument(std::string_view path)
 {
-    for (const char c : path)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+    for (std::size_t at = 0; at < path.size();) {
+        const auto byte = static_cast<unsigned char>(path[at]);
+        const std::size_t length = tervok::utf8SequenceLength(path, at);
+        if (byte < 0x20 || byte == 0x7F || length == 0)
             return false;
-    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())).toStdString() == path;
+        at += length;
+    }
+    return true;
 }
 
 }  // namespace
@@ -66,21 +73,23 @@ TileImage TileImages::operator()(std::uint8_t tile)
 
 TileImage TileImages::imageAt(const std::string& gamePath)
 {
-    const std::filesystem::path native = tervok::nativePath(gamePath);
-    const tervok::Result<std::string> bytes = tervok::readBitmapFile(native);
-    if (!bytes)
-        return neutralImage();
-    // Decoded as tervok-render decodes it; naming the format of a file that
-    // starts "BM" spares Qt's search for the decoder that reads it.
-    const QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes->data()),
-                                            static_cast<int>(bytes->size()),
-                                            bytes->compare(0, 2, "BM") == 0 ? "BMP" : nullptr);
-    if (picture.isNull())
+    // A cell shows a bitmap by the rule tervok-render and the editor share:
+    // its header is read, its pixels are not decoded.
+    std::filesystem::path native = tervok::pathAsWritten(gamePath);
+    tervok::Result<std::string> bytes = tervok::readWholeFile(native);
+    if (!bytes) {  // the name may differ from the file's in letter case
+        if (std::filesystem::path matched = tervok::nativePath(gamePath); matched != native) {
+            native = std::move(matched);
+            bytes = tervok::readWholeFile(native);
+        }
+    }
+    const tervok::Result<tervok::BmpHeader> header = bytes ? tervok::bitmapShownInCell(*bytes) : bytes.error();
+    if (!header)
         return neutralImage();
     const std::string source = gameFolderPrefix_ + native.generic_string();
     if (!fitsDocument(source))
         return neutralImage();
-    return TileImage{source, picture.width(), picture.height(), std::string()};
+    return TileImage{source, header->width, header->height, std::string()};
 }
 
 }  // namespace tmx

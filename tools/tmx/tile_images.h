@@ -2,10 +2,11 @@
 // The pictures of the tileset's tiles: each tile's bitmap ("ep\NAME.bmp",
 // found as the editors find it, below the working directory) named by its
 // path relative to the document, so that Tiled shows the real tiles. A tile
-// without a name, or whose bitmap is missing or unreadable, gets a picture
-// of its own inside the document: 20 x 20 pixels of the neutral mid grey
-// #808080 that tervok-render draws such a cell in, so that Tiled does not
-// show its red-cross placeholder.
+// without a name, or whose bitmap a map cell does not show (missing, or not
+// a BMP that bitmapShownInCell takes: the rule tervok-render and the editor
+// follow), gets a picture of its own inside the document: 20 x 20 pixels of
+// the neutral mid grey #808080 that tervok-render draws such a cell in, so
+// that Tiled does not show its red-cross placeholder.
 #include "formats/tile_catalogue.h"
 #include "tools/tmx/tiled_map.h"
 

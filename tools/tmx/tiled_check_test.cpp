@@ -149,11 +149,13 @@ TEST_F(TiledCheck, TiledDrawsAnExportedMapAsTervokRenderDrawsIt)
 {
     ASSERT_NO_FATAL_FAILURE(copySample("game"));
     for (const bool damaged : {false, true}) {
-        if (damaged) {  // a bitmap gone, a row of tile 0 (unnamed) and tile 100
+        if (damaged) {  // a row of tile 0 (unnamed) and tile 100; bitmaps gone, cut short, named in capitals
             std::string map = readFile("game/map/map1.map");
             map.replace(0, 100, std::string(50, '\0') + std::string(50, '\x64'));
             writeFile("game/map/map1.map", map);
             fs::remove("game/ep/lava.bmp");
+            fs::resize_file("game/ep/water.bmp", 100);
+            fs::rename("game/ep/sand.bmp", "game/ep/SAND.BMP");
         }
         ASSERT_EQ(tmx({"export", "-C", "game", "map\\map1.map"}).status, 0);
         const ProgramRun render = tervok::testing::runOnConsole(TERVOK_RENDER_PROGRAM, {"-C", "game", "-o", "ours.png", "map\\map1.map"});

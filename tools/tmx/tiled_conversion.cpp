@@ -11,13 +11,14 @@ namespace {
 
 std::bitset<kGameTiles> tilesInTileset(const GameContent& content)
 {
-    std::bitset<kGameTiles> tiles;
+    // Flags by byte value: no cell waits on the one before it.
+    std::array<bool, 256> used{};
     for (const std::uint8_t tile : content.grid.cells())
-        tiles.set(tile);
-    tiles.reset(0);
-    for (std::size_t tile = 0; tile < kGameTiles; ++tile)
-        if (!content.catalogue.names[tile].empty())
-            tiles.set(tile);
+        used[tile] = true;
+    std::bitset<kGameTiles> tiles;
+    for (std::size_t tile = 1; tile < kGameTiles; ++tile)
+        tiles[tile] = used[tile] || !content.catalogue.names[tile].empty();
+    tiles[0] = !content.catalogue.names[0].empty();
     return tiles;
 }
 
@@ -44,9 +45,14 @@ TileLayer tileLayer(const GameContent& content, const std::bitset<kGameTiles>& t
 {
     TileLayer layer;
     layer.name = kTileLayerName;
-    layer.gids.reserve(kLayerCells);
-    for (const std::uint8_t tile : content.grid.cells())
-        layer.gids.push_back(tile == 0 && !tiles.test(0) ? 0u : tile + 1u);
+    std::array<std::uint32_t, 256> gidOf{};
+    for (std::size_t tile = 0; tile < gidOf.size(); ++tile)
+        gidOf[tile] = static_cast<std::uint32_t>(tile) + 1;
+    if (!tiles.test(0))
+        gidOf[0] = 0;
+    const auto& cells = content.grid.cells();
+    layer.gids.resize(cells.size());
+    std::transform(cells.begin(), cells.end(), layer.gids.begin(), [&](std::uint8_t tile) { return gidOf[tile]; });
     return layer;
 }
 

@@ -5,6 +5,8 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 
 namespace tmx {
 namespace {
@@ -13,6 +15,9 @@ namespace {
 // level, attributes in Tiled's order.
 class XmlText {
 public:
+    explicit XmlText(std::size_t expectedSize) { text_.reserve(expectedSize); }
+
+    std::string& text() { return text_; }
     std::string take() { return std::move(text_); }
 
     void open(int depth, std::string_view name)
@@ -29,7 +34,12 @@ public:
         escaped(value);
         text_ += '"';
     }
-    void attribute(std::string_view name, long long value) { attribute(name, std::to_string(value)); }
+    void attribute(std::string_view name, long long value)
+    {
+        std::array<char, 24> digits{};
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+        attribute(name, std::string_view(digits.data(), static_cast<std::size_t>(written.ptr - digits.data())));
+    }
     void endOpen() { text_ += ">\n"; }
     void endEmpty() { text_ += "/>\n"; }
     void close(int depth, std::string_view name)
@@ -46,17 +56,29 @@ private:
     // escaping in an attribute is done here.
     void escaped(std::string_view value)
     {
-        for (const char c : value) {
-            switch (c) {
-            case '&': text_ += "&amp;"; break;
-            case '<': text_ += "&lt;"; break;
-            case '>': text_ += "&gt;"; break;
-            case '"': text_ += "&quot;"; break;
-            case '\t': text_ += "&#9;"; break;
-            case '\n': text_ += "&#10;"; break;
-            case '\r': text_ += "&#13;"; break;
-            default: text_ += c;
-            }
+        std::size_t plain = 0;
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            const std::string_view entity = entityOf(value[i]);
+            if (entity.empty())
+                continue;
+            text_.append(value.data() + plain, i - plain);
+            text_ += entity;
+            plain = i + 1;
+        }
+        text_.append(value.data() + plain, value.size() - plain);
+    }
+
+    static std::string_view entityOf(char c)
+    {
+        switch (c) {
+        case '&': return "&amp;";
+        case '<': return "&lt;";
+        case '>': return "&gt;";
+        case '"': return "&quot;";
+        case '\t': return "&#9;";
+        case '\n': return "&#10;";
+        case '\r': return "&#13;";
+        default: return {};
         }
     }
 
@@ -132,7 +154,7 @@ void writeTileLayer(XmlText& xml, const TileLayer& layer)
     xml.attribute("height", formats::kMapSize);
     xml.endOpen();
     xml.raw("  <data encoding=\"csv\">");
-    xml.raw(encodeCsv(layer.gids));
+    appendCsv(xml.text(), layer.gids);
     xml.raw("</data>\n");
     xml.close(1, "layer");
 }
@@ -174,11 +196,23 @@ std::uint32_t nextObjectId(const TiledMap& map)
     return highest + 1;
 }
 
+// About what the document takes: a few digits per cell, a few hundred
+// bytes per tile and object.
+std::size_t expectedSize(const TiledMap& map)
+{
+    std::size_t size = 4096 + (map.tiles ? map.tiles->gids.size() * 4 : 0);
+    for (const Tileset& tileset : map.tilesets)
+        size += tileset.tiles.size() * 256;
+    if (map.script)
+        size += (map.script->objects.size() + map.script->properties.size()) * 512;
+    return size;
+}
+
 }  // namespace
 
 std::string tmxBytes(const TiledMap& map)
 {
-    XmlText xml;
+    XmlText xml(expectedSize(map));
     xml.raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     xml.open(0, "map");
     xml.attribute("version", "1.8");
