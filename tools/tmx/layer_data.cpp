@@ -228,21 +228,26 @@ void appendCsv(std::string& text, const Gids& gids)
     text.resize(start + size);
     char* out = text.data() + start;
     *out++ = '\n';
-    for (std::size_t i = 0; i < gids.size(); ++i) {
-        const std::uint32_t gid = gids[i];
-        if (gid < 1000) {
-            std::memcpy(out, shortGids.digits[gid].data(), 4);
-            out += shortGids.length[gid];
-        } else {
-            out = std::to_chars(out, out + kWidest, gid).ptr;
-        }
-        if (i + 1 < gids.size())
+    // Every cell with a comma after it, every row with a line end; the last
+    // comma is taken back at the end.
+    for (std::size_t row = 0; row < gids.size(); row += formats::kMapSize) {
+        const std::size_t rowEnd = std::min(row + formats::kMapSize, gids.size());
+        for (std::size_t i = row; i < rowEnd; ++i) {
+            const std::uint32_t gid = gids[i];
+            if (gid < 1000) {
+                std::memcpy(out, shortGids.digits[gid].data(), 4);
+                out += shortGids.length[gid];
+            } else {
+                out = std::to_chars(out, out + kWidest, gid).ptr;
+            }
             *out++ = ',';
-        if ((i + 1) % formats::kMapSize == 0)
-            *out++ = '\n';
-    }
-    if (gids.size() % formats::kMapSize != 0)
+        }
         *out++ = '\n';
+    }
+    if (!gids.empty()) {
+        out[-2] = '\n';
+        --out;
+    }
     text.resize(static_cast<std::size_t>(out - text.data()));
 }
 

@@ -51,13 +51,14 @@ public:
     }
     void raw(std::string_view text) { text_ += text; }
 
-private:
     // Values reach here escaped (byte_escapes.h); what XML itself needs
     // escaping in an attribute is done here.
     void escaped(std::string_view value)
     {
         std::size_t plain = 0;
         for (std::size_t i = 0; i < value.size(); ++i) {
+            if (value[i] > '>')  // every character with an entity comes before '?'
+                continue;
             const std::string_view entity = entityOf(value[i]);
             if (entity.empty())
                 continue;
@@ -68,6 +69,7 @@ private:
         text_.append(value.data() + plain, value.size() - plain);
     }
 
+private:
     static std::string_view entityOf(char c)
     {
         switch (c) {
@@ -92,12 +94,15 @@ void writeProperties(XmlText& xml, int depth, const Properties& properties)
     xml.open(depth, "properties");
     xml.endOpen();
     for (const Property& property : properties) {
-        xml.open(depth + 1, "property");
-        xml.attribute("name", property.name);
-        if (property.type != "string")
-            xml.attribute("type", property.type);
-        xml.attribute("value", property.value);
-        xml.endEmpty();
+        xml.open(depth + 1, "property name=\"");
+        xml.escaped(property.name);
+        if (property.type != "string") {
+            xml.raw("\" type=\"");
+            xml.escaped(property.type);
+        }
+        xml.raw("\" value=\"");
+        xml.escaped(property.value);
+        xml.raw("\"/>\n");
     }
     xml.close(depth, "properties");
 }
