@@ -65,9 +65,19 @@ std::optional<std::string> matchNameIgnoringCase(const std::vector<std::string>&
 
 fs::path pathAsWritten(std::string_view gamePath)
 {
-    fs::path path;
-    for (const std::string& part : gamePathComponents(gamePath))
-        path /= cp1252ToUtf8(part);
+    // Joined as path's /= joins them, without parsing the path at each step:
+    // a component that starts with "/" starts the path anew.
+    std::string path;
+    for (const std::string& part : gamePathComponents(gamePath)) {
+        std::string name = cp1252ToUtf8(part);
+        if (name.front() == '/') {
+            path = std::move(name);
+            continue;
+        }
+        if (!path.empty() && path.back() != '/')
+            path += '/';
+        path += name;
+    }
     return path;
 }
 
