@@ -136,11 +136,7 @@ TEST(TmxProgram, FilesGoWhereTheCommandLineSays)
 TEST(TmxProgram, WorksInAFolderDeeperThanAPathCanReach)
 {
     tervok::testing::TempDir dir;
-    const std::string name(250, 'd');
-    for (int depth = 0; depth < 20; ++depth) {
-        fs::create_directory(name);
-        fs::current_path(name);
-    }
+    tervok::testing::enterFolderDeeperThanAPathCanReach();
     const testing::GeneratedMap map = testing::MapGenerator(3, true).next();
     testing::writeGameFolder("game", map, "level");
     fs::create_directory("other");
