@@ -60,8 +60,8 @@ MapFiles mapFiles(const render::MapLocation& location, const std::string& given)
         const std::string script = location.gamePath->substr(0, slash + 1) + location.gameName + ".msc";
         files.map = tervok::nativePath(*location.gamePath);
         files.script = tervok::nativePath(script);
-        files.mapName = shownPath(*location.gamePath);
-        files.scriptName = shownPath(script);
+        files.mapName = files.map.generic_string();  // as shownPath gives them
+        files.scriptName = files.script.generic_string();
         return files;
     }
     // The picture name is the map file's own name (UTF-8) with ".png".
