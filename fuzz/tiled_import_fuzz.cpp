@@ -11,7 +11,7 @@ using tervok::fuzz::check;
 
 namespace {
 
-void checkImport(const tervok::Result<tmx::TiledMap>& map)
+TERVOK_FUZZ_UNTRACED void checkImport(const tervok::Result<tmx::TiledMap>& map)
 {
     if (!map)
         return;
