@@ -189,6 +189,11 @@ TEST_F(RegionToolsTest, CopyCutDeleteAndPasteGoThroughTheClipboard)
     EXPECT_EQ(state.grid.at(100, 100), 5);
     EXPECT_EQ(steps(), 3u);
     EXPECT_TRUE(tools().pasting());
+    key('1', kCtrl);  // zoomed in around the centre: the stamp goes to the cell now under the pointer
+    const std::optional<MapCell> under = controller.viewport().cellAt(inCell(99, 100));
+    ASSERT_TRUE(under);
+    EXPECT_NE(*under, (MapCell{99, 100}));
+    EXPECT_EQ(preview().stampAt, *under);
     key(kEscape);
     EXPECT_FALSE(tools().pasting());
     EXPECT_TRUE(tools().selection());

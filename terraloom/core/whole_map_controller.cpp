@@ -30,12 +30,21 @@ void WholeMapController::endViewStroke()
         state_.history.endStroke();
 }
 
+// A stamp or a flood fill's region under a resting pointer follows the map
+// as it scrolls or zooms.
+void WholeMapController::showViewport()
+{
+    listener_.viewportChanged();
+    if (drag_ == Drag::None && pointer_)
+        tools_.hovered(viewport_.cellAt(*pointer_));
+}
+
 void WholeMapController::resized(int width, int height)
 {
     viewport_.resize(width, height);
     if (fitted_)
         viewport_.fit();
-    listener_.viewportChanged();
+    showViewport();
 }
 
 void WholeMapController::scrolled(int horizontal, int vertical)
@@ -43,7 +52,7 @@ void WholeMapController::scrolled(int horizontal, int vertical)
     endViewStroke();
     viewport_.scrollTo(horizontal, vertical);
     fitted_ = false;
-    listener_.viewportChanged();
+    showViewport();
 }
 
 // A press during a drag (another button) changes nothing.
@@ -88,7 +97,7 @@ void WholeMapController::moved(const WholeMapPointer& event)
         viewport_.moveMapBy(event.at.x - lastAt_.x, event.at.y - lastAt_.y);
         lastAt_ = event.at;
         fitted_ = false;
-        listener_.viewportChanged();
+        showViewport();
     } else {
         endViewStroke();
         tools_.hovered(viewport_.cellAt(event.at));
@@ -157,7 +166,7 @@ void WholeMapController::scrollByWheel(const WholeMapWheel& event)
         return;
     viewport_.moveMapBy(dx, dy);
     fitted_ = false;
-    listener_.viewportChanged();
+    showViewport();
 }
 
 bool WholeMapController::keyPressed(int keyCode, int shift, bool autoRepeat)
@@ -223,7 +232,7 @@ void WholeMapController::fit()
     endViewStroke();
     viewport_.fit();
     fitted_ = true;
-    listener_.viewportChanged();
+    showViewport();
 }
 
 void WholeMapController::showActualSize()
@@ -236,7 +245,7 @@ void WholeMapController::showTopLeft()
     endViewStroke();
     viewport_.scrollTo(0, 0);
     fitted_ = false;
-    listener_.viewportChanged();
+    showViewport();
 }
 
 void WholeMapController::toggleMarkers()
@@ -253,7 +262,7 @@ void WholeMapController::zoomAround(int zoom, CanvasPoint anchor)
         return;
     viewport_.zoomAround(zoom, anchor);
     fitted_ = false;
-    listener_.viewportChanged();
+    showViewport();
 }
 
 void WholeMapController::pick(CanvasPoint at)

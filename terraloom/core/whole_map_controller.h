@@ -125,6 +125,7 @@ private:
     enum class Drag { None, Tool, Moving };
 
     void endViewStroke();
+    void showViewport();
     void pick(CanvasPoint at);
     void zoomAround(int zoom, CanvasPoint anchor);
     void zoomByWheel(int angle, CanvasPoint anchor);
