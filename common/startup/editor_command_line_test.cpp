@@ -35,25 +35,21 @@ TEST(EditorCommandLine, HelpNamesTheFolderRuleTheOptionsAndTheKeys)
     EXPECT_TRUE(help.err.empty());
     EXPECT_EQ(help.out.rfind("Usage: terraloom [OPTION]... [GAME-FOLDER | FILE]\n", 0), 0u);
     for (const char* part : {"map, ep, player, shots or", "~/.config/tervok/editors.conf", "Cancel",
-                             "map/*.map or map/*.msc", "-C, --directory=GAME-FOLDER", "--version", "\nKeys:\n",
-                             "Ctrl+Z", "Ctrl+Y, Ctrl+Shift+Z", "Shift + pointer", "right click"})
+                             "map/*.map or map/*.msc", "  -C, --directory=GAME-FOLDER\n", "\nKeys:\n", "Ctrl+Z",
+                             "Ctrl+Y, Ctrl+Shift+Z", "Shift + pointer", "right click"})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
     EXPECT_EQ(help.out.find("from-launcher"), std::string::npos);
 
-    const Outcome sparkHelp = run(kSparkloom, {"-h"});
-    EXPECT_NE(sparkHelp.out.find("double click on a row"), std::string::npos);
-    EXPECT_EQ(sparkHelp.out.find("Ctrl+Z"), std::string::npos);
-    EXPECT_EQ(sparkHelp.out.find("is loaded at start"), std::string::npos);
+    const std::string sparkHelp = helpText(editorSyntax(kSparkloom));
+    EXPECT_NE(sparkHelp.find("double click on a row"), std::string::npos);
+    EXPECT_EQ(sparkHelp.find("Ctrl+Z"), std::string::npos);
+    EXPECT_EQ(sparkHelp.find("is loaded at start"), std::string::npos);
 
     for (const ProgramInfo* program : {&kTerraloom, &kFigureloom, &kBoltloom, &kSparkloom}) {
         std::istringstream text(helpText(editorSyntax(*program)));
         for (std::string line; std::getline(text, line);)
             EXPECT_LE(line.size(), 79u) << program->name << ": " << line;
     }
-
-    const Outcome version = run(kBoltloom, {"--version"});
-    EXPECT_EQ(version.start.exitStatus, kExitOk);
-    EXPECT_EQ(version.out, std::string("boltloom (Tervok editors) ") + TERVOK_EXPECTED_VERSION + "\n");
 }
 
 // Qt's own options are usage errors too: the window system never sees the

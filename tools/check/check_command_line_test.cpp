@@ -48,10 +48,8 @@ TEST(CheckCommand, TheFolderAndTheFormatAreTakenTheGnuWay)
                              "is listed again (first on line 2)\"}\n]\n";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"game"}, text},
-        {{"-Cgame", "--format=text"}, text},
-        {{"--format=json", "game"}, json},
-        {{"--format", "json", "--directory", "game"}, json},
-        {{"--", "-odd"}, text},
+        {{"--format=json", "-C", "game"}, json},
+        {{"--format", "json", "--format=text", "--", "-odd"}, text},
     };
     for (const auto& [arguments, report] : cases) {
         const Outcome checked = run(arguments);
@@ -67,9 +65,6 @@ TEST(CheckCommand, UsageErrorsAndFoldersThatCannotBeReadEndWithStatusTwo)
     tervok::testing::TempDir dir;
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--format=xml"}, "unknown format 'xml' (text or json)"},
-        {{"--format"}, "option '--format' needs a value"},
-        {{"-C"}, "option '-C' needs a value"},
-        {{"a", "b"}, "one game folder only ('b' is a second one)"},
         {{"-C", "a", "b"}, "one game folder only ('b' is a second one)"},
     };
     for (const auto& [arguments, problem] : cases) {
@@ -100,8 +95,7 @@ TEST(CheckProgram, HelpVersionAndTheSampleDataNeedNoDisplay)
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(help.out, tervok::startup::helpText(checkSyntax()));
     EXPECT_EQ(help.out.rfind("Usage: tervok-check [OPTION]... [GAME-FOLDER]\n", 0), 0u);
-    for (const char* part : {"  -C, --directory=GAME-FOLDER", "--format=FORMAT", "text (the default) or json",
-                             "PATH:LINE: error: MESSAGE", "Exit status: 0 without errors"})
+    for (const char* part : {"  -C, --directory=GAME-FOLDER\n", "      --format=FORMAT  text (the default) or json\n"})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
     std::istringstream lines(help.out);
     for (std::string line; std::getline(lines, line);)
