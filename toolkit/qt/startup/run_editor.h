@@ -22,7 +22,8 @@ namespace qtui {
 template <class Program>
 int runEditor(int argc, char** argv, const tervok::startup::ProgramInfo& info)
 {
-    const tervok::startup::Start start = tervok::startup::readEditorCommandLine(info, argc, argv, std::cout, std::cerr);
+    const tervok::startup::Start start =
+        tervok::startup::readEditorCommandLine(info, argc, argv, std::cout, std::cerr);
     if (start.exitStatus) {
         if (start.fromLauncher && *start.exitStatus == tervok::startup::kExitUsage)
             showStartFailure(info.name, start.problem);
