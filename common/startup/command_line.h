@@ -63,7 +63,7 @@ struct CommandSyntax {
 constexpr int kHelpOption = -1;
 constexpr int kVersionOption = -2;
 
-struct CommandLine {
+struct [[nodiscard]] CommandLine {
     enum class Action { Run, Help, Version, UsageError };
     struct Given {
         int id;
@@ -94,7 +94,7 @@ std::string versionText(const CommandSyntax& syntax);
 // kExitUsage. For what a program finds wrong once the line is read.
 int reportUsageError(const CommandSyntax& syntax, const std::string& problem, std::ostream& err);
 
-struct Reading {
+struct [[nodiscard]] Reading {
     std::optional<int> exitStatus;  // set: --help, --version or a usage error was answered; end now
     CommandLine line;
 };

@@ -23,7 +23,7 @@ namespace tervok::startup {
 // since nobody reads standard error there.
 CommandSyntax editorSyntax(const ProgramInfo& program);
 
-struct Start {
+struct [[nodiscard]] Start {
     std::optional<int> exitStatus;  // set: end the program now with this status
     bool folderNamed = false;       // a game folder was named and is now the working directory
     std::optional<NamedFile> file{};  // a named file the window loads, found again by its game path
