@@ -1,7 +1,6 @@
 #include "tools/render/render_run.h"
 
 #include "common/errors/failure_report.h"
-#include "common/files/file_descriptor.h"
 #include "common/files/file_io.h"
 #include "common/files/game_file.h"
 #include "common/files/game_path.h"
@@ -13,10 +12,8 @@
 #include "tools/render/script_marks.h"
 #include "tools/render/tile_blocks.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
 
 namespace render {
@@ -39,27 +36,6 @@ void warn(std::ostream& err, std::string_view gamePath, std::string_view action,
     err << tervok::failureLine(kProgram, shownPath(gamePath), std::string("warning: ") + std::string(action), error)
         << '\n';
 }
-
-// The working directory the program started in, kept open: the picture is
-// written there once the game folder's files are read, and a path to it may
-// be longer than the system lets a path be.
-class StartFolder {
-public:
-    StartFolder() : fd_(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)), openError_(errno) {}
-
-    tervok::Status enter() const
-    {
-        if (fd_.get() < 0)
-            return tervok::systemError(openError_);
-        if (::fchdir(fd_.get()) != 0)
-            return tervok::systemError(errno);
-        return {};
-    }
-
-private:
-    tervok::FileDescriptor fd_;
-    int openError_;
-};
 
 // Where the picture goes: standard output for "-", else a file named from
 // the starting folder. What it leads to is looked at before the game folder
