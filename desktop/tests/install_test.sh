@@ -207,6 +207,9 @@ check_programs() {
   if [[ " ${tools[*]} " == *" tervok-render "* ]]; then
     check_missing_folder tervok-render "cannot open the game folder" "-C$dest/no such folder" 'map\map1.map'
   fi
+  if [[ " ${tools[*]} " == *" tervok-tmx "* ]]; then
+    check_missing_folder tervok-tmx "cannot open the game folder" "-C$dest/no such folder" export 'map\map1.map'
+  fi
 
   # Standard output that cannot be written is a failure with the system's
   # reason: a full disk, or a descriptor that was closed.
