@@ -43,7 +43,7 @@ void warn(std::ostream& err, std::string_view gamePath, std::string_view action,
 struct Output {
     std::string name;  // as the command line named it
     bool standard = false;
-    std::optional<FileIdentity> found;
+    std::optional<tervok::FileIdentity> found;
 
     std::string shownName() const { return standard ? "standard output" : name; }
 };
@@ -53,24 +53,24 @@ Output findOutput(const RenderOptions& options, const MapLocation& location)
     Output output;
     output.name = options.output.value_or(location.pictureName);
     output.standard = output.name == "-";
-    output.found = output.standard ? identityOf(STDOUT_FILENO) : identityOf(output.name);
+    output.found = output.standard ? tervok::identityOf(STDOUT_FILENO) : tervok::identityOf(output.name);
     return output;
 }
 
 // The map's bytes and the file they come from.
 struct MapInput {
     tervok::Result<std::string> bytes;
-    std::optional<FileIdentity> identity;
+    std::optional<tervok::FileIdentity> identity;
 };
 
 MapInput readMapInput(const fs::path& file)
 {
-    return {tervok::readWholeFile(file), identityOf(file)};
+    return {tervok::readWholeFile(file), tervok::identityOf(file)};
 }
 
 // Refuses an output that is the same file as an input, as cp does: by
 // device and inode, through any name or link.
-bool isInput(const Output& output, const std::optional<FileIdentity>& input, std::string_view what, std::ostream& err)
+bool isInput(const Output& output, const std::optional<tervok::FileIdentity>& input, std::string_view what, std::ostream& err)
 {
     if (!output.found || !input || !(*input == *output.found))
         return false;
@@ -80,7 +80,7 @@ bool isInput(const Output& output, const std::optional<FileIdentity>& input, std
 
 bool isGameFile(const Output& output, std::string_view gamePath, std::string_view what, std::ostream& err)
 {
-    return isInput(output, identityOf(tervok::nativePath(gamePath)), what, err);
+    return isInput(output, tervok::identityOf(tervok::nativePath(gamePath)), what, err);
 }
 
 // The files the run reads by name: the map, the tile catalogue and, with

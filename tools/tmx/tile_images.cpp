@@ -71,6 +71,8 @@ TileImage TileImages::operator()(std::uint8_t tile)
     return found->second;
 }
 
+std::vector<std::filesystem::path> TileImages::filesRead() const { return filesRead_; }
+
 TileImage TileImages::imageAt(const std::string& gamePath)
 {
     // A cell shows a bitmap by the rule tervok-render and the editor share:
@@ -83,6 +85,8 @@ TileImage TileImages::imageAt(const std::string& gamePath)
             bytes = tervok::readWholeFile(native);
         }
     }
+    if (bytes)
+        filesRead_.push_back(native);
     const tervok::Result<tervok::BmpHeader> header = bytes ? tervok::bitmapShownInCell(*bytes) : bytes.error();
     if (!header)
         return neutralImage();

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace tmx {
 
@@ -26,6 +27,8 @@ public:
     TileImages(const formats::TileCatalogue& catalogue, const std::filesystem::path& documentFolder);
 
     TileImage operator()(std::uint8_t tile);
+    // The bitmaps read so far, as they were found.
+    std::vector<std::filesystem::path> filesRead() const;
 
 private:
     TileImage imageAt(const std::string& gamePath);
@@ -33,6 +36,7 @@ private:
     const formats::TileCatalogue& catalogue_;
     std::string gameFolderPrefix_;
     std::map<std::string, TileImage> byPath_;  // a bitmap several tiles share is read once
+    std::vector<std::filesystem::path> filesRead_;
 };
 
 }  // namespace tmx

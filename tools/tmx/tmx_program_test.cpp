@@ -228,6 +228,45 @@ TEST(TmxProgram, RefusalsLeaveBothFilesAsTheyWere)
     }
 }
 
+// An output that is a file the run reads, by any link or name, is refused
+// before anything is written, as cp refuses it.
+TEST(TmxProgram, AnOutputThatIsAnInputIsRefused)
+{
+    ExportedGame game;
+    const std::string bitmap = fs::directory_iterator("game/ep")->path().string();
+    const std::string bitmapBytes = readFile(bitmap);
+    const std::vector<std::pair<std::string, std::string>> exports = {
+        {"game/map/level.map", "is the input map"},
+        {"game/map/level.msc", "is the map's script"},
+        {"game/map/mapteile.lst", "is the tile catalogue"},
+        {bitmap, "is a tile bitmap"},
+    };
+    for (const auto& [input, message] : exports) {
+        fs::remove("link.tmx");
+        fs::create_symlink(fs::absolute(input), "link.tmx");
+        const ProgramRun run = runTmx({"export", "-C", "game", "-o", "link.tmx", "map\\level.map"});
+        EXPECT_EQ(run.status, 1) << input;
+        EXPECT_EQ(run.err, "tervok-tmx: link.tmx: " + message + "\n");
+    }
+    fs::create_hard_link("game/map/level.map", "hard.tmx");
+    EXPECT_EQ(runTmx({"export", "-o", "hard.tmx", "game/map/level.map"}).err, "tervok-tmx: hard.tmx: is the input map\n");
+    EXPECT_EQ(readFile("game/map/level.map"), game.map.map);
+    EXPECT_EQ(readFile("game/map/level.msc"), game.map.script);
+    EXPECT_EQ(readFile(bitmap), bitmapBytes);
+
+    // An import neither writes the map nor the script over the Tiled file.
+    for (const std::string target : {"game/map/target.map", "game/map/target.msc"}) {
+        fs::remove(target);
+        fs::create_symlink(fs::absolute("level.tmx"), target);
+        const ProgramRun run = game.import("level.tmx");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "tervok-tmx: " + target.substr(5) + ": is the Tiled file\n");
+        EXPECT_EQ(readFile("level.tmx"), game.tmx);
+        fs::remove(target);
+        writeFile(target, "old");
+    }
+}
+
 TEST(TmxProgram, ARoundedPointIsAWarningAndTheMapIsWritten)
 {
     ExportedGame game;

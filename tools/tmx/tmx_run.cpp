@@ -3,6 +3,7 @@
 #include "common/catalogue/catalogue.h"
 #include "common/encoding/cp1252.h"
 #include "common/errors/failure_report.h"
+#include "common/files/file_identity.h"
 #include "common/files/file_io.h"
 #include "common/files/game_file.h"
 #include "common/files/game_path.h"
@@ -99,15 +100,48 @@ std::optional<tervok::Result<std::string>> readIfPresent(const fs::path& file)
     return bytes;
 }
 
-// The map's bytes and those of its script, as they were read.
+// The map's bytes and those of its script, as they were read, and the
+// files they came from.
 struct MapInput {
     tervok::Result<std::string> map;
     std::optional<tervok::Result<std::string>> script;  // nothing: there is no script
+    std::optional<tervok::FileIdentity> mapFile;
+    std::optional<tervok::FileIdentity> scriptFile;
 };
 
 MapInput readMapInput(const MapFiles& files)
 {
-    return {tervok::readWholeFile(files.map), readIfPresent(files.script)};
+    return {tervok::readWholeFile(files.map), readIfPresent(files.script), tervok::identityOf(files.map),
+            tervok::identityOf(files.script)};
+}
+
+// An output is refused when it is the same file as one the run reads, as cp
+// does: by device and inode, through any name or link. Replacing it would
+// lose what it held.
+bool isInput(const std::string& outputName, const std::optional<tervok::FileIdentity>& output,
+             const std::optional<tervok::FileIdentity>& input, std::string_view what, std::ostream& err)
+{
+    if (!output || !input || !(*output == *input))
+        return false;
+    err << kProgram << ": " << outputName << ": is " << what << '\n';
+    return true;
+}
+
+// The files an export reads, looked at in the game folder: the map and its
+// script (as they were read), the catalogues and the tiles' bitmaps.
+bool isExportInput(const std::string& outputName, const std::optional<tervok::FileIdentity>& output,
+                   const MapInput& input, const TileImages& images, std::ostream& err)
+{
+    const auto gameFile = [](std::string_view gamePath) { return tervok::identityOf(tervok::nativePath(gamePath)); };
+    if (isInput(outputName, output, input.mapFile, "the input map", err) ||
+        isInput(outputName, output, input.scriptFile, "the map's script", err) ||
+        isInput(outputName, output, gameFile(formats::kTileCataloguePath), "the tile catalogue", err) ||
+        isInput(outputName, output, gameFile(tervok::kPlayerCataloguePath), "the player catalogue", err))
+        return true;
+    for (const std::filesystem::path& bitmap : images.filesRead())
+        if (isInput(outputName, output, tervok::identityOf(bitmap), "a tile bitmap", err))
+            return true;
+    return false;
 }
 
 std::optional<std::string> exportedScript(std::optional<tervok::Result<std::string>> bytes, const MapFiles& files,
@@ -139,7 +173,7 @@ std::vector<tervok::CatalogueEntry> loadPlayers(std::ostream& err)
 
 // What the export puts in the document besides the map: the catalogue, the
 // script and the players' names, read in the game folder.
-std::optional<GameContent> gameContent(MapInput input, const MapFiles& files, std::ostream& err)
+std::optional<GameContent> gameContent(MapInput& input, const MapFiles& files, std::ostream& err)
 {
     const tervok::Result<formats::MapGrid> grid =
         tervok::parseFileBytes(std::move(input.map), files.mapName, formats::parseMapFile);
@@ -184,18 +218,21 @@ int exportMap(const TmxOptions& options, std::ostream& err)
     const render::StartFolder start;
     std::error_code ignored;
     const fs::path documentFolder = (fs::current_path(ignored) / outputName).parent_path();
+    const std::optional<tervok::FileIdentity> output = tervok::identityOf(outputName);
     std::optional<MapInput> fromStart;
     if (!location.gamePath)
         fromStart = readMapInput(mapFiles(location, options.input));
     if (!enterGameFolder(location, options, err))
         return kExitUsage;
     const MapFiles files = mapFiles(location, options.input);
-    std::optional<GameContent> content =
-        gameContent(fromStart ? std::move(*fromStart) : readMapInput(files), files, err);
+    MapInput input = fromStart ? std::move(*fromStart) : readMapInput(files);
+    std::optional<GameContent> content = gameContent(input, files, err);
     if (!content)
         return kExitFailed;
     TileImages images(content->catalogue, documentFolder);
     const TiledMap document = exportDocument(*content, std::ref(images));
+    if (isExportInput(outputName, output, input, images, err))
+        return kExitFailed;
     return writeFromStart(start, outputName, form == DocumentForm::Tmx ? tmxBytes(document) : tmjBytes(document), err);
 }
 
@@ -206,8 +243,12 @@ tervok::Result<TiledMap> readDocument(const std::string& bytes, DocumentForm for
 
 // The map file keeps what an old file held past its 10,000th byte, as the
 // editor's save keeps it; the script is written as it came.
-int writeMapAndScript(const ImportedContent& content, const MapFiles& files, std::ostream& err)
+int writeMapAndScript(const ImportedContent& content, const MapFiles& files,
+                      const std::optional<tervok::FileIdentity>& document, std::ostream& err)
 {
+    if (isInput(files.mapName, tervok::identityOf(files.map), document, "the Tiled file", err) ||
+        (content.script && isInput(files.scriptName, tervok::identityOf(files.script), document, "the Tiled file", err)))
+        return kExitFailed;
     std::string old;
     if (std::optional<tervok::Result<std::string>> bytes = readIfPresent(files.map)) {
         if (!*bytes) {
@@ -234,6 +275,7 @@ int writeMapAndScript(const ImportedContent& content, const MapFiles& files, std
 int importMap(const TmxOptions& options, std::ostream& err)
 {
     const tervok::Result<std::string> bytes = tervok::readWholeFile(options.input);
+    const std::optional<tervok::FileIdentity> documentFile = tervok::identityOf(options.input);
     const std::string mapName = options.output.value_or(
         "map\\" + tervok::utf8ToCp1252(fs::path(options.input).stem().string()) + ".map");
     const render::MapLocation location = render::locateMap(mapName, options.folder);
@@ -259,7 +301,7 @@ int importMap(const TmxOptions& options, std::ostream& err)
             return kExitFailed;
         }
     }
-    return writeMapAndScript(*content, mapFiles(location, mapName), err);
+    return writeMapAndScript(*content, mapFiles(location, mapName), documentFile, err);
 }
 
 }  // namespace
