@@ -108,25 +108,9 @@ Start startOnFile(const ProgramInfo& program, const std::string& argument, bool 
     return start;
 }
 
-}  // namespace
-
-CommandSyntax editorSyntax(const ProgramInfo& program)
+// What the command line read asks for: to end now, or where to start.
+Start startFrom(const ProgramInfo& program, const Reading& reading, std::ostream& err)
 {
-    return {program.name,
-            {"[OPTION]... [GAME-FOLDER | FILE]"},
-            {{kDirectory, 'C', "directory", "GAME-FOLDER",
-              "work in GAME-FOLDER (the same as naming it as the argument, but a folder only)", nullptr, true},
-             {kFromLauncher, 0, "from-launcher", "", ""}},
-            {"game folder", 0, 1},
-            introText(program),
-            "the game folder or file",
-            "\nKeys:\n" + program.keys};
-}
-
-Start readEditorCommandLine(const ProgramInfo& program, int argc, const char* const* argv, std::ostream& out,
-                            std::ostream& err)
-{
-    const Reading reading = readCommandLine(editorSyntax(program), argumentsOf(argc, argv), out, err);
     const bool fromLauncher = reading.line.has(kFromLauncher);
     if (reading.exitStatus) {
         Start start;
@@ -148,6 +132,33 @@ Start readEditorCommandLine(const ProgramInfo& program, int argc, const char* co
         return cannotStart(program, fromLauncher,
                            named + ": cannot open the game folder: " + systemReason(entered.error()), err);
     return startIn(fromLauncher);
+}
+
+}  // namespace
+
+CommandSyntax editorSyntax(const ProgramInfo& program)
+{
+    std::vector<OptionSpec> options{{kDirectory, 'C', "directory", "GAME-FOLDER",
+                                     "work in GAME-FOLDER (the same as naming it as the argument, but a folder only)",
+                                     nullptr, true}};
+    options.insert(options.end(), program.options.begin(), program.options.end());
+    options.push_back({kFromLauncher, 0, "from-launcher", "", ""});
+    return {program.name,
+            {"[OPTION]... [GAME-FOLDER | FILE]"},
+            std::move(options),
+            {"game folder", 0, 1},
+            introText(program),
+            "the game folder or file",
+            "\nKeys:\n" + program.keys};
+}
+
+Start readEditorCommandLine(const ProgramInfo& program, int argc, const char* const* argv, std::ostream& out,
+                            std::ostream& err)
+{
+    const Reading reading = readCommandLine(editorSyntax(program), argumentsOf(argc, argv), out, err);
+    Start start = startFrom(program, reading, err);
+    start.line = reading.line;
+    return start;
 }
 
 }  // namespace tervok::startup

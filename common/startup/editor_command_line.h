@@ -29,6 +29,7 @@ struct [[nodiscard]] Start {
     std::optional<NamedFile> file{};  // a named file the window loads, found again by its game path
     bool fromLauncher = false;      // started from the desktop entry
     std::string problem{};          // why the program ends with a usage error, without the program's name
+    CommandLine line{};             // as read: the program's own options are asked for here (line.has(id))
 };
 
 // What main does first: reads argv, prints help or the version to out, a

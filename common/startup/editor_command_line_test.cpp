@@ -52,6 +52,22 @@ TEST(EditorCommandLine, HelpNamesTheFolderRuleTheOptionsAndTheKeys)
     }
 }
 
+// One editor's own option: listed in its --help after -C, handed to the
+// program, and unknown to the other editors.
+TEST(EditorCommandLine, AnEditorsOwnOptionIsListedAndHandedOn)
+{
+    ProgramInfo withOwn = kTerraloom;
+    withOwn.options = {{kFirstOwnOption, 0, "wide", "", "open wide"}};
+    const std::string help = helpText(editorSyntax(withOwn));
+    EXPECT_LT(help.find("-C, --directory"), help.find("      --wide"));
+    EXPECT_NE(help.find("--wide  "), std::string::npos);
+    const Outcome wide = run(withOwn, {"--wide"});
+    EXPECT_EQ(wide.start.exitStatus, std::nullopt);
+    EXPECT_TRUE(wide.start.line.has(kFirstOwnOption));
+    EXPECT_FALSE(run(withOwn, {}).start.line.has(kFirstOwnOption));
+    EXPECT_EQ(run(kTerraloom, {"--wide"}).start.problem, "unknown option '--wide'");
+}
+
 // Qt's own options are usage errors too: the window system never sees the
 // command line.
 TEST(EditorCommandLine, UsageErrorsEndWithStatusTwo)
