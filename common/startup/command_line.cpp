@@ -9,8 +9,8 @@ namespace {
 
 using Action = CommandLine::Action;
 
-constexpr OptionSpec kHelp{kHelpOption, 'h', "help", "", "show this help and exit"};
-constexpr OptionSpec kVersion{kVersionOption, 0, "version", "", "show the version and exit"};
+constexpr OptionRow kHelp{kHelpOption, 'h', "help", "", "show this help and exit"};
+constexpr OptionRow kVersion{kVersionOption, 0, "version", "", "show the version and exit"};
 
 // --help's lines fit a terminal of 80 columns.
 constexpr std::size_t kHelpWidth = 79;
@@ -43,19 +43,19 @@ Written splitWritten(const std::string& argument)
     return {argument, std::nullopt};
 }
 
-bool isNamed(const OptionSpec& option, const std::string& name)
+bool isNamed(const OptionRow& option, const std::string& name)
 {
     if (name.rfind("--", 0) == 0)
         return !option.longName.empty() && std::string_view(name).substr(2) == option.longName;
     return option.shortName != 0 && name.size() == 2 && name[1] == option.shortName;
 }
 
-const OptionSpec* findOption(const CommandSyntax& syntax, const std::string& name)
+const OptionRow* findOption(const CommandSyntax& syntax, const std::string& name)
 {
-    for (const OptionSpec* builtIn : {&kHelp, &kVersion})
+    for (const OptionRow* builtIn : {&kHelp, &kVersion})
         if (isNamed(*builtIn, name))
             return builtIn;
-    for (const OptionSpec& option : syntax.options)
+    for (const OptionRow& option : syntax.options)
         if (isNamed(option, name))
             return &option;
     return nullptr;
@@ -72,7 +72,7 @@ void addOperand(const OperandRule& rule, CommandLine& line, const std::string& o
         fail(line, *operandCountProblem(rule, line.operands));
 }
 
-void take(const CommandSyntax& syntax, CommandLine& line, const OptionSpec& option, std::string value)
+void take(const CommandSyntax& syntax, CommandLine& line, const OptionRow& option, std::string value)
 {
     if (option.check) {
         if (std::optional<std::string> problem = option.check(value))
@@ -93,7 +93,7 @@ void readOption(const CommandSyntax& syntax, CommandLine& line, const std::vecto
                 std::size_t& i)
 {
     const Written written = splitWritten(arguments[i]);
-    const OptionSpec* option = findOption(syntax, written.name);
+    const OptionRow* option = findOption(syntax, written.name);
     if (!option)
         return fail(line, "unknown option '" + arguments[i] + "'");
     const bool takesValue = !option->valueName.empty();
@@ -108,7 +108,7 @@ void readOption(const CommandSyntax& syntax, CommandLine& line, const std::vecto
 }
 
 // "  -o, --output=FILE", "      --scale=S", "  -C FOLDER".
-std::string writtenForm(const OptionSpec& option)
+std::string writtenForm(const OptionRow& option)
 {
     std::string text = "  ";
     text += option.shortName != 0 ? std::string{'-', option.shortName} : std::string("  ");
@@ -151,19 +151,19 @@ std::string wrapped(std::string lead, std::string_view text, std::size_t column)
 
 std::string optionLines(const CommandSyntax& syntax)
 {
-    std::vector<const OptionSpec*> listed;
-    for (const OptionSpec& option : syntax.options)
+    std::vector<const OptionRow*> listed;
+    for (const OptionRow& option : syntax.options)
         if (!option.help.empty())
             listed.push_back(&option);
     listed.push_back(&kHelp);
     listed.push_back(&kVersion);
     std::size_t widest = 4;  // "  --"
-    for (const OptionSpec* option : listed)
+    for (const OptionRow* option : listed)
         if (writtenForm(*option).size() <= kWidestOptionColumn)
             widest = std::max(widest, writtenForm(*option).size());
     const std::size_t column = widest + 2;
     std::string text;
-    for (const OptionSpec* option : listed) {
+    for (const OptionRow* option : listed) {
         const std::string form = writtenForm(*option);
         if (form.size() + 2 > column)
             text += form + '\n' + wrapped(std::string(), option->help, column);

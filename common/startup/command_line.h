@@ -30,7 +30,7 @@ namespace tervok::startup {
 // nothing when it is right.
 using ValueCheck = std::optional<std::string> (*)(const std::string& value);
 
-struct OptionSpec {
+struct OptionRow {
     int id = 0;                  // what the program knows the option by
     char shortName = 0;          // 'o' for -o; 0 for none
     std::string_view longName;   // "output" for --output; empty for none
@@ -52,7 +52,7 @@ struct OperandRule {
 struct CommandSyntax {
     std::string program;             // "tervok-render"
     std::vector<std::string> forms;  // each what follows "Usage: PROG " on a line: "[OPTION]... MAP"
-    std::vector<OptionSpec> options;  // without -h, --help and --version
+    std::vector<OptionRow> options;  // without -h, --help and --version
     OperandRule operands;
     std::string intro;               // --help's text between the usage and the options
     std::string afterDashes;         // what follows "--", for its line in --help: "the map"

@@ -138,7 +138,7 @@ Start startFrom(const ProgramInfo& program, const Reading& reading, std::ostream
 
 CommandSyntax editorSyntax(const ProgramInfo& program)
 {
-    std::vector<OptionSpec> options{{kDirectory, 'C', "directory", "GAME-FOLDER",
+    std::vector<OptionRow> options{{kDirectory, 'C', "directory", "GAME-FOLDER",
                                      "work in GAME-FOLDER (the same as naming it as the argument, but a folder only)",
                                      nullptr, true}};
     options.insert(options.end(), program.options.begin(), program.options.end());

@@ -17,7 +17,7 @@ struct ProgramInfo {
     std::vector<FileKind> loads;  // the files the window loads when one is named on the command line
     // Rows of the editor's own options, listed in --help after -C, with ids
     // from kFirstOwnOption on; the program finds them in Start::line.
-    std::vector<OptionSpec> options{};
+    std::vector<OptionRow> options{};
 };
 
 constexpr int kFirstOwnOption = 100;
