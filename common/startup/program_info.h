@@ -1,6 +1,8 @@
 #pragma once
 // What each editor says about itself on the command line: its name, one line
-// on what it edits and the keys its window knows beyond its buttons.
+// on what it edits, the keys its window knows beyond its buttons, and the
+// options it takes besides those of every editor.
+#include "common/startup/command_line.h"
 #include "common/startup/named_file.h"
 
 #include <string>
@@ -13,7 +15,12 @@ struct ProgramInfo {
     std::string summary;  // what it edits, one sentence over a line or two
     std::string keys;     // lines for --help, each "  what  meaning\n"
     std::vector<FileKind> loads;  // the files the window loads when one is named on the command line
+    // Rows of the editor's own options, listed in --help after -C, with ids
+    // from kFirstOwnOption on; the program finds them in Start::line.
+    std::vector<OptionRow> options{};
 };
+
+constexpr int kFirstOwnOption = 100;
 
 extern const ProgramInfo kTerraloom;
 extern const ProgramInfo kFigureloom;

@@ -20,6 +20,9 @@ namespace render {
 namespace {
 
 namespace fs = std::filesystem;
+using tervok::startup::kExitFailed;
+using tervok::startup::kExitOk;
+using tervok::startup::kExitUsage;
 
 // A file of the game folder as diagnostics name it: relative to the game
 // folder, with "/", in the real case of the names that exist.
@@ -202,23 +205,11 @@ int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err
 
 int runRenderProgram(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
-    const RenderOptions options = parseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
-    switch (options.action) {
-    case RenderOptions::Action::Help:
-        out << helpText() << std::flush;
-        return kExitOk;
-    case RenderOptions::Action::Version:
-        out << versionText() << std::flush;
-        return kExitOk;
-    case RenderOptions::Action::UsageError:
-        err << kProgram << ": " << options.problem << '\n'
-            << usageText() << "Try '" << kProgram << " --help' for more.\n"
-            << std::flush;
-        return kExitUsage;
-    case RenderOptions::Action::Render:
-        break;
-    }
-    return renderMap(options, out, err);
+    const tervok::startup::Reading reading =
+        tervok::startup::readCommandLine(renderSyntax(), tervok::startup::argumentsOf(argc, argv), out, err);
+    if (reading.exitStatus)
+        return *reading.exitStatus;
+    return renderMap(renderOptionsOf(reading.line), out, err);
 }
 
 }  // namespace render
