@@ -172,9 +172,14 @@ public:
     void press(int row, int button = ui::kLeftButton, int shift = 0);
     // Press, then double click.
     void doubleClick(int row);
+    // After KeyDown, the arrow keys up and down move the selection by a row,
+    // as the window system's list does.
     void keyDown(int keyCode, int shift = 0);
 
 private:
+    // Selects a row (-1: none) and tells of a change.
+    void select(int row);
+
     std::vector<std::string> items_;
     int selected_ = -1;
 };

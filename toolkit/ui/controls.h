@@ -196,6 +196,10 @@ public:
     std::function<void(const MouseEvent&)> onMouseDown;
     std::function<void()> onDblClick;
     std::function<void(int keyCode, int shift)> onKeyDown;
+    // The selected row is another one now, whoever moved it: a press, a key,
+    // or the program (setItems, removeItem, setSelectedIndex...). Runs once
+    // the change is complete.
+    std::function<void()> onSelectionChange;
 };
 
 enum class Orientation { Horizontal, Vertical };
