@@ -31,7 +31,7 @@ public:
     EditorState& state() { return state_; }
     tervok::BitmapCache& bitmaps() { return bitmaps_; }
     EditorEvents& events() { return events_; }
-    formats::ScriptRows scriptRows() const { return script_.rows(); }
+    const formats::ScriptRows& scriptRows() const { return c_.scriptList->items(); }
 
     // What another window did to the document: cells painted there (the
     // grid holds them), a tile picked there (the current tile and the

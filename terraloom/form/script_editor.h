@@ -30,11 +30,10 @@ public:
     void listKeyDown(int keyCode);
     void pickPlayer();
     void typeChanged();
-    // The rows of List2.
-    formats::ScriptRows rows() const;
 
 private:
     std::string path() const;
+    formats::ScriptRows rows() const;
     std::string composeFromFields() const;
     bool fieldsCanBeStored();
     int chosenDirection() const;

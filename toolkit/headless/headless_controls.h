@@ -165,7 +165,7 @@ public:
     int count() const override { return static_cast<int>(items_.size()); }
     int selectedIndex() const override { return selected_; }
     void setSelectedIndex(int row) override;
-    const std::vector<std::string>& items() const { return items_; }
+    const std::vector<std::string>& items() const override { return items_; }
 
     // A press on a row: the left button selects it first, other buttons leave
     // the selection as it was. row -1 presses below the last row.

@@ -52,6 +52,7 @@ public:
     void setItems(std::vector<std::string> rows) override;
     void removeItem(int row) override;
     std::string item(int row) const override;
+    const std::vector<std::string>& items() const override { return view()->rows().rows(); }
     void setItem(int row, const std::string& text) override;
     int count() const override { return view()->rows().rowCount(); }
     int selectedIndex() const override;
