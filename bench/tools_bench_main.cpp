@@ -1,6 +1,6 @@
 // The command-line tools' figures, in one data folder:
 //     tervok_bench_tools <data-folder> <title> [benchmark options]
-// tervok-render writes its picture into the folder: give it a copy. Nothing
+// tervok-render and tervok-tmx write into the folder: give it a copy. Nothing
 // here starts a QGuiApplication, as the tools start none.
 #include "bench/figure_table.h"
 #include "bench/table_reporter.h"
@@ -21,6 +21,12 @@ std::vector<Figure> toolFigures()
         timed("render: overview drawn", "draw_overview", "QPainter fills", "draw_overview_qpainter"),
         timed("render: whole map read, drawn, PNG written", "render_png", "QImage::save of the picture",
               "render_png_qt_save", {{}, 1.5}),
+        timed("tmx: export, map with a 100-row script", "tmx_export", "its files read, the TMX saved",
+              "tmx_export_files", {{}, 1.5}),
+        timed("tmx: import of that TMX", "tmx_import", "TMX read, map and script saved", "tmx_import_files",
+              {{}, 1.5}),
+        timed("tmx: import of map1's TMX (worst: 32,767 rows)", "tmx_import_map1", "one pass of Qt's XML reader",
+              "tmx_xml_pass", {{}, 3.0}),
     };
 }
 

@@ -63,14 +63,38 @@ std::optional<std::string> matchNameIgnoringCase(const std::vector<std::string>&
     return found ? std::optional<std::string>(*found) : std::nullopt;
 }
 
-fs::path nativePath(std::string_view gamePath)
+fs::path pathAsWritten(std::string_view gamePath)
 {
-    fs::path result;
-    bool resolving = true;  // stop matching once a folder is missing
+    // Joined as path's /= joins them, without parsing the path at each step:
+    // a component that starts with "/" starts the path anew.
+    std::string path;
     for (const std::string& part : gamePathComponents(gamePath)) {
         std::string name = cp1252ToUtf8(part);
+        if (name.front() == '/') {
+            path = std::move(name);
+            continue;
+        }
+        if (!path.empty() && path.back() != '/')
+            path += '/';
+        path += name;
+    }
+    return path;
+}
+
+fs::path nativePath(std::string_view gamePath)
+{
+    // A path that exists as written is its own match: one look at the disk
+    // instead of one per component.
+    fs::path exact = pathAsWritten(gamePath);
+    std::error_code ec;
+    if (fs::exists(exact, ec))
+        return exact;
+    const std::vector<std::string> parts = gamePathComponents(gamePath);
+    fs::path result;
+    bool resolving = true;  // stop matching once a folder is missing
+    for (const std::string& part : parts) {
+        std::string name = cp1252ToUtf8(part);
         if (resolving && name != "." && name != "..") {
-            std::error_code ec;
             if (!fs::exists(result / name, ec)) {
                 if (std::optional<std::string> match = matchNameIgnoringCase(entriesOf(result), part))
                     name = std::move(*match);

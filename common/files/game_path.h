@@ -15,6 +15,11 @@ namespace tervok {
 // folder matches, so data folders made on Windows work unchanged.
 std::filesystem::path nativePath(std::string_view gamePath);
 
+// The path as written, each component converted but none matched: what
+// nativePath gives whenever that path exists. A reader that opens it first
+// and calls nativePath only when that fails spares the look at the disk.
+std::filesystem::path pathAsWritten(std::string_view gamePath);
+
 // The one name among the entries of a folder (as the file system spells
 // them, UTF-8) that equals the Windows-1252 name but for case, as Windows
 // compares names; nothing when none or several fit. Entries whose names

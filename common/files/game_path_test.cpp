@@ -1,5 +1,7 @@
 #include "common/files/game_path.h"
 
+#include "common/encoding/cp1252.h"
+
 #include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +17,19 @@ TEST(GamePath, BackslashesBecomeSeparators)
     TempDir dir;
     EXPECT_EQ(nativePath("map\\map1.map"), std::filesystem::path("map/map1.map"));
     EXPECT_EQ(nativePath("map\\.map"), std::filesystem::path("map/.map"));
+}
+
+// The path as written is what nativePath builds for a path that exists,
+// also where a component holds a "/" or starts with one.
+TEST(GamePath, ThePathAsWrittenJoinsComponentsAsPathDoes)
+{
+    for (const char* game : {"map\\map1.map", "a\\\\b\\", "..\\x", "ep\\/abs\\y", "ep\\a/\\b", "\\lead", "",
+                             "map\\K\xE4" "fer.map"}) {
+        std::filesystem::path joined;
+        for (const std::string& part : gamePathComponents(game))
+            joined /= cp1252ToUtf8(part);
+        EXPECT_EQ(pathAsWritten(game).string(), joined.string()) << game;
+    }
 }
 
 TEST(GamePath, MatchesCaseInsensitivelyOnlyWhenOneEntryFits)

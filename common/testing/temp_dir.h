@@ -60,6 +60,17 @@ inline void makeReadOnly(const std::filesystem::path& path)
                                  std::filesystem::perm_options::remove);
 }
 
+// Makes the working directory a folder 20 levels of 250-byte names below
+// it, deeper than an absolute path may be long (4,096 bytes).
+inline void enterFolderDeeperThanAPathCanReach()
+{
+    const std::string name(250, 'd');
+    for (int depth = 0; depth < 20; ++depth) {
+        std::filesystem::create_directory(name);
+        std::filesystem::current_path(name);
+    }
+}
+
 // Names of the entries of a folder, to see that no temporary file was left.
 inline std::size_t entryCount(const std::filesystem::path& folder)
 {

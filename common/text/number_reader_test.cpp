@@ -112,6 +112,8 @@ TEST(SignedText, BlankBeforeZeroAndPositiveMinusBeforeNegative)
     EXPECT_EQ(signedText(7.25), " 7.25");
     EXPECT_EQ(signedText(-0.5), "-0.5");
     EXPECT_EQ(signedText(1.0 / 3), " 0.333333333333333");  // 15 significant digits
+    EXPECT_EQ(signedText(-999999999999999.0), "-999999999999999");
+    EXPECT_EQ(signedText(1e15), " 1e+15");
     EXPECT_EQ(plainText(5), "5");
     EXPECT_EQ(plainText(-3), "-3");
 }

@@ -2,8 +2,12 @@
 
 #include "common/encoding/cp1252.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 
 namespace render {
 namespace {
@@ -60,6 +64,17 @@ MapLocation locateMap(const std::string& map, const std::optional<std::string>& 
     location.pictureName = fileName + ".png";
     location.gameFolder = folder ? std::filesystem::path(*folder) : gameFolderOf(location.file);
     return location;
+}
+
+StartFolder::StartFolder() : fd_(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)), openError_(errno) {}
+
+tervok::Status StartFolder::enter() const
+{
+    if (fd_.get() < 0)
+        return tervok::systemError(openError_);
+    if (::fchdir(fd_.get()) != 0)
+        return tervok::systemError(errno);
+    return {};
 }
 
 }  // namespace render

@@ -12,6 +12,9 @@
 // Paths stay as relative as they were given: the working directory may lie
 // deeper than an absolute path can reach (PATH_MAX), and nothing here needs
 // to know where it is.
+#include "common/errors/result.h"
+#include "common/files/file_descriptor.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -27,5 +30,20 @@ struct MapLocation {
 };
 
 MapLocation locateMap(const std::string& map, const std::optional<std::string>& folder);
+
+// The working directory the program started in, kept open: what it writes
+// there once the game folder's files are read is named from it, and a path
+// to it may be longer than the system lets a path be.
+class StartFolder {
+public:
+    StartFolder();
+
+    // Makes it the working directory again.
+    tervok::Status enter() const;
+
+private:
+    tervok::FileDescriptor fd_;
+    int openError_;
+};
 
 }  // namespace render

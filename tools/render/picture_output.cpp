@@ -16,11 +16,6 @@
 namespace render {
 namespace {
 
-FileIdentity identityFrom(const struct stat& st)
-{
-    return FileIdentity{st.st_dev, st.st_ino, S_ISREG(st.st_mode)};
-}
-
 // write(), not pwrite(): a pipe or a terminal has no positions.
 tervok::Status writeAll(int fd, std::string_view bytes)
 {
@@ -72,27 +67,11 @@ tervok::Result<QByteArray> pngBytes(const QImage& picture)
     return bytes;
 }
 
-std::optional<FileIdentity> identityOf(const std::filesystem::path& path)
-{
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return std::nullopt;
-    return identityFrom(st);
-}
-
-std::optional<FileIdentity> identityOf(int fd)
-{
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        return std::nullopt;
-    return identityFrom(st);
-}
-
 tervok::Status writePicture(const QImage& picture, const std::filesystem::path& file)
 {
     const QByteArray bytes = TRY(pngBytes(picture));
     const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    const std::optional<FileIdentity> found = identityOf(file);
+    const std::optional<tervok::FileIdentity> found = tervok::identityOf(file);
     if (found && !found->regular)
         return writeInPlace(file, view);
     return tervok::replaceFile(file, view);

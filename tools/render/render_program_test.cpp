@@ -198,11 +198,7 @@ TEST(RenderProgram, NeverWritesOverAFileItReads)
 TEST(RenderProgram, WorksInAFolderDeeperThanAPathCanReach)
 {
     tervok::testing::TempDir dir;
-    const std::string name(250, 'd');
-    for (int depth = 0; depth < 20; ++depth) {
-        fs::create_directory(name);
-        fs::current_path(name);
-    }
+    tervok::testing::enterFolderDeeperThanAPathCanReach();
     writeGameFolder("game");
     fs::create_directory("other");
 

@@ -1,7 +1,6 @@
 #include "tools/render/render_run.h"
 
 #include "common/errors/failure_report.h"
-#include "common/files/file_descriptor.h"
 #include "common/files/file_io.h"
 #include "common/files/game_file.h"
 #include "common/files/game_path.h"
@@ -13,10 +12,8 @@
 #include "tools/render/script_marks.h"
 #include "tools/render/tile_blocks.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
 
 namespace render {
@@ -37,34 +34,13 @@ void warn(std::ostream& err, std::string_view gamePath, std::string_view action,
         << '\n';
 }
 
-// The working directory the program started in, kept open: the picture is
-// written there once the game folder's files are read, and a path to it may
-// be longer than the system lets a path be.
-class StartFolder {
-public:
-    StartFolder() : fd_(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)), openError_(errno) {}
-
-    tervok::Status enter() const
-    {
-        if (fd_.get() < 0)
-            return tervok::systemError(openError_);
-        if (::fchdir(fd_.get()) != 0)
-            return tervok::systemError(errno);
-        return {};
-    }
-
-private:
-    tervok::FileDescriptor fd_;
-    int openError_;
-};
-
 // Where the picture goes: standard output for "-", else a file named from
 // the starting folder. What it leads to is looked at before the game folder
 // is entered, so that the picture never replaces a file the run reads.
 struct Output {
     std::string name;  // as the command line named it
     bool standard = false;
-    std::optional<FileIdentity> found;
+    std::optional<tervok::FileIdentity> found;
 
     std::string shownName() const { return standard ? "standard output" : name; }
 };
@@ -74,24 +50,24 @@ Output findOutput(const RenderOptions& options, const MapLocation& location)
     Output output;
     output.name = options.output.value_or(location.pictureName);
     output.standard = output.name == "-";
-    output.found = output.standard ? identityOf(STDOUT_FILENO) : identityOf(output.name);
+    output.found = output.standard ? tervok::identityOf(STDOUT_FILENO) : tervok::identityOf(output.name);
     return output;
 }
 
 // The map's bytes and the file they come from.
 struct MapInput {
     tervok::Result<std::string> bytes;
-    std::optional<FileIdentity> identity;
+    std::optional<tervok::FileIdentity> identity;
 };
 
 MapInput readMapInput(const fs::path& file)
 {
-    return {tervok::readWholeFile(file), identityOf(file)};
+    return {tervok::readWholeFile(file), tervok::identityOf(file)};
 }
 
 // Refuses an output that is the same file as an input, as cp does: by
 // device and inode, through any name or link.
-bool isInput(const Output& output, const std::optional<FileIdentity>& input, std::string_view what, std::ostream& err)
+bool isInput(const Output& output, const std::optional<tervok::FileIdentity>& input, std::string_view what, std::ostream& err)
 {
     if (!output.found || !input || !(*input == *output.found))
         return false;
@@ -101,7 +77,7 @@ bool isInput(const Output& output, const std::optional<FileIdentity>& input, std
 
 bool isGameFile(const Output& output, std::string_view gamePath, std::string_view what, std::ostream& err)
 {
-    return isInput(output, identityOf(tervok::nativePath(gamePath)), what, err);
+    return isInput(output, tervok::identityOf(tervok::nativePath(gamePath)), what, err);
 }
 
 // The files the run reads by name: the map, the tile catalogue and, with
