@@ -5,6 +5,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 namespace tervok::startup {
 namespace {
 
@@ -23,6 +25,30 @@ std::string kindsText(const std::vector<FileKind>& kinds)
         text += std::string(kinds[i].dataFolder) + "/*" + std::string(kinds[i].extension);
     }
     return text;
+}
+
+bool isFlag(const std::vector<EditorFlag>& known, const std::string& argument)
+{
+    for (const EditorFlag& flag : known)
+        if (argument == "--" + std::string(flag.name))
+            return true;
+    return false;
+}
+
+// The options' lines of --help, their meanings in one column.
+std::string optionLines(const ProgramInfo& program)
+{
+    std::size_t width = std::string("--version").size();
+    for (const EditorFlag& flag : program.flags)
+        width = std::max(width, flag.name.size() + 2);
+    const auto line = [width](const std::string& shortName, const std::string& longName, std::string_view help) {
+        return "  " + shortName + longName + std::string(width + 2 - longName.size(), ' ') + std::string(help) + '\n';
+    };
+    std::string text = line("-h, ", "--help", "show this help and exit") +
+                       line("    ", "--version", "show the version and exit");
+    for (const EditorFlag& flag : program.flags)
+        text += line("    ", "--" + std::string(flag.name), flag.help);
+    return text + "  --" + std::string(width + 4, ' ') + "end the options; what follows is the game folder or file\n";
 }
 
 bool loadsKind(const ProgramInfo& program, const NamedFile& file)
@@ -66,6 +92,7 @@ Start startOnFile(const ProgramInfo& program, const CommandLine& line, const str
     Start start;
     start.folderNamed = true;
     start.fromLauncher = line.fromLauncher;
+    start.flags = line.flags;
     if (loadsKind(program, named)) {
         struct stat reached {};
         if (::stat(nativePath(gamePathOf(named)).c_str(), &reached) == 0 && sameFile(reached, identity))
@@ -79,7 +106,12 @@ Start startOnFile(const ProgramInfo& program, const CommandLine& line, const str
 
 }  // namespace
 
-CommandLine parseCommandLine(const std::vector<std::string>& arguments)
+bool Start::has(std::string_view flag) const
+{
+    return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments, const std::vector<EditorFlag>& known)
 {
     CommandLine line;
     bool optionsEnded = false;
@@ -93,6 +125,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             return {CommandLine::Action::Version, std::nullopt, {}};
         } else if (isOption && argument == kFromLauncherOption) {
             line.fromLauncher = true;
+        } else if (isOption && isFlag(known, argument)) {
+            line.flags.push_back(argument.substr(2));
         } else if (isOption) {
             return {CommandLine::Action::UsageError, std::nullopt, "unknown option '" + argument + "'",
                     line.fromLauncher};
@@ -132,10 +166,8 @@ std::string helpText(const ProgramInfo& program)
            "    the working directory.\n" +
            loads +
            "\n"
-           "Options:\n"
-           "  -h, --help     show this help and exit\n"
-           "      --version  show the version and exit\n"
-           "  --             end the options; what follows is the game folder or file\n"
+           "Options:\n" +
+           optionLines(program) +
            "\n"
            "Keys:\n" +
            program.keys;
@@ -152,7 +184,7 @@ Start readCommandLine(const ProgramInfo& program, int argc, const char* const* a
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i)
         arguments.emplace_back(argv[i]);
-    const CommandLine line = parseCommandLine(arguments);
+    const CommandLine line = parseCommandLine(arguments, program.flags);
     switch (line.action) {
     case CommandLine::Action::Help:
         out << helpText(program) << std::flush;
@@ -171,6 +203,7 @@ Start readCommandLine(const ProgramInfo& program, int argc, const char* const* a
     if (!line.folder) {
         Start start;
         start.fromLauncher = line.fromLauncher;
+        start.flags = line.flags;
         return start;
     }
     struct stat status {};
@@ -182,6 +215,7 @@ Start readCommandLine(const ProgramInfo& program, int argc, const char* const* a
     Start start;
     start.folderNamed = true;
     start.fromLauncher = line.fromLauncher;
+    start.flags = line.flags;
     return start;
 }
 

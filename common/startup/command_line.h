@@ -12,6 +12,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tervok::startup {
@@ -22,6 +23,7 @@ struct CommandLine {
     std::optional<std::string> folder;  // the GAME-FOLDER or FILE argument
     std::string problem;                // what is wrong, for a usage error
     bool fromLauncher = false;          // --from-launcher: started from the desktop entry
+    std::vector<std::string> flags{};   // the names of the program's own flags given, in order
 };
 
 // The option the desktop entries pass: a reason to end is then also shown in
@@ -30,8 +32,9 @@ inline constexpr const char* kFromLauncherOption = "--from-launcher";
 
 // Reads the arguments after the program name. Options count up to "--";
 // "-h"/"--help" and "--version" act as soon as they are met; an unknown
-// option or a second folder is a usage error.
-CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+// option or a second folder is a usage error. known are the program's own
+// flags.
+CommandLine parseCommandLine(const std::vector<std::string>& arguments, const std::vector<EditorFlag>& known = {});
 
 std::string helpText(const ProgramInfo& program);
 std::string versionText(const ProgramInfo& program);
@@ -47,6 +50,9 @@ struct Start {
     std::optional<NamedFile> file{};  // a named file the window loads, found again by its game path
     bool fromLauncher = false;      // started from the desktop entry
     std::string problem{};          // why the program ends with a usage error, without the program's name
+    std::vector<std::string> flags{};  // the program's own flags given
+
+    bool has(std::string_view flag) const;
 };
 
 // What main does first: reads argv, prints help or the version to out, a

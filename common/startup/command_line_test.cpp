@@ -86,6 +86,27 @@ TEST(ReadCommandLine, HelpGoesToStandardOutput)
     EXPECT_EQ(sparkHelp.out.find("Ctrl+Z"), std::string::npos);
 }
 
+// terraloom's --whole-map counts as an option wherever it stands before
+// "--", beside a folder, and only for terraloom.
+TEST(ReadCommandLine, AnEditorsOwnFlagIsKnownToItAlone)
+{
+    const CommandLine both = parseCommandLine({"folder", "--whole-map"}, kTerraloom.flags);
+    EXPECT_EQ(both.action, Action::Start);
+    EXPECT_EQ(both.folder, "folder");
+    EXPECT_EQ(both.flags, std::vector<std::string>{"whole-map"});
+    EXPECT_EQ(parseCommandLine({"--", "--whole-map"}, kTerraloom.flags).folder, "--whole-map");
+    EXPECT_EQ(parseCommandLine({"--whole-map=1"}, kTerraloom.flags).action, Action::UsageError);
+
+    EXPECT_TRUE(run(kTerraloom, {"--whole-map"}).start.has(kWholeMapFlag));
+    EXPECT_FALSE(run(kTerraloom, {}).start.has(kWholeMapFlag));
+    const Outcome other = run(kFigureloom, {"--whole-map"});
+    EXPECT_EQ(other.start.exitStatus, kExitUsage);
+    EXPECT_NE(other.err.find("unknown option '--whole-map'"), std::string::npos);
+
+    EXPECT_NE(run(kTerraloom, {"--help"}).out.find("\n      --whole-map  open the whole-map window"), std::string::npos);
+    EXPECT_EQ(run(kFigureloom, {"--help"}).out.find("whole-map"), std::string::npos);
+}
+
 TEST(ReadCommandLine, HelpLinesFitAnEightyColumnTerminal)
 {
     for (const ProgramInfo* program : {&kTerraloom, &kFigureloom, &kBoltloom, &kSparkloom}) {

@@ -36,7 +36,8 @@ const ProgramInfo kTerraloom{
     "  Ctrl+Home                        show the top-left corner\n"
     "  Ctrl+P                           show or hide the script's markers\n"
     "  Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z     undo, redo (one history for both windows)\n",
-    {{"map", ".map"}, {"map", ".msc"}}};
+    {{"map", ".map"}, {"map", ".msc"}},
+    {{kWholeMapFlag, "open the whole-map window at start too"}}};
 
 const ProgramInfo kFigureloom{
     "figureloom",
