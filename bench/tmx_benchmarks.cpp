@@ -42,10 +42,10 @@ void writeHundredRowMap()
     written = tervok::replaceFile(tervok::nativePath(kHundredRowScript), script);
 }
 
-int runTmx(tmx::TmxOptions::Action action, const std::string& input, const std::string& output)
+int runTmx(tmx::TmxOptions::Command command, const std::string& input, const std::string& output)
 {
     tmx::TmxOptions options;
-    options.action = action;
+    options.command = command;
     options.input = input;
     options.output = output;
     std::ostream quiet(nullptr);
@@ -54,7 +54,7 @@ int runTmx(tmx::TmxOptions::Action action, const std::string& input, const std::
 
 void exportOnce(benchmark::State& state, const std::string& map, const std::string& document)
 {
-    if (runTmx(tmx::TmxOptions::Action::Export, map, document) != 0)
+    if (runTmx(tmx::TmxOptions::Command::Export, map, document) != 0)
         state.SkipWithError("the export failed");
 }
 
@@ -101,7 +101,7 @@ void tmx_import(benchmark::State& state)
     writeHundredRowMap();
     exportOnce(state, kHundredRowMap, kHundredRowDocument);
     for (auto _ : state)
-        if (runTmx(tmx::TmxOptions::Action::Import, kHundredRowDocument, kHundredRowMap) != 0)
+        if (runTmx(tmx::TmxOptions::Command::Import, kHundredRowDocument, kHundredRowMap) != 0)
             state.SkipWithError("the import failed");
 }
 
@@ -125,7 +125,7 @@ void tmx_import_map1(benchmark::State& state)
 {
     exportOnce(state, "map\\map1.map", kWorstDocument);
     for (auto _ : state)
-        if (runTmx(tmx::TmxOptions::Action::Import, kWorstDocument, "map\\tmxmap1.map") != 0)
+        if (runTmx(tmx::TmxOptions::Command::Import, kWorstDocument, "map\\tmxmap1.map") != 0)
             state.SkipWithError("the import failed");
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(kWorstDocument));
 }

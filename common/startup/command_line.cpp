@@ -1,222 +1,283 @@
 #include "common/startup/command_line.h"
 
-#include "common/files/game_path.h"
-#include "common/startup/game_folder.h"
-
-#include <sys/stat.h>
+#include "common/startup/program_info.h"
 
 #include <algorithm>
 
 namespace tervok::startup {
 namespace {
 
-bool sameFile(const struct stat& a, const struct stat& b)
+using Action = CommandLine::Action;
+
+constexpr OptionRow kHelp{kHelpOption, 'h', "help", "", "show this help and exit"};
+constexpr OptionRow kVersion{kVersionOption, 0, "version", "", "show the version and exit"};
+
+// --help's lines fit a terminal of 80 columns.
+constexpr std::size_t kHelpWidth = 79;
+// Options written wider than this start their text on the next line.
+constexpr std::size_t kWidestOptionColumn = 24;
+
+void fail(CommandLine& line, std::string problem)
 {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    line.action = Action::UsageError;
+    line.problem = std::move(problem);
 }
 
-// "map/*.map or map/*.msc", for --help.
-std::string kindsText(const std::vector<FileKind>& kinds)
+// An option as written: its name ("--output", "-o"), and a value joined to
+// it ("--output=x", "-ox").
+struct Written {
+    std::string name;
+    std::optional<std::string> joined;
+};
+
+Written splitWritten(const std::string& argument)
 {
-    std::string text;
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == kinds.size() ? " or " : ", ";
-        text += std::string(kinds[i].dataFolder) + "/*" + std::string(kinds[i].extension);
+    if (argument.rfind("--", 0) == 0) {
+        const std::size_t equals = argument.find('=');
+        if (equals == std::string::npos)
+            return {argument, std::nullopt};
+        return {argument.substr(0, equals), argument.substr(equals + 1)};
     }
+    if (argument.size() > 2)
+        return {argument.substr(0, 2), argument.substr(2)};
+    return {argument, std::nullopt};
+}
+
+bool isNamed(const OptionRow& option, const std::string& name)
+{
+    if (name.rfind("--", 0) == 0)
+        return !option.longName.empty() && std::string_view(name).substr(2) == option.longName;
+    return option.shortName != 0 && name.size() == 2 && name[1] == option.shortName;
+}
+
+const OptionRow* findOption(const CommandSyntax& syntax, const std::string& name)
+{
+    for (const OptionRow* builtIn : {&kHelp, &kVersion})
+        if (isNamed(*builtIn, name))
+            return builtIn;
+    for (const OptionRow& option : syntax.options)
+        if (isNamed(option, name))
+            return &option;
+    return nullptr;
+}
+
+void addOperand(const OperandRule& rule, CommandLine& line, const std::string& operand, ValueCheck check)
+{
+    if (check) {
+        if (std::optional<std::string> problem = check(operand))
+            return fail(line, std::move(*problem));
+    }
+    line.operands.push_back(operand);
+    if (line.operands.size() > rule.max)
+        fail(line, *operandCountProblem(rule, line.operands));
+}
+
+void take(const CommandSyntax& syntax, CommandLine& line, const OptionRow& option, std::string value)
+{
+    if (option.check) {
+        if (std::optional<std::string> problem = option.check(value))
+            return fail(line, std::move(*problem));
+    }
+    line.options.push_back({option.id, value});
+    if (option.id == kHelpOption)
+        line.action = Action::Help;
+    else if (option.id == kVersionOption)
+        line.action = Action::Version;
+    else if (option.namesOperand)
+        addOperand(syntax.operands, line, value, nullptr);
+}
+
+// Reads the option at arguments[i], and its value from the next argument
+// when it takes one and none is joined to it.
+void readOption(const CommandSyntax& syntax, CommandLine& line, const std::vector<std::string>& arguments,
+                std::size_t& i)
+{
+    const Written written = splitWritten(arguments[i]);
+    const OptionRow* option = findOption(syntax, written.name);
+    if (!option)
+        return fail(line, "unknown option '" + arguments[i] + "'");
+    const bool takesValue = !option->valueName.empty();
+    if (!takesValue && written.joined)
+        return fail(line, "option '" + written.name + "' takes no value");
+    if (takesValue && !written.joined) {
+        if (i + 1 == arguments.size())
+            return fail(line, "option '" + written.name + "' needs a value");
+        return take(syntax, line, *option, arguments[++i]);
+    }
+    take(syntax, line, *option, written.joined.value_or(std::string()));
+}
+
+// "  -o, --output=FILE", "      --scale=S", "  -C FOLDER".
+std::string writtenForm(const OptionRow& option)
+{
+    std::string text = "  ";
+    text += option.shortName != 0 ? std::string{'-', option.shortName} : std::string("  ");
+    if (!option.longName.empty())
+        text += std::string(option.shortName != 0 ? ", --" : "  --") + std::string(option.longName);
+    if (!option.valueName.empty())
+        text += (option.longName.empty() ? " " : "=") + std::string(option.valueName);
     return text;
 }
 
-bool isFlag(const std::vector<EditorFlag>& known, const std::string& argument)
+// The text from column on, its words wrapped to lines of kHelpWidth and a
+// new line begun at each "\n"; the first line goes on after lead.
+std::string wrapped(std::string lead, std::string_view text, std::size_t column)
 {
-    for (const EditorFlag& flag : known)
-        if (argument == "--" + std::string(flag.name))
-            return true;
-    return false;
-}
-
-// The options' lines of --help, their meanings in one column.
-std::string optionLines(const ProgramInfo& program)
-{
-    std::size_t width = std::string("--version").size();
-    for (const EditorFlag& flag : program.flags)
-        width = std::max(width, flag.name.size() + 2);
-    const auto line = [width](const std::string& shortName, const std::string& longName, std::string_view help) {
-        return "  " + shortName + longName + std::string(width + 2 - longName.size(), ' ') + std::string(help) + '\n';
+    std::string result;
+    std::string current = std::move(lead);
+    bool empty = true;  // no word on the current line yet
+    const auto endLine = [&] {
+        result += current + '\n';
+        current.assign(column, ' ');
+        empty = true;
     };
-    std::string text = line("-h, ", "--help", "show this help and exit") +
-                       line("    ", "--version", "show the version and exit");
-    for (const EditorFlag& flag : program.flags)
-        text += line("    ", "--" + std::string(flag.name), flag.help);
-    return text + "  --" + std::string(width + 4, ' ') + "end the options; what follows is the game folder or file\n";
-}
-
-bool loadsKind(const ProgramInfo& program, const NamedFile& file)
-{
-    for (const FileKind& kind : program.loads)
-        if (isOfKind(file, kind))
-            return true;
-    return false;
-}
-
-// A usage error: one line on err, and the same reason kept for a message box.
-Start usageError(const ProgramInfo& program, const CommandLine& line, std::string problem, std::ostream& err)
-{
-    err << program.name << ": " << problem << '\n' << std::flush;
-    Start start;
-    start.exitStatus = kExitUsage;
-    start.fromLauncher = line.fromLauncher;
-    start.problem = std::move(problem);
-    return start;
-}
-
-// A file named instead of a game folder: the folder above its data folder
-// is entered; the file is handed on when the program loads its kind and the
-// window's game path reaches this very file from there (a name Windows-1252
-// cannot hold, a backslash in it, or a second data folder differing only in
-// case would reach another file, or none).
-Start startOnFile(const ProgramInfo& program, const CommandLine& line, const struct stat& identity,
-                  std::ostream& err)
-{
-    const std::string& argument = *line.folder;
-    const std::optional<std::filesystem::path> game = gameFolderOfFile(argument);
-    if (!game)
-        return usageError(program, line,
-                          argument + ": cannot open the game folder: not a folder, nor a file in a map, player, "
-                                     "shots or sprites folder",
-                          err);
-    const NamedFile named = nameOfFile(argument);
-    if (const Status entered = enterFolder(*game); !entered)
-        return usageError(program, line, argument + ": cannot open the game folder: " + systemReason(entered.error()),
-                          err);
-    Start start;
-    start.folderNamed = true;
-    start.fromLauncher = line.fromLauncher;
-    start.flags = line.flags;
-    if (loadsKind(program, named)) {
-        struct stat reached {};
-        if (::stat(nativePath(gamePathOf(named)).c_str(), &reached) == 0 && sameFile(reached, identity))
-            start.file = named;
-        else
-            err << program.name << ": " << argument << ": cannot load: the game's paths cannot name this file\n"
-                << std::flush;
+    if (current.size() < column)
+        current.resize(column, ' ');
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find_first_of(" \n", at), text.size());
+        const std::string_view word = text.substr(at, end - at);
+        if (!word.empty()) {
+            if (!empty && current.size() + 1 + word.size() > kHelpWidth)
+                endLine();
+            current += empty ? std::string(word) : " " + std::string(word);
+            empty = false;
+        }
+        if (end < text.size() && text[end] == '\n')
+            endLine();
+        at = end + 1;
     }
-    return start;
+    return result + current + '\n';
+}
+
+std::string optionLines(const CommandSyntax& syntax)
+{
+    std::vector<const OptionRow*> listed;
+    for (const OptionRow& option : syntax.options)
+        if (!option.help.empty())
+            listed.push_back(&option);
+    listed.push_back(&kHelp);
+    listed.push_back(&kVersion);
+    std::size_t widest = 4;  // "  --"
+    for (const OptionRow* option : listed)
+        if (writtenForm(*option).size() <= kWidestOptionColumn)
+            widest = std::max(widest, writtenForm(*option).size());
+    const std::size_t column = widest + 2;
+    std::string text;
+    for (const OptionRow* option : listed) {
+        const std::string form = writtenForm(*option);
+        if (form.size() + 2 > column)
+            text += form + '\n' + wrapped(std::string(), option->help, column);
+        else
+            text += wrapped(form, option->help, column);
+    }
+    const std::string dashes = "end the options" + (syntax.afterDashes.empty()
+                                                        ? std::string()
+                                                        : "; what follows is " + syntax.afterDashes +
+                                                              ", even when it begins with '-'");
+    return text + wrapped("  --", dashes, column);
 }
 
 }  // namespace
 
-bool Start::has(std::string_view flag) const
+bool CommandLine::has(int id) const
 {
-    return std::find(flags.begin(), flags.end(), flag) != flags.end();
+    return last(id).has_value();
 }
 
-CommandLine parseCommandLine(const std::vector<std::string>& arguments, const std::vector<EditorFlag>& known)
+std::optional<std::string> CommandLine::last(int id) const
+{
+    for (auto given = options.rbegin(); given != options.rend(); ++given)
+        if (given->id == id)
+            return given->value;
+    return std::nullopt;
+}
+
+CommandLine parseCommandLine(const CommandSyntax& syntax, const std::vector<std::string>& arguments)
 {
     CommandLine line;
     bool optionsEnded = false;
-    for (const std::string& argument : arguments) {
-        const bool isOption = !optionsEnded && argument.size() > 1 && argument[0] == '-';
-        if (isOption && argument == "--") {
+    for (std::size_t i = 0; i < arguments.size() && line.action == Action::Run; ++i) {
+        const std::string& argument = arguments[i];
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-')
+            addOperand(syntax.operands, line, argument, syntax.operands.check);
+        else if (argument == "--")
             optionsEnded = true;
-        } else if (isOption && (argument == "-h" || argument == "--help")) {
-            return {CommandLine::Action::Help, std::nullopt, {}};
-        } else if (isOption && argument == "--version") {
-            return {CommandLine::Action::Version, std::nullopt, {}};
-        } else if (isOption && argument == kFromLauncherOption) {
-            line.fromLauncher = true;
-        } else if (isOption && isFlag(known, argument)) {
-            line.flags.push_back(argument.substr(2));
-        } else if (isOption) {
-            return {CommandLine::Action::UsageError, std::nullopt, "unknown option '" + argument + "'",
-                    line.fromLauncher};
-        } else if (line.folder) {
-            return {CommandLine::Action::UsageError, std::nullopt,
-                    "one game folder only ('" + argument + "' is a second one)", line.fromLauncher};
-        } else {
-            line.folder = argument;
-        }
+        else
+            readOption(syntax, line, arguments, i);
+    }
+    if (line.action == Action::Run) {
+        if (std::optional<std::string> problem = operandCountProblem(syntax.operands, line.operands))
+            fail(line, std::move(*problem));
     }
     return line;
 }
 
-std::string usageText(const ProgramInfo& program)
+std::optional<std::string> operandCountProblem(const OperandRule& rule, const std::vector<std::string>& operands)
 {
-    return "Usage: " + program.name + " [OPTION]... [GAME-FOLDER | FILE]\n";
+    const std::string noun(rule.noun);
+    if (operands.size() < rule.min)
+        return "no " + noun + " named";
+    if (operands.size() <= rule.max)
+        return std::nullopt;
+    const std::string& extra = operands[rule.max];
+    if (rule.max == 0)
+        return "unexpected argument '" + extra + "'";
+    if (rule.max == 1)
+        return "one " + noun + " only ('" + extra + "' is a second one)";
+    return "'" + extra + "' is one " + noun + " too many";
 }
 
-std::string helpText(const ProgramInfo& program)
+std::string usageText(const CommandSyntax& syntax)
 {
-    const std::string loads =
-        program.loads.empty()
-            ? std::string()
-            : "\nA named " + kindsText(program.loads) + " file is loaded at start, as the window's\n"
-                  "\"load\" loads it.\n";
-    return usageText(program) + program.summary +
-           "\n"
-           "\n"
-           "The game folder is, in this order:\n"
-           "  - GAME-FOLDER, when given, or the folder that holds FILE's map, player,\n"
-           "    shots or sprites folder (a file dropped on the editor's launcher);\n"
-           "  - the working directory, when it holds a map, ep, player, shots or\n"
-           "    sprites folder (in any letter case);\n"
-           "  - the folder chosen at an earlier start, while it exists (one setting for\n"
-           "    all four Tervok editors, in ~/.config/tervok/editors.conf);\n"
-           "  - else the editor asks for it and remembers the answer; Cancel starts in\n"
-           "    the working directory.\n" +
-           loads +
-           "\n"
-           "Options:\n" +
-           optionLines(program) +
-           "\n"
-           "Keys:\n" +
-           program.keys;
+    std::string text;
+    for (const std::string& form : syntax.forms)
+        text += (text.empty() ? "Usage: " : "  or:  ") + syntax.program + " " + form + "\n";
+    return text;
 }
 
-std::string versionText(const ProgramInfo& program)
+std::string helpText(const CommandSyntax& syntax)
 {
-    return program.name + " (Tervok editors) " + suiteVersion() + "\n";
+    return usageText(syntax) + syntax.intro + "\nOptions:\n" + optionLines(syntax) + syntax.outro;
 }
 
-Start readCommandLine(const ProgramInfo& program, int argc, const char* const* argv, std::ostream& out,
-                      std::ostream& err)
+std::string versionText(const CommandSyntax& syntax)
 {
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.emplace_back(argv[i]);
-    const CommandLine line = parseCommandLine(arguments, program.flags);
-    switch (line.action) {
-    case CommandLine::Action::Help:
-        out << helpText(program) << std::flush;
-        return {.exitStatus = kExitOk};
-    case CommandLine::Action::Version:
-        out << versionText(program) << std::flush;
-        return {.exitStatus = kExitOk};
-    case CommandLine::Action::UsageError: {
-        Start start = usageError(program, line, line.problem, err);
-        err << usageText(program) << "Try '" << program.name << " --help' for more.\n" << std::flush;
-        return start;
-    }
-    case CommandLine::Action::Start:
+    return syntax.program + " (Tervok editors) " + suiteVersion() + "\n";
+}
+
+int reportUsageError(const CommandSyntax& syntax, const std::string& problem, std::ostream& err)
+{
+    err << syntax.program << ": " << problem << '\n'
+        << usageText(syntax) << "Try '" << syntax.program << " --help' for more information.\n"
+        << std::flush;
+    return kExitUsage;
+}
+
+Reading readCommandLine(const CommandSyntax& syntax, const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err)
+{
+    Reading reading{std::nullopt, parseCommandLine(syntax, arguments)};
+    switch (reading.line.action) {
+    case Action::Help:
+        out << helpText(syntax) << std::flush;
+        reading.exitStatus = kExitOk;
+        break;
+    case Action::Version:
+        out << versionText(syntax) << std::flush;
+        reading.exitStatus = kExitOk;
+        break;
+    case Action::UsageError:
+        reading.exitStatus = reportUsageError(syntax, reading.line.problem, err);
+        break;
+    case Action::Run:
         break;
     }
-    if (!line.folder) {
-        Start start;
-        start.fromLauncher = line.fromLauncher;
-        start.flags = line.flags;
-        return start;
-    }
-    struct stat status {};
-    if (::stat(line.folder->c_str(), &status) == 0 && !S_ISDIR(status.st_mode))
-        return startOnFile(program, line, status, err);
-    if (const Status entered = enterFolder(*line.folder); !entered)
-        return usageError(program, line,
-                          *line.folder + ": cannot open the game folder: " + systemReason(entered.error()), err);
-    Start start;
-    start.folderNamed = true;
-    start.fromLauncher = line.fromLauncher;
-    start.flags = line.flags;
-    return start;
+    return reading;
+}
+
+std::vector<std::string> argumentsOf(int argc, const char* const* argv)
+{
+    return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>();
 }
 
 }  // namespace tervok::startup

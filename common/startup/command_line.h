@@ -1,14 +1,23 @@
 #pragma once
-// An editor's command line: [OPTION]... [GAME-FOLDER | FILE].
+// The command line of every Tervok program, read the GNU way from a table of
+// its options, before anything else happens and without any window system:
 //
-// It is read before the window system is started, so that --help, --version
-// and usage errors need no display, and a named game folder is entered
-// before anything else happens. A FILE in a game folder's map, player, shots
-// or sprites folder (a file dropped on the editor's launcher) names the game
-// folder that holds it.
-#include "common/startup/named_file.h"
-#include "common/startup/program_info.h"
+//   -o FILE, -oFILE, --output FILE, --output=FILE   an option with a value
+//   --overview                                      a flag
+//   --                                              ends the options
+//   -, and what does not start with "-"             an operand
+//
+// -h, --help and --version belong to every program. Arguments are read in
+// order: --help, --version and the first error act as soon as they are met,
+// and a later value of an option overrides an earlier one. --help is worded
+// from the same table, and a usage error always ends the same way:
+//
+//   tervok-render: unknown option '--bogus'
+//   Usage: tervok-render [OPTION]... MAP
+//   Try 'tervok-render --help' for more information.
+#include "common/startup/exit_status.h"
 
+#include <cstddef>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -17,52 +26,85 @@
 
 namespace tervok::startup {
 
-struct CommandLine {
-    enum class Action { Start, Help, Version, UsageError };
-    Action action = Action::Start;
-    std::optional<std::string> folder;  // the GAME-FOLDER or FILE argument
+// Why a value is wrong, for a usage error ("the scale must be ..."), or
+// nothing when it is right.
+using ValueCheck = std::optional<std::string> (*)(const std::string& value);
+
+struct OptionRow {
+    int id = 0;                  // what the program knows the option by
+    char shortName = 0;          // 'o' for -o; 0 for none
+    std::string_view longName;   // "output" for --output; empty for none
+    std::string_view valueName;  // "FILE": the option takes a value; empty: a flag
+    std::string_view help;       // its text in --help, wrapped there ("\n" begins a line); empty: not listed
+    ValueCheck check = nullptr;  // tried on the value as soon as it is read
+    bool namesOperand = false;   // its value is an operand too, counted with them (-C GAME-FOLDER)
+};
+
+// How many operands a program takes, and what one is called in messages:
+// "no map named", "one map only ('b.map' is a second one)".
+struct OperandRule {
+    std::string_view noun;
+    std::size_t min = 0;
+    std::size_t max = 1;
+    ValueCheck check = nullptr;  // tried on each operand as soon as it is read
+};
+
+struct CommandSyntax {
+    std::string program;             // "tervok-render"
+    std::vector<std::string> forms;  // each what follows "Usage: PROG " on a line: "[OPTION]... MAP"
+    std::vector<OptionRow> options;  // without -h, --help and --version
+    OperandRule operands;
+    std::string intro;               // --help's text between the usage and the options
+    std::string afterDashes;         // what follows "--", for its line in --help: "the map"
+    std::string outro;               // --help's text after the options
+};
+
+// The ids of the options every program has.
+constexpr int kHelpOption = -1;
+constexpr int kVersionOption = -2;
+
+struct [[nodiscard]] CommandLine {
+    enum class Action { Run, Help, Version, UsageError };
+    struct Given {
+        int id;
+        std::string value;  // empty for a flag
+    };
+
+    Action action = Action::Run;
+    std::vector<Given> options;         // as read, in order (up to an error)
+    std::vector<std::string> operands;  // with the values of options that name one
     std::string problem;                // what is wrong, for a usage error
-    bool fromLauncher = false;          // --from-launcher: started from the desktop entry
-    std::vector<std::string> flags{};   // the names of the program's own flags given, in order
+
+    bool has(int id) const;
+    // The value last given to the option.
+    std::optional<std::string> last(int id) const;
 };
 
-// The option the desktop entries pass: a reason to end is then also shown in
-// a message box, since nobody reads standard error there. Not in --help.
-inline constexpr const char* kFromLauncherOption = "--from-launcher";
+// Reads the arguments after the program's name.
+CommandLine parseCommandLine(const CommandSyntax& syntax, const std::vector<std::string>& arguments);
 
-// Reads the arguments after the program name. Options count up to "--";
-// "-h"/"--help" and "--version" act as soon as they are met; an unknown
-// option or a second folder is a usage error. known are the program's own
-// flags.
-CommandLine parseCommandLine(const std::vector<std::string>& arguments, const std::vector<EditorFlag>& known = {});
+// What is wrong with this many operands by the rule, or nothing.
+std::optional<std::string> operandCountProblem(const OperandRule& rule, const std::vector<std::string>& operands);
 
-std::string helpText(const ProgramInfo& program);
-std::string versionText(const ProgramInfo& program);
-std::string usageText(const ProgramInfo& program);
+std::string usageText(const CommandSyntax& syntax);
+std::string helpText(const CommandSyntax& syntax);
+std::string versionText(const CommandSyntax& syntax);
 
-// Exit statuses of the editors' command line.
-constexpr int kExitOk = 0;
-constexpr int kExitUsage = 2;
+// Writes the problem, the usage and the hint to --help on err; returns
+// kExitUsage. For what a program finds wrong once the line is read.
+int reportUsageError(const CommandSyntax& syntax, const std::string& problem, std::ostream& err);
 
-struct Start {
-    std::optional<int> exitStatus;  // set: end the program now with this status
-    bool folderNamed = false;       // a game folder was named and is now the working directory
-    std::optional<NamedFile> file{};  // a named file the window loads, found again by its game path
-    bool fromLauncher = false;      // started from the desktop entry
-    std::string problem{};          // why the program ends with a usage error, without the program's name
-    std::vector<std::string> flags{};  // the program's own flags given
-
-    bool has(std::string_view flag) const;
+struct [[nodiscard]] Reading {
+    std::optional<int> exitStatus;  // set: --help, --version or a usage error was answered; end now
+    CommandLine line;
 };
 
-// What main does first: reads argv, prints help or the version to out, a
-// usage error or a game folder that cannot be entered to err (as
-// "name: FOLDER: cannot open the game folder: why"), and enters the named
-// game folder, or the one that holds a named file. A named file of a kind
-// the program loads is handed on when its game path reaches it from there;
-// when it does not (its name holds a character Windows-1252 cannot hold, or
-// a backslash), err says so and the editor opens on the folder alone.
-Start readCommandLine(const ProgramInfo& program, int argc, const char* const* argv, std::ostream& out,
-                      std::ostream& err);
+// What a program's main does first: reads the arguments, answers --help and
+// --version on out and a usage error on err.
+Reading readCommandLine(const CommandSyntax& syntax, const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err);
+
+// argv after the program's name.
+std::vector<std::string> argumentsOf(int argc, const char* const* argv);
 
 }  // namespace tervok::startup

@@ -1,6 +1,7 @@
+// The one command-line reader, on a program of its own that has every kind
+// of option: one with a value, a flag, a hidden one, one whose value is
+// checked and one that names the operand.
 #include "common/startup/command_line.h"
-
-#include "common/testing/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -9,224 +10,168 @@
 namespace tervok::startup {
 namespace {
 
-namespace fs = std::filesystem;
-using Action = CommandLine::Action;
+enum ToolOption { kOutput = 1, kFlag, kDirectory, kLevel, kHidden };
 
-TEST(ParseCommandLine, FolderAndOptions)
+std::optional<std::string> oneDigit(const std::string& value)
 {
-    EXPECT_EQ(parseCommandLine({}).action, Action::Start);
-    EXPECT_EQ(parseCommandLine({}).folder, std::nullopt);
-
-    const CommandLine withFolder = parseCommandLine({"games/tervok"});
-    EXPECT_EQ(withFolder.action, Action::Start);
-    EXPECT_EQ(withFolder.folder, "games/tervok");
-
-    EXPECT_EQ(parseCommandLine({"-h"}).action, Action::Help);
-    EXPECT_EQ(parseCommandLine({"folder", "--help"}).action, Action::Help);
-    EXPECT_EQ(parseCommandLine({"--version"}).action, Action::Version);
-    // "-" is a name like any other.
-    EXPECT_EQ(parseCommandLine({"-"}).folder, "-");
+    if (value.size() == 1 && value[0] >= '0' && value[0] <= '9')
+        return std::nullopt;
+    return "the level is one digit, not '" + value + "'";
 }
 
-TEST(ParseCommandLine, DoubleDashEndsTheOptions)
+std::optional<std::string> notEmpty(const std::string& value)
 {
-    EXPECT_EQ(parseCommandLine({"--", "--help"}).folder, "--help");
-    EXPECT_EQ(parseCommandLine({"--", "-x"}).action, Action::Start);
-    EXPECT_EQ(parseCommandLine({"--", "--"}).folder, "--");
-    EXPECT_EQ(parseCommandLine({"a", "--", "b"}).action, Action::UsageError);
+    return value.empty() ? std::optional<std::string>("the thing's name is empty") : std::nullopt;
 }
 
-TEST(ParseCommandLine, UsageErrors)
+const CommandSyntax kTool{
+    "tool",
+    {"[OPTION]... THING", "--list"},
+    {{kOutput, 'o', "output", "FILE",
+      "write to FILE, '-' for standard output (default: the thing's name with .out, in the working directory)"},
+     {kFlag, 0, "flag", "", "a flag,\non two lines"},
+     {kDirectory, 'C', "directory", "GAME-FOLDER", "the folder, which is the thing too", nullptr, true},
+     {kLevel, 'l', "", "N", "the level", oneDigit},
+     {kHidden, 0, "hidden", "", ""}},
+    {"thing", 1, 1, notEmpty},
+    "Does things.\n",
+    "the thing",
+    "\nExit status: 0 done.\n"};
+
+// What was read, in one line: "run o=a flag : x", "usage: problem".
+std::string read(const std::vector<std::string>& arguments)
 {
-    const CommandLine unknown = parseCommandLine({"--verbose"});
-    EXPECT_EQ(unknown.action, Action::UsageError);
-    EXPECT_EQ(unknown.problem, "unknown option '--verbose'");
-    EXPECT_EQ(parseCommandLine({"-v"}).action, Action::UsageError);
-    // Qt's own options are not taken either: the window system never sees
-    // the command line.
-    EXPECT_EQ(parseCommandLine({"-platform", "offscreen"}).action, Action::UsageError);
-
-    const CommandLine two = parseCommandLine({"one", "two"});
-    EXPECT_EQ(two.action, Action::UsageError);
-    EXPECT_EQ(two.problem, "one game folder only ('two' is a second one)");
-
-    // The first of them decides.
-    EXPECT_EQ(parseCommandLine({"--bogus", "--help"}).action, Action::UsageError);
-    EXPECT_EQ(parseCommandLine({"--help", "--bogus"}).action, Action::Help);
+    const CommandLine line = parseCommandLine(kTool, arguments);
+    switch (line.action) {
+    case CommandLine::Action::Help: return "help";
+    case CommandLine::Action::Version: return "version";
+    case CommandLine::Action::UsageError: return "usage: " + line.problem;
+    case CommandLine::Action::Run: break;
+    }
+    const std::vector<std::string> names = {"", "o", "flag", "C", "l", "hidden"};
+    std::string text = "run";
+    for (const CommandLine::Given& given : line.options)
+        text += " " + names[given.id] + (given.value.empty() ? "" : "=" + given.value);
+    text += " :";
+    for (const std::string& operand : line.operands)
+        text += " " + operand;
+    return text;
 }
 
-struct Outcome {
-    Start start;
+TEST(CommandLine, ReadsOptionsAndOperandsTheGnuWay)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"x"}, "run : x"},
+        // A value joined or apart, short or long; it may begin with a dash.
+        {{"-o", "f", "x"}, "run o=f : x"},
+        {{"-of", "x"}, "run o=f : x"},
+        {{"x", "--output=f"}, "run o=f : x"},
+        {{"--output=", "x"}, "run o : x"},
+        {{"-o", "-", "x"}, "run o=- : x"},
+        {{"-o", "--", "--flag", "x"}, "run o=-- flag : x"},
+        {{"-o", "a", "x", "-ob"}, "run o=a o=b : x"},
+        {{"--flag", "--hidden", "-l", "3", "x"}, "run flag hidden l=3 : x"},
+        // "-" is an operand; "--" ends the options.
+        {{"-"}, "run : -"},
+        {{"--", "-o"}, "run : -o"},
+        {{"--", "--"}, "run : --"},
+        // An option that names the operand counts with the operands.
+        {{"-C", "d"}, "run C=d : d"},
+        {{"--directory=d", "--", "x"}, "usage: one thing only ('x' is a second one)"},
+        // --help, --version and the first error act as soon as they are met.
+        {{"x", "--help", "--bogus"}, "help"},
+        {{"-h"}, "help"},
+        {{"--version", "a", "b"}, "version"},
+        {{"--bogus", "--help"}, "usage: unknown option '--bogus'"},
+        {{"a", "b", "--help"}, "usage: one thing only ('b' is a second one)"},
+        {{"-l", "x", "--help"}, "usage: the level is one digit, not 'x'"},
+        {{"", "--help"}, "usage: the thing's name is empty"},
+        // No abbreviations, no grouped flags, no Qt options.
+        {{"--out=f", "x"}, "usage: unknown option '--out=f'"},
+        {{"-platform", "offscreen"}, "usage: unknown option '-platform'"},
+        {{"-hx"}, "usage: option '-h' takes no value"},
+        {{"--flag=yes", "x"}, "usage: option '--flag' takes no value"},
+        {{"--version="}, "usage: option '--version' takes no value"},
+        {{"--lev", "x"}, "usage: unknown option '--lev'"},
+        {{"x", "-o"}, "usage: option '-o' needs a value"},
+        {{"x", "--output"}, "usage: option '--output' needs a value"},
+        {{}, "usage: no thing named"},
+        {{"--flag"}, "usage: no thing named"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        std::string written;
+        for (const std::string& argument : arguments)
+            written += "[" + argument + "]";
+        EXPECT_EQ(read(arguments), expected) << written;
+    }
+    const CommandLine line = parseCommandLine(kTool, {"-o", "a", "x", "-ob"});
+    EXPECT_EQ(line.last(kOutput), "b");
+    EXPECT_FALSE(line.has(kFlag));
+}
+
+TEST(CommandLine, OperandCounts)
+{
+    EXPECT_EQ(operandCountProblem({"map", 0, 0}, {"a"}), "unexpected argument 'a'");
+    EXPECT_EQ(operandCountProblem({"map", 0, 2}, {"a", "b", "c"}), "'c' is one map too many");
+}
+
+struct Answer {
+    std::optional<int> status;
     std::string out;
     std::string err;
 };
 
-Outcome run(const ProgramInfo& program, std::vector<const char*> arguments)
+Answer answer(const std::vector<std::string>& arguments)
 {
-    arguments.insert(arguments.begin(), program.name.c_str());
     std::ostringstream out;
     std::ostringstream err;
-    Start start = readCommandLine(program, static_cast<int>(arguments.size()), arguments.data(), out, err);
-    return {start, out.str(), err.str()};
+    const Reading reading = readCommandLine(kTool, arguments, out, err);
+    return {reading.exitStatus, out.str(), err.str()};
 }
 
-TEST(ReadCommandLine, HelpGoesToStandardOutput)
+// --help lists the options in the table's order, hidden ones left out, each
+// text wrapped at one column and where it says; an option written too wide
+// for the column starts its text on the next line.
+TEST(CommandLine, HelpVersionAndUsageErrorsAreAnsweredTheSameWayInEveryProgram)
 {
-    const Outcome help = run(kTerraloom, {"--help"});
-    EXPECT_EQ(help.start.exitStatus, kExitOk);
-    EXPECT_TRUE(help.err.empty());
-    EXPECT_EQ(help.out.rfind("Usage: terraloom [OPTION]... [GAME-FOLDER | FILE]\n", 0), 0u);
-    for (const char* part : {"map, ep, player, shots or", "~/.config/tervok/editors.conf", "Cancel", "--version",
-                             "Ctrl+Z", "Ctrl+Y, Ctrl+Shift+Z", "Shift + pointer", "right click"})
-        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+    const Answer help = answer({"--help"});
+    EXPECT_EQ(help.status, kExitOk);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(help.out, "Usage: tool [OPTION]... THING\n"
+                        "  or:  tool --list\n"
+                        "Does things.\n"
+                        "\n"
+                        "Options:\n"
+                        "  -o, --output=FILE  write to FILE, '-' for standard output (default: the\n"
+                        "                     thing's name with .out, in the working directory)\n"
+                        "      --flag         a flag,\n"
+                        "                     on two lines\n"
+                        "  -C, --directory=GAME-FOLDER\n"
+                        "                     the folder, which is the thing too\n"
+                        "  -l N               the level\n"
+                        "  -h, --help         show this help and exit\n"
+                        "      --version      show the version and exit\n"
+                        "  --                 end the options; what follows is the thing, even when it\n"
+                        "                     begins with '-'\n"
+                        "\n"
+                        "Exit status: 0 done.\n");
 
-    const Outcome sparkHelp = run(kSparkloom, {"-h"});
-    EXPECT_NE(sparkHelp.out.find("Usage: sparkloom "), std::string::npos);
-    EXPECT_NE(sparkHelp.out.find("double click on a row"), std::string::npos);
-    EXPECT_EQ(sparkHelp.out.find("Ctrl+Z"), std::string::npos);
-}
+    const Answer version = answer({"--version"});
+    EXPECT_EQ(version.status, kExitOk);
+    EXPECT_EQ(version.out, std::string("tool (Tervok editors) ") + TERVOK_EXPECTED_VERSION + "\n");
+    EXPECT_EQ(version.err, "");
 
-// terraloom's --whole-map counts as an option wherever it stands before
-// "--", beside a folder, and only for terraloom.
-TEST(ReadCommandLine, AnEditorsOwnFlagIsKnownToItAlone)
-{
-    const CommandLine both = parseCommandLine({"folder", "--whole-map"}, kTerraloom.flags);
-    EXPECT_EQ(both.action, Action::Start);
-    EXPECT_EQ(both.folder, "folder");
-    EXPECT_EQ(both.flags, std::vector<std::string>{"whole-map"});
-    EXPECT_EQ(parseCommandLine({"--", "--whole-map"}, kTerraloom.flags).folder, "--whole-map");
-    EXPECT_EQ(parseCommandLine({"--whole-map=1"}, kTerraloom.flags).action, Action::UsageError);
+    const Answer wrong = answer({"-q"});
+    EXPECT_EQ(wrong.status, kExitUsage);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_EQ(wrong.err, "tool: unknown option '-q'\n"
+                         "Usage: tool [OPTION]... THING\n"
+                         "  or:  tool --list\n"
+                         "Try 'tool --help' for more information.\n");
 
-    EXPECT_TRUE(run(kTerraloom, {"--whole-map"}).start.has(kWholeMapFlag));
-    EXPECT_FALSE(run(kTerraloom, {}).start.has(kWholeMapFlag));
-    const Outcome other = run(kFigureloom, {"--whole-map"});
-    EXPECT_EQ(other.start.exitStatus, kExitUsage);
-    EXPECT_NE(other.err.find("unknown option '--whole-map'"), std::string::npos);
-
-    EXPECT_NE(run(kTerraloom, {"--help"}).out.find("\n      --whole-map  open the whole-map window"), std::string::npos);
-    EXPECT_EQ(run(kFigureloom, {"--help"}).out.find("whole-map"), std::string::npos);
-}
-
-TEST(ReadCommandLine, HelpLinesFitAnEightyColumnTerminal)
-{
-    for (const ProgramInfo* program : {&kTerraloom, &kFigureloom, &kBoltloom, &kSparkloom}) {
-        std::istringstream text(helpText(*program));
-        for (std::string line; std::getline(text, line);)
-            EXPECT_LE(line.size(), 79u) << program->name << ": " << line;
-    }
-}
-
-TEST(ReadCommandLine, VersionCarriesTheSuiteVersion)
-{
-    const Outcome version = run(kBoltloom, {"--version"});
-    EXPECT_EQ(version.start.exitStatus, kExitOk);
-    EXPECT_EQ(version.out, std::string("boltloom (Tervok editors) ") + TERVOK_EXPECTED_VERSION + "\n");
-    EXPECT_TRUE(version.err.empty());
-}
-
-TEST(ReadCommandLine, UsageErrorGoesToStandardErrorWithStatusTwo)
-{
-    const Outcome bad = run(kFigureloom, {"--colour"});
-    EXPECT_EQ(bad.start.exitStatus, kExitUsage);
-    EXPECT_TRUE(bad.out.empty());
-    EXPECT_EQ(bad.err, "figureloom: unknown option '--colour'\n"
-                       "Usage: figureloom [OPTION]... [GAME-FOLDER | FILE]\n"
-                       "Try 'figureloom --help' for more.\n");
-    EXPECT_EQ(run(kFigureloom, {"a", "b"}).start.exitStatus, kExitUsage);
-}
-
-TEST(ReadCommandLine, NamedFolderBecomesTheWorkingDirectory)
-{
-    tervok::testing::TempDir dir;
-    fs::create_directories("my games/tervok");
-    const Outcome started = run(kTerraloom, {"my games/tervok"});
-    EXPECT_EQ(started.start.exitStatus, std::nullopt);
-    EXPECT_TRUE(started.start.folderNamed);
-    EXPECT_EQ(fs::current_path(), dir.path() / "my games/tervok");
-    EXPECT_TRUE(started.out.empty());
-    EXPECT_TRUE(started.err.empty());
-
-    fs::current_path(dir.path());
-    fs::create_directory("-odd");
-    EXPECT_TRUE(run(kTerraloom, {"--", "-odd"}).start.folderNamed);
-    EXPECT_EQ(fs::current_path(), dir.path() / "-odd");
-}
-
-TEST(ReadCommandLine, FolderThatCannotBeOpenedEndsWithStatusTwo)
-{
-    tervok::testing::TempDir dir;
-    tervok::testing::writeFile("level.map", "");
-    const Outcome missing = run(kSparkloom, {"nowhere"});
-    EXPECT_EQ(missing.start.exitStatus, kExitUsage);
-    EXPECT_FALSE(missing.start.folderNamed);
-    EXPECT_TRUE(missing.out.empty());
-    EXPECT_EQ(missing.err, "sparkloom: nowhere: cannot open the game folder: no such file or directory\n");
-
-    // A file that lies in no map, player, shots or sprites folder; started
-    // from the launcher, the reason is kept for the message box.
-    const Outcome stray = run(kSparkloom, {"--from-launcher", "level.map"});
-    EXPECT_EQ(stray.start.exitStatus, kExitUsage);
-    EXPECT_EQ(stray.err, "sparkloom: level.map: cannot open the game folder: not a folder, nor a file in a map, "
-                         "player, shots or sprites folder\n");
-    EXPECT_TRUE(stray.start.fromLauncher);
-    EXPECT_EQ(stray.start.problem, "level.map: cannot open the game folder: not a folder, nor a file in a map, "
-                                   "player, shots or sprites folder");
-    EXPECT_EQ(fs::current_path(), dir.path());
-    EXPECT_EQ(run(kSparkloom, {"--from-launcher", "--bogus"}).start.problem, "unknown option '--bogus'");
-}
-
-// A file dropped on a launcher: the editor opens on the folder above the
-// file's data folder (any letter case), and takes the file when it is of a
-// kind its window loads and the window's game path reaches that very file.
-TEST(ReadCommandLine, FileInADataFolderOpensItsGameFolder)
-{
-    tervok::testing::TempDir dir;
-    const fs::path game = dir.path() / "my game";
-    tervok::testing::writeFile(game / "Shots/Laser.SHT", "");
-    tervok::testing::writeFile(game / "map/level.msc", "");
-    tervok::testing::writeFile(dir.path() / "other/shots/a\\b.sht", "");
-    fs::create_directory("elsewhere");
-    fs::current_path("elsewhere");
-
-    const Outcome shot = run(kBoltloom, {"--from-launcher", "../my game/Shots/Laser.SHT"});
-    EXPECT_EQ(shot.start.exitStatus, std::nullopt);
-    EXPECT_TRUE(shot.start.folderNamed);
-    EXPECT_TRUE(shot.start.fromLauncher);
-    EXPECT_EQ(fs::current_path(), game);
-    ASSERT_TRUE(shot.start.file);
-    EXPECT_EQ(gamePathOf(*shot.start.file), "shots\\Laser.sht");
-    EXPECT_TRUE(shot.err.empty());
-
-    // Not a kind figureloom loads: the folder alone, quietly.
-    fs::current_path(dir.path());
-    const Outcome other = run(kFigureloom, {"my game/Shots/Laser.SHT"});
-    EXPECT_TRUE(other.start.folderNamed);
-    EXPECT_EQ(other.start.file, std::nullopt);
-    EXPECT_TRUE(other.err.empty());
-    EXPECT_EQ(fs::current_path(), game);
-
-    const std::string dotted = game.string() + "/./map/level.msc";
-    const Outcome script = run(kTerraloom, {dotted.c_str()});
-    ASSERT_TRUE(script.start.file);
-    EXPECT_EQ(script.start.file->stem, "level");
-    EXPECT_EQ(script.start.file->extension, ".msc");
-
-    // "shots\a\b.sht" names another file: the folder opens, the file is
-    // not loaded, and standard error says why.
-    fs::current_path(dir.path() / "other");
-    const Outcome unnamable = run(kBoltloom, {"shots/a\\b.sht"});
-    EXPECT_TRUE(unnamable.start.folderNamed);
-    EXPECT_EQ(unnamable.start.file, std::nullopt);
-    EXPECT_EQ(unnamable.err, "boltloom: shots/a\\b.sht: cannot load: the game's paths cannot name this file\n");
-}
-
-TEST(ReadCommandLine, NoArgumentLeavesTheFolderToTheWindow)
-{
-    tervok::testing::TempDir dir;
-    const Outcome plain = run(kBoltloom, {});
-    EXPECT_EQ(plain.start.exitStatus, std::nullopt);
-    EXPECT_FALSE(plain.start.folderNamed);
-    EXPECT_EQ(fs::current_path(), dir.path());
+    const Answer run = answer({"x"});
+    EXPECT_EQ(run.status, std::nullopt);
+    EXPECT_EQ(run.out + run.err, "");
 }
 
 }  // namespace

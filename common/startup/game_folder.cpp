@@ -67,14 +67,14 @@ std::string systemReason(const Error& error)
     return systemReason(error.errnum);
 }
 
-Status checkEnterable(const std::filesystem::path& folder)
+Status checkEnterable(const std::filesystem::path& folder, FolderUse use)
 {
     struct stat status {};
     if (::stat(folder.c_str(), &status) != 0)
         return systemError(errno);
     if (!S_ISDIR(status.st_mode))
         return systemError(ENOTDIR);
-    if (::access(folder.c_str(), X_OK) != 0)
+    if (::access(folder.c_str(), use == FolderUse::EnterAndList ? R_OK | X_OK : X_OK) != 0)
         return systemError(errno);
     return {};
 }

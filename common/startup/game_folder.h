@@ -23,9 +23,14 @@ namespace tervok::startup {
 // any letter case, is enough.
 bool looksLikeGameFolder(const std::filesystem::path& folder);
 
-// Whether the folder could be made the working directory; the system's
-// error when not (a missing folder, a file, no search permission).
-Status checkEnterable(const std::filesystem::path& folder);
+// What a program needs of a game folder: to make it the working directory,
+// and to list it too (tervok-check looks at every file).
+enum class FolderUse { Enter, EnterAndList };
+
+// Whether the folder could be made the working directory (and listed); the
+// system's error when not (a missing folder, a file, no search or read
+// permission).
+Status checkEnterable(const std::filesystem::path& folder, FolderUse use = FolderUse::Enter);
 
 // Makes the folder the working directory; the system's error when that
 // fails. An empty path is a missing folder.

@@ -71,19 +71,26 @@ TEST(EnterFolder, EntersOrSaysWhyNot)
 }
 
 // Root enters every folder, so the user who cannot is played by "nobody"
-// where the tests run as root.
-TEST(EnterFolder, RefusesAFolderWithoutSearchPermission)
+// where the tests run as root. A folder that may be searched but not read
+// can be entered, not listed.
+TEST(EnterFolder, RefusesAFolderWithoutSearchOrReadPermission)
 {
     TempDir dir;
     fs::create_directory("locked");
+    fs::create_directory("unlisted");
     tervok::testing::giveToOrdinaryUser("locked");
+    tervok::testing::giveToOrdinaryUser("unlisted");
     fs::permissions("locked", fs::perms::owner_read);
+    fs::permissions("unlisted", fs::perms::owner_exec);
     const std::optional<std::string> reasons = tervok::testing::runAsOrdinaryUser([] {
-        return reasonOf(checkEnterable("locked")) + " / " + reasonOf(enterFolder("locked"));
+        return reasonOf(checkEnterable("locked")) + " / " + reasonOf(enterFolder("locked")) + " / " +
+               reasonOf(checkEnterable("unlisted")) + " / " +
+               reasonOf(checkEnterable("unlisted", FolderUse::EnterAndList));
     });
     ASSERT_TRUE(reasons);
-    EXPECT_EQ(*reasons, "permission denied / permission denied");
+    EXPECT_EQ(*reasons, "permission denied / permission denied / enterable / permission denied");
     fs::permissions("locked", fs::perms::owner_all);
+    fs::permissions("unlisted", fs::perms::owner_all);
 }
 
 class MemoryStub : public FolderMemory {

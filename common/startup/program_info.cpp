@@ -37,7 +37,7 @@ const ProgramInfo kTerraloom{
     "  Ctrl+P                           show or hide the script's markers\n"
     "  Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z     undo, redo (one history for both windows)\n",
     {{"map", ".map"}, {"map", ".msc"}},
-    {{kWholeMapFlag, "open the whole-map window at start too"}}};
+    {{kWholeMapOption, 0, "whole-map", "", "open the whole-map window at start too"}}};
 
 const ProgramInfo kFigureloom{
     "figureloom",

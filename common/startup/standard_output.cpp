@@ -1,6 +1,7 @@
 #include "common/startup/standard_output.h"
 
 #include "common/errors/error.h"
+#include "common/startup/exit_status.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -14,8 +15,6 @@
 #include <utility>
 
 namespace tervok::startup {
-
-constexpr int kExitFailed = 1;
 
 // A buffer over descriptor 1 that remembers why its first write failed and
 // writes nothing after that.

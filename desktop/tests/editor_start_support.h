@@ -3,7 +3,7 @@
 // the command line, then the game folder, then the window, which must show
 // the catalogues of the game folder that was chosen. Each program's tests
 // are a file of their own (the programs share header names).
-#include "common/startup/command_line.h"
+#include "common/startup/editor_command_line.h"
 #include "common/testing/temp_dir.h"
 #include "toolkit/qt/qt_application.h"
 #include "toolkit/qt/startup/qt_game_folder.h"
@@ -56,8 +56,8 @@ protected:
         arguments.insert(arguments.begin(), program.name.c_str());
         std::ostringstream out;
         std::ostringstream err;
-        const Start start =
-            tervok::startup::readCommandLine(program, static_cast<int>(arguments.size()), arguments.data(), out, err);
+        const Start start = tervok::startup::readEditorCommandLine(program, static_cast<int>(arguments.size()),
+                                                                   arguments.data(), out, err);
         EXPECT_EQ(err.str(), "");
         return start;
     }

@@ -7,8 +7,8 @@
 #   entries   desktop-file-validate on each menu entry, its program and icon
 #   metainfo  appstreamcli validate --no-net, and the tree it describes
 #   manpages  man's own check, as lintian runs it, on every page made;
-#             every option and the game folder rule documented
-#   programs  --help, --version, usage errors and a bad game folder, with
+#             every option --help lists and the game folder rule documented
+#   programs  --help, --version, usage errors and a missing game folder, with
 #             no display at all; standard output on /dev/full or closed
 # Exit status 77 means a checker is not installed (the test is skipped).
 set -u
@@ -143,6 +143,10 @@ check_manpages() {
     grep -q "^NAME" <<<"$out" && grep -q "^SYNOPSIS" <<<"$out" || fail "$p.1 lacks NAME or SYNOPSIS"
     grep -qF -- "--help" <<<"$out" && grep -qF -- "--version" <<<"$out" || fail "$p.1 does not document --help and --version"
     grep -qF "Tervok editors $version" <<<"$out" || fail "$p.1 does not carry version $version"
+    # Every option --help lists.
+    for option in $(env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/$p" --help | grep -oE -- '(^| )--?[a-zA-Z][a-z-]*' | sort -u); do
+      grep -qF -- "$option" <<<"$out" || fail "$p.1 does not document $option"
+    done
   done
   # The pages of programs not built yet are made all the same.
   for page in "$build"/desktop/man/*.1; do
@@ -171,16 +175,10 @@ check_programs() {
       fail "$p --help: status $status, errors '$(cat "$dest/err")', first line '$(head -n 1 <<<"$out")'"
     grep -qF "Keys:" <<<"$out" || fail "$p --help lists no keys"
 
-    out="$("${run[@]}" "$usr/bin/$p" --frobnicate 2>"$dest/err")"; status=$?
-    err="$(cat "$dest/err")"
-    [ "$status" -eq 2 ] && [ -z "$out" ] && grep -qF "Usage: $p " <<<"$err" ||
-      fail "$p --frobnicate: status $status, output '$out', errors '$err'"
-
-    out="$("${run[@]}" "$usr/bin/$p" "$dest/no such folder" 2>"$dest/err")"; status=$?
-    err="$(cat "$dest/err")"
-    [ "$status" -eq 2 ] && [ -z "$out" ] &&
-      [ "$err" = "$p: $dest/no such folder: cannot open the game folder: no such file or directory" ] ||
-      fail "$p with a missing folder: status $status, errors '$err'"
+    check_usage_error "$p"
+    for named in "$dest/no such folder" "-C$dest/no such folder"; do
+      check_missing_folder "$p" "cannot open the game folder" "$named"
+    done
 
     out="$("${run[@]}" "$usr/bin/$p" one two 2>"$dest/err")"; status=$?
     [ "$status" -eq 2 ] || fail "$p with two folders: status $status"
@@ -195,10 +193,23 @@ check_programs() {
       fail "$p --from-launcher with a stray file: status $status, errors '$err'"
   done
   for p in "${tools[@]}"; do
-    for option in --help --version; do
-      "${run[@]}" "$usr/bin/$p" "$option" >/dev/null 2>&1 || fail "$p $option does not exit 0"
-    done
+    out="$("${run[@]}" "$usr/bin/$p" --version 2>"$dest/err")"; status=$?
+    [ "$status" -eq 0 ] && [ "$out" = "$p (Tervok editors) $version" ] && [ ! -s "$dest/err" ] ||
+      fail "$p --version: status $status, output '$out', errors '$(cat "$dest/err")'"
+    out="$("${run[@]}" "$usr/bin/$p" --help 2>"$dest/err")"; status=$?
+    [ "$status" -eq 0 ] && [ ! -s "$dest/err" ] && [[ "$(head -n 1 <<<"$out")" == "Usage: $p "* ]] ||
+      fail "$p --help: status $status, errors '$(cat "$dest/err")', first line '$(head -n 1 <<<"$out")'"
+    check_usage_error "$p"
   done
+  if [[ " ${tools[*]} " == *" tervok-check "* ]]; then
+    check_missing_folder tervok-check "cannot read the game folder" "-C$dest/no such folder"
+  fi
+  if [[ " ${tools[*]} " == *" tervok-render "* ]]; then
+    check_missing_folder tervok-render "cannot open the game folder" "-C$dest/no such folder" 'map\map1.map'
+  fi
+  if [[ " ${tools[*]} " == *" tervok-tmx "* ]]; then
+    check_missing_folder tervok-tmx "cannot open the game folder" "-C$dest/no such folder" export 'map\map1.map'
+  fi
 
   # Standard output that cannot be written is a failure with the system's
   # reason: a full disk, or a descriptor that was closed.
@@ -209,6 +220,29 @@ check_programs() {
   done
   if [[ " ${tools[*]} " == *" tervok-check "* ]]; then check_write_errors tervok-check "$sample"; fi
   if [[ " ${tools[*]} " == *" tervok-render "* ]]; then check_write_errors tervok-render -o - "$sample/map/map1.map"; fi
+}
+
+# PROGRAM: an unknown option is a usage error, status 2, ending with the
+# usage and the hint every program gives.
+check_usage_error() {
+  local p="$1" out err status
+  out="$("${run[@]}" "$usr/bin/$p" --frobnicate 2>"$dest/err")"; status=$?
+  err="$(cat "$dest/err")"
+  [ "$status" -eq 2 ] && [ -z "$out" ] && [ "$(head -n 1 <<<"$err")" = "$p: unknown option '--frobnicate'" ] &&
+    [[ "$(sed -n 2p <<<"$err")" == "Usage: $p "* ]] &&
+    [ "$(tail -n 1 <<<"$err")" = "Try '$p --help' for more information." ] ||
+    fail "$p --frobnicate: status $status, output '$out', errors '$err'"
+}
+
+# PROGRAM REASON ARGUMENT...: the game folder "$dest/no such folder" (named in
+# the arguments) ends the program with status 2 and one line saying why.
+check_missing_folder() {
+  local p="$1" reason="$2" out err status
+  shift 2
+  out="$("${run[@]}" "$usr/bin/$p" "$@" 2>"$dest/err")"; status=$?
+  err="$(cat "$dest/err")"
+  [ "$status" -eq 2 ] && [ -z "$out" ] && [ "$err" = "$p: $dest/no such folder: $reason: no such file or directory" ] ||
+    fail "$p $* with a missing folder: status $status, errors '$err'"
 }
 
 # PROGRAM ARGUMENT...: with standard output on /dev/full and then closed,

@@ -10,7 +10,7 @@
 // it again as it was. Its place on the screen is kept between runs: it is
 // remembered when it is closed and when the program ends, and taken when
 // it is made.
-#include "common/startup/command_line.h"
+#include "common/startup/editor_command_line.h"
 #include "terraloom/form/form1.h"
 #include "terraloom/form/whole_map_window.h"
 #include "toolkit/ui/program_windows.h"
@@ -26,7 +26,7 @@ public:
     Program(ui::Toolkit& toolkit, ui::WindowPlaces& places, bool wholeMapAtStart = false);
     // terraloom --whole-map opens the whole-map window at start.
     Program(ui::Toolkit& toolkit, ui::WindowPlaces& places, const tervok::startup::Start& start)
-        : Program(toolkit, places, start.has(tervok::startup::kWholeMapFlag))
+        : Program(toolkit, places, start.line.has(tervok::startup::kWholeMapOption))
     {
     }
     ~Program();

@@ -8,5 +8,5 @@
 int main(int argc, char** argv)
 {
     tervok::startup::StandardOutput output("tervok-check");
-    return output.finish(check::runCheck(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr));
+    return output.finish(check::runCheck(tervok::startup::argumentsOf(argc, argv), std::cout, std::cerr));
 }

@@ -1,9 +1,8 @@
 // The built tervok-check on game folders on disk: what the folder view
 // meets there (folders that cannot be listed, links, names that are no
 // UTF-8) and how the findings are printed.
-#include "tools/check/check_program_run.h"
-
 #include "common/testing/bmp_bytes.h"
+#include "common/testing/console_run.h"
 #include "common/testing/other_user.h"
 #include "common/testing/temp_dir.h"
 
@@ -19,9 +18,13 @@ namespace {
 namespace fs = std::filesystem;
 using tervok::testing::bmpFile;
 using tervok::testing::writeFile;
-using testing::CheckRun;
-using testing::runCheckProgram;
+using CheckRun = tervok::testing::ProgramRun;
 using Lines = std::vector<std::string>;
+
+CheckRun runCheckProgram(std::vector<std::string> arguments)
+{
+    return tervok::testing::runOnConsole(TERVOK_CHECK_PROGRAM, std::move(arguments));
+}
 
 Lines linesOf(const std::string& text)
 {

@@ -1,5 +1,5 @@
-// The command line of tervok-render, read without running anything, and
-// where a named map and its game folder are taken to lie.
+// The options of tervok-render, read without running anything, and where a
+// named map and its game folder are taken to lie.
 #include "tools/render/render_options.h"
 
 #include "tools/render/map_location.h"
@@ -9,61 +9,54 @@
 namespace render {
 namespace {
 
-using Action = RenderOptions::Action;
+using tervok::startup::CommandLine;
 
-RenderOptions parse(std::vector<std::string> arguments)
+CommandLine parse(const std::vector<std::string>& arguments)
 {
-    return parseRenderOptions(arguments);
+    return tervok::startup::parseCommandLine(renderSyntax(), arguments);
 }
 
 TEST(RenderOptions, ValuesAreTakenJoinedOrFromTheNextArgument)
 {
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
              {"-C", "game", "-o", "out.png", "--scale", "0.5", "m.map"},
-             {"-Cgame", "-oout.png", "--scale=0.5", "m.map"},
-             {"m.map", "--directory=game", "--output=out.png", "--scale=.5"},
-             {"--directory", "game", "--output", "out.png", "m.map", "--scale", "5e-1"},
+             {"m.map", "--directory=game", "-o", "x.png", "--output=out.png", "--scale=5e-1"},
          }) {
-        const RenderOptions options = parse(arguments);
-        EXPECT_EQ(options.action, Action::Render) << options.problem;
+        const CommandLine line = parse(arguments);
+        ASSERT_EQ(line.action, CommandLine::Action::Run) << line.problem;
+        const RenderOptions options = renderOptionsOf(line);
         EXPECT_FALSE(options.overview || options.script);
         EXPECT_EQ(options.folder, "game");
         EXPECT_EQ(options.output, "out.png");
         EXPECT_EQ(options.scale, 0.5);
         EXPECT_EQ(options.map, "m.map");
     }
-    const RenderOptions flags = parse({"--overview", "--script", "-o", "-", "--scale=4", "--", "-odd.map"});
+    const RenderOptions flags =
+        renderOptionsOf(parse({"--overview", "--script", "-o", "-", "--scale=4", "--", "-odd.map"}));
     EXPECT_TRUE(flags.overview);
     EXPECT_TRUE(flags.script);
     EXPECT_EQ(flags.output, "-");
     EXPECT_EQ(flags.scale, 4);
     EXPECT_EQ(flags.map, "-odd.map");
-}
-
-TEST(RenderOptions, HelpAndVersionActAsSoonAsTheyAreMet)
-{
-    EXPECT_EQ(parse({"--help", "--bogus"}).action, Action::Help);
-    EXPECT_EQ(parse({"-h"}).action, Action::Help);
-    EXPECT_EQ(parse({"--version"}).action, Action::Version);
-    EXPECT_EQ(parse({"--bogus", "--help"}).action, Action::UsageError);
+    const RenderOptions plain = renderOptionsOf(parse({"m.map"}));
+    EXPECT_EQ(plain.folder, std::nullopt);
+    EXPECT_EQ(plain.output, std::nullopt);
+    EXPECT_EQ(plain.scale, 1);
 }
 
 TEST(RenderOptions, UsageErrorsSayWhatIsWrong)
 {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no map named"},
-        {{"a.map", "b.map"}, "one map only ('b.map' is a second map)"},
-        {{"--frobnicate", "a.map"}, "unknown option '--frobnicate'"},
-        {{"-x", "a.map"}, "unknown option '-x'"},
-        {{"a.map", "-o"}, "option '-o' needs a value"},
-        {{"--overview=yes", "a.map"}, "option '--overview' takes no value"},
+        {{"a.map", "b.map"}, "one map only ('b.map' is a second one)"},
         {{"--scale=abc", "a.map"}, "the scale must be a number from 0.05 to 4, not 'abc'"},
+        {{"-o", "", "a.map"}, "the output file's name is empty"},
         {{""}, "the map's name is empty"},
     };
     for (const auto& [arguments, problem] : cases) {
-        const RenderOptions options = parse(arguments);
-        EXPECT_EQ(options.action, Action::UsageError) << problem;
-        EXPECT_EQ(options.problem, problem);
+        const CommandLine line = parse(arguments);
+        EXPECT_EQ(line.action, CommandLine::Action::UsageError) << problem;
+        EXPECT_EQ(line.problem, problem);
     }
 }
 

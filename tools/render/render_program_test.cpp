@@ -1,9 +1,10 @@
 // The built tervok-render, run as from a console without any display: its
 // exit statuses, messages and the pictures it writes.
+#include "common/testing/console_run.h"
 #include "common/testing/temp_dir.h"
 #include "formats/map_file.h"
 #include "tools/render/map_picture.h"
-#include "tools/render/program_run.h"
+#include "tools/render/render_options.h"
 #include "tools/render/render_test_data.h"
 #include "tools/render/script_marks.h"
 
@@ -13,13 +14,20 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 
 namespace render {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace render::testing;
+using tervok::testing::ProgramRun;
 using tervok::testing::writeFile;
+
+ProgramRun runRender(std::vector<std::string> arguments, const fs::path& folder = ".")
+{
+    return tervok::testing::runOnConsole(TERVOK_RENDER_PROGRAM, std::move(arguments), folder);
+}
 
 constexpr QRgb kGrass = 0xFFA0C040;
 
@@ -53,27 +61,32 @@ TEST(RenderProgram, HelpAndVersionNeedNoDisplay)
     EXPECT_EQ(version.err, "");
     const ProgramRun help = runRender({"--help"});
     EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out, tervok::startup::helpText(renderSyntax()));
     EXPECT_EQ(help.out.rfind("Usage: tervok-render [OPTION]... MAP\n", 0), 0u);
-    EXPECT_NE(help.out.find("#808080"), std::string::npos);
+    for (const char* part : {"#808080", "  -o, --output=FILE  write the picture to FILE", "      --overview ",
+                             "      --script ", "      --scale=S      scale the picture by S (0.05 to 4)"})
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+    std::istringstream lines(help.out);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_LE(line.size(), 79u) << line;
     EXPECT_EQ(help.err, "");
 }
 
 TEST(RenderProgram, UsageErrorsExitWithTwoAndDrawNothing)
 {
     GameFolder game;
-    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {},
-             {"map\\map1.map", "map\\map2.map"},
-             {"--scale=0.01", "map\\map1.map"},
-             {"--bogus", "map\\map1.map"},
-             {"-o", "", "map\\map1.map"}}) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "no map named"},
+        {{"map\\map1.map", "map\\map2.map"}, "one map only ('map\\map2.map' is a second one)"},
+        {{"--scale=0.01", "map\\map1.map"}, "the scale must be a number from 0.05 to 4, not '0.01'"},
+        {{"--bogus", "map\\map1.map"}, "unknown option '--bogus'"},
+        {{"-o", "", "map\\map1.map"}, "the output file's name is empty"}};
+    for (const auto& [arguments, problem] : cases) {
         const ProgramRun run = runRender(arguments, "game");
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err.rfind("tervok-render: ", 0), 0u) << run.err;
-        EXPECT_NE(run.err.find("\nUsage: tervok-render [OPTION]... MAP\nTry 'tervok-render --help' for more.\n"),
-                  std::string::npos)
-            << run.err;
+        EXPECT_EQ(run.err, "tervok-render: " + problem +
+                               "\nUsage: tervok-render [OPTION]... MAP\nTry 'tervok-render --help' for more information.\n");
     }
     EXPECT_EQ(tervok::testing::entryCount("game"), 2u);
 }
@@ -142,6 +155,25 @@ TEST(RenderProgram, AMapThatCannotBeReadOrAPictureThatCannotBeWrittenExitWithOne
     EXPECT_EQ(noFolder.status, 2);
     EXPECT_EQ(noFolder.err, "tervok-render: no game: cannot open the game folder: no such file or directory\n");
     EXPECT_FALSE(fs::exists("game/bad.png"));
+}
+
+// A bitmap that exists but cannot be shown is named once with its reason,
+// however many cells hold its tile; a missing one is left to tervok-check.
+// Either way its cells are neutral and the picture is written.
+TEST(RenderProgram, ABitmapThatCannotBeShownIsNamedOnce)
+{
+    GameFolder game;
+    writeFile("game/map/map1.map", mapBytes({{2, 1, 3}, {5, 5, 3}}));
+    writeFile("game/ep/grass.bmp", "not a bitmap");
+    const ProgramRun damaged = runRender({"map\\map1.map"}, "game");
+    EXPECT_EQ(damaged.status, 0);
+    EXPECT_EQ(damaged.err, "tervok-render: ep/grass.bmp: warning: cannot read: no bitmap header\n");
+    EXPECT_EQ(pictureAt("game/map1.png").pixel(20, 0), kNeutralColour);
+
+    fs::remove("game/ep/grass.bmp");
+    const ProgramRun missing = runRender({"map\\map1.map"}, "game");
+    EXPECT_EQ(missing.status, 0);
+    EXPECT_EQ(missing.err, "");
 }
 
 // An output that is a file the run reads, by whatever name or link, is

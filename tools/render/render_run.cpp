@@ -20,6 +20,9 @@ namespace render {
 namespace {
 
 namespace fs = std::filesystem;
+using tervok::startup::kExitFailed;
+using tervok::startup::kExitOk;
+using tervok::startup::kExitUsage;
 
 // A file of the game folder as diagnostics name it: relative to the game
 // folder, with "/", in the real case of the names that exist.
@@ -111,11 +114,14 @@ formats::TileCatalogue loadCatalogue(std::ostream& err)
 }
 
 QImage drawPicture(const formats::MapGrid& grid, const formats::TileCatalogue& catalogue,
-                   const RenderOptions& options)
+                   const RenderOptions& options, std::ostream& err)
 {
     if (options.overview)
         return scaledPicture(drawOverview(grid, catalogue), options.scale);
-    const TileBlocks blocks(catalogue, grid, bitmapFilesInWorkingDirectory());
+    const auto unreadable = [&err](const std::string& path, const tervok::Error& error) {
+        warn(err, path, "cannot read", error);
+    };
+    const TileBlocks blocks(catalogue, grid, bitmapFilesInWorkingDirectory(unreadable));
     return scaledPicture(drawMap(grid, blocks), options.scale);
 }
 
@@ -192,7 +198,7 @@ int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err
     const formats::TileCatalogue catalogue = loadCatalogue(err);
     if (!options.overview && isBitmap(output, catalogue, *grid, err))
         return kExitFailed;
-    QImage picture = drawPicture(*grid, catalogue, options);
+    QImage picture = drawPicture(*grid, catalogue, options, err);
     if (options.script)
         markPlayers(picture, script, err);
     if (output.standard)
@@ -202,23 +208,11 @@ int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err
 
 int runRenderProgram(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
-    const RenderOptions options = parseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
-    switch (options.action) {
-    case RenderOptions::Action::Help:
-        out << helpText() << std::flush;
-        return kExitOk;
-    case RenderOptions::Action::Version:
-        out << versionText() << std::flush;
-        return kExitOk;
-    case RenderOptions::Action::UsageError:
-        err << kProgram << ": " << options.problem << '\n'
-            << usageText() << "Try '" << kProgram << " --help' for more.\n"
-            << std::flush;
-        return kExitUsage;
-    case RenderOptions::Action::Render:
-        break;
-    }
-    return renderMap(options, out, err);
+    const tervok::startup::Reading reading =
+        tervok::startup::readCommandLine(renderSyntax(), tervok::startup::argumentsOf(argc, argv), out, err);
+    if (reading.exitStatus)
+        return *reading.exitStatus;
+    return renderMap(renderOptionsOf(reading.line), out, err);
 }
 
 }  // namespace render

@@ -14,9 +14,9 @@
 
 namespace render {
 
-// The work for options whose action is Render. Enters the game folder for
-// its files and goes back to the starting folder to write the picture.
-// Returns the exit status.
+// The work the options ask for. Enters the game folder for its files and
+// goes back to the starting folder to write the picture. Returns the exit
+// status.
 int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err);
 
 // The whole program: help, version and usage errors, then renderMap.

@@ -1,19 +1,17 @@
 #pragma once
-// The command line of tervok-tmx:
+// The command line of tervok-tmx, read by the one reader of every program
+// (common/startup/command_line.h):
 //   tervok-tmx export [-C GAME-FOLDER] [-o FILE.tmx|FILE.tmj] MAP
 //   tervok-tmx import [-C GAME-FOLDER] [-o MAP] FILE.tmx|FILE.tmj
-// Read before anything else happens and without any window system.
+#include "common/startup/command_line.h"
+
 #include <optional>
 #include <string>
-#include <vector>
+#include <variant>
 
 namespace tmx {
 
 constexpr const char* kProgram = "tervok-tmx";
-
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
 
 enum class DocumentForm { Tmx, Json };
 
@@ -21,21 +19,18 @@ enum class DocumentForm { Tmx, Json };
 std::optional<DocumentForm> documentFormOf(const std::string& name);
 
 struct TmxOptions {
-    enum class Action { Export, Import, Help, Version, UsageError };
-    Action action = Action::UsageError;
+    enum class Command { Export, Import };
+    Command command = Command::Export;
     std::string input;                  // MAP to export, or the Tiled file to import
     std::optional<std::string> folder;  // -C, --directory
     std::optional<std::string> output;  // -o, --output
-    std::string problem;                // what is wrong, for a usage error
 };
 
-// The command comes first among the operands; options may stand anywhere
-// before "--". --help and --version act as soon as they are met. A value is
-// given as "-o FILE", "-oFILE", "--output FILE" or "--output=FILE".
-TmxOptions parseTmxOptions(const std::vector<std::string>& arguments);
+const tervok::startup::CommandSyntax& tmxSyntax();
 
-std::string usageText();
-std::string helpText();
-std::string versionText();
+// What a command line read with tmxSyntax asks for: the command is the first
+// operand and the file it works on the second. Or the usage error it holds
+// ("unknown command 'x': export or import").
+std::variant<TmxOptions, std::string> tmxOptionsOf(const tervok::startup::CommandLine& line);
 
 }  // namespace tmx

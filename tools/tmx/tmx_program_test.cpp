@@ -84,6 +84,7 @@ TEST(TmxProgram, HelpVersionAndUsageErrors)
         {{"export"}, "no map named"},
         {{"export", "-o", "x.png", "map\\m.map"}, "the Tiled file 'x.png' must end in .tmx, .tmj or .json"},
         {{"import", "x.tmx", "y.tmx"}, "one Tiled file only ('y.tmx' is a second one)"},
+        {{"import", "-o", "", "x.tmx"}, "the map's name is empty"},
         {{"import", "--frob", "x.tmx"}, "unknown option '--frob'"},
     };
     for (const auto& [arguments, problem] : cases) {
@@ -91,7 +92,7 @@ TEST(TmxProgram, HelpVersionAndUsageErrors)
         EXPECT_EQ(run.status, 2) << problem;
         EXPECT_EQ(run.err, "tervok-tmx: " + problem + "\n" + "Usage: tervok-tmx export [OPTION]... MAP\n" +
                                "  or:  tervok-tmx import [OPTION]... FILE.tmx|FILE.tmj\n" +
-                               "Try 'tervok-tmx --help' for more.\n");
+                               "Try 'tervok-tmx --help' for more information.\n");
     }
 }
 

@@ -20,11 +20,15 @@
 
 #include <filesystem>
 #include <functional>
+#include <variant>
 
 namespace tmx {
 namespace {
 
 namespace fs = std::filesystem;
+using tervok::startup::kExitFailed;
+using tervok::startup::kExitOk;
+using tervok::startup::kExitUsage;
 
 // A file of the game folder as diagnostics name it: relative to the game
 // folder, with "/", in the real case of the names that exist.
@@ -304,31 +308,21 @@ int importMap(const TmxOptions& options, std::ostream& err)
 
 int runTmx(const TmxOptions& options, std::ostream& err)
 {
-    if (options.action == TmxOptions::Action::Import)
+    if (options.command == TmxOptions::Command::Import)
         return importMap(options, err);
     return exportMap(options, err);
 }
 
 int runTmxProgram(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
-    const TmxOptions options = parseTmxOptions(std::vector<std::string>(argv + 1, argv + argc));
-    switch (options.action) {
-    case TmxOptions::Action::Help:
-        out << helpText() << std::flush;
-        return kExitOk;
-    case TmxOptions::Action::Version:
-        out << versionText() << std::flush;
-        return kExitOk;
-    case TmxOptions::Action::UsageError:
-        err << kProgram << ": " << options.problem << '\n'
-            << usageText() << "Try '" << kProgram << " --help' for more.\n"
-            << std::flush;
-        return kExitUsage;
-    case TmxOptions::Action::Export:
-    case TmxOptions::Action::Import:
-        break;
-    }
-    return runTmx(options, err);
+    using namespace tervok::startup;
+    const Reading reading = readCommandLine(tmxSyntax(), argumentsOf(argc, argv), out, err);
+    if (reading.exitStatus)
+        return *reading.exitStatus;
+    const std::variant<TmxOptions, std::string> options = tmxOptionsOf(reading.line);
+    if (const std::string* problem = std::get_if<std::string>(&options))
+        return reportUsageError(tmxSyntax(), *problem, err);
+    return runTmx(std::get<TmxOptions>(options), err);
 }
 
 }  // namespace tmx

@@ -11,8 +11,8 @@
 
 namespace tmx {
 
-// The work for options whose action is Export or Import. Enters the game
-// folder. Returns the exit status.
+// The work of the command the options name. Enters the game folder.
+// Returns the exit status.
 int runTmx(const TmxOptions& options, std::ostream& err);
 
 // The whole program: help, version and usage errors, then runTmx.

@@ -3,13 +3,13 @@
 // with QSettings, the folder question asked with Qt's folder dialog, and the
 // application's desktop identity.
 //
-//     const auto start = tervok::startup::readCommandLine(kTerraloom, argc, argv, std::cout, std::cerr);
+//     const auto start = tervok::startup::readEditorCommandLine(kTerraloom, argc, argv, std::cout, std::cerr);
 //     if (start.exitStatus)
 //         return *start.exitStatus;
 //     int qtArgc = 1;
 //     qtui::QtApplication app(qtArgc, argv, "terraloom");
 //     qtui::enterGameFolder(start, "terraloom");
-#include "common/startup/command_line.h"
+#include "common/startup/editor_command_line.h"
 #include "common/startup/game_folder.h"
 
 #include <filesystem>

@@ -8,7 +8,7 @@
 // (startup/standard_output.h).
 //
 //     int main(int argc, char** argv) { return qtui::editorMain<boltloom::Program>(argc, argv, kBoltloom); }
-#include "common/startup/command_line.h"
+#include "common/startup/editor_command_line.h"
 #include "common/startup/program_info.h"
 #include "common/startup/standard_output.h"
 #include "toolkit/qt/qt_application.h"
@@ -39,7 +39,8 @@ std::unique_ptr<Program> startProgram(ui::Toolkit& toolkit, ui::WindowPlaces& pl
 template <class Program>
 int runEditor(int argc, char** argv, const tervok::startup::ProgramInfo& info)
 {
-    const tervok::startup::Start start = tervok::startup::readCommandLine(info, argc, argv, std::cout, std::cerr);
+    const tervok::startup::Start start =
+        tervok::startup::readEditorCommandLine(info, argc, argv, std::cout, std::cerr);
     if (start.exitStatus) {
         if (start.fromLauncher && *start.exitStatus == tervok::startup::kExitUsage)
             showStartFailure(info.name, start.problem);
