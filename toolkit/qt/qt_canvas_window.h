@@ -48,7 +48,10 @@ public:
     std::string statusText(int field) const override;
 
 private:
+    void placeBesideTheWorkingWindow();
+
     std::string caption_;
+    bool placed_ = false;  // a place was given, or the window was shown once
     std::unique_ptr<QtCellCanvas> canvas_;
     std::vector<QLabel*> status_;
 };

@@ -85,13 +85,16 @@ const QImage& CellPicture::drawnCell(const ui::BitmapRef& bitmap)
     return drawn_.emplace(bitmap.get(), Drawn{bitmap, std::move(cell)}).first->second.cell;
 }
 
+// The picture's bits are taken once: each scanLine() would ask whether the
+// image must be detached.
 void CellPicture::copyCell(int column, int row, const QImage& drawn)
 {
     const std::size_t lineBytes = static_cast<std::size_t>(cellPixels_) * sizeof(QRgb);
-    for (int y = 0; y < cellPixels_; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row * cellPixels_ + y)) + column * cellPixels_;
+    const qsizetype stride = image_.bytesPerLine();
+    uchar* line = image_.bits() + static_cast<qsizetype>(row) * cellPixels_ * stride +
+                  static_cast<qsizetype>(column) * cellPixels_ * static_cast<qsizetype>(sizeof(QRgb));
+    for (int y = 0; y < cellPixels_; ++y, line += stride)
         std::memcpy(line, drawn.constScanLine(y), lineBytes);
-    }
 }
 
 void CellPicture::draw(QPainter& painter, const QRect& area, int zoom, QPoint origin) const
