@@ -1,8 +1,9 @@
-// Starts the level editor's window as its program does, reporting the first
-// painted frame.
+// Starts the level editor as its program does, reporting the first painted
+// frame.
 #include "bench/first_frame_report.h"
-#include "terraloom/form/form1.h"
+#include "terraloom/form/program.h"
 #include "toolkit/qt/qt_application.h"
+#include "toolkit/ui/window_places.h"
 
 #include <memory>
 
@@ -11,7 +12,7 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     qtui::QtApplication app(qtArgc, argv, "terraloom");
     bench::FirstFrameReport report(argc, argv);
-    auto form = std::make_unique<terraloom::Form1>(app.toolkit());
-    form->show();
+    ui::WindowPlacesInMemory places;
+    const auto program = std::make_unique<terraloom::Program>(app.toolkit(), places);
     return app.exec();
 }

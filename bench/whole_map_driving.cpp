@@ -4,6 +4,7 @@
 #include "bench/qt_driving.h"
 #include "formats/map_file.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -72,6 +73,39 @@ void WholeMap::repaint()
 {
     area()->update();
     paintPending();
+}
+
+Terraloom::Terraloom()
+{
+    places.remember("WholeMap", {0, 0, kWidth * ui::kTwipsPerPixel, kHeight * ui::kTwipsPerPixel});
+    program = std::make_unique<terraloom::Program>(toolkit, places);
+    c = &program->form().controls();
+    showAndPaint(*c->window);
+    c->mapName->setText(kMapA);
+    click(*c->loadMap);
+    c->mapName->setText("map1");
+    click(*c->loadScript);
+    c->scriptList->setSelectedIndex(0);
+    paintPending();
+}
+
+terraloom::WholeMapWindow& Terraloom::open()
+{
+    program->openWholeMap();
+    showAndPaint(program->wholeMap()->window());
+    return *program->wholeMap();
+}
+
+void Terraloom::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* window = widgetOf(program->wholeMap()->window());
+    for (int turn = 0; turn < 1000 && !window->isActiveWindow(); ++turn)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QCoreApplication::sendEvent(target, &release);
 }
 
 }  // namespace bench

@@ -1,10 +1,12 @@
 #pragma once
-// The whole-map window on the Qt back end as its benchmarks drive it: the
-// editor's part (its state over map A, the script's rows, the bitmap cache
-// with every tile's bitmap read) and the window over it, 1920 x 1080 pixels,
-// with the user's pointer and keys sent to the canvas.
+// The whole-map window on the Qt back end as its benchmarks drive it: alone,
+// over the editor's part (its state over map A, the script's rows, the
+// bitmap cache with every tile's bitmap read), or as the program runs it
+// beside the editor window; 1920 x 1080 pixels, with the user's pointer and
+// keys sent to the canvas.
 #include "bench/driven_toolkit.h"
 #include "formats/script_file.h"
+#include "terraloom/form/program.h"
 #include "terraloom/form/whole_map_window.h"
 #include "toolkit/qt/qt_cell_canvas.h"
 
@@ -52,6 +54,25 @@ struct WholeMap {
     // before it.
     void click(QPoint at);
     void repaint();
+};
+
+// The level editor as the program runs it, with map A and the folder's map1
+// script loaded (row 0 selected), the view at the map's top-left corner;
+// the whole-map window, when it opens, takes 1920 x 1080 pixels.
+struct Terraloom {
+    DrivenToolkit toolkit{"terraloom"};
+    ui::WindowPlacesInMemory places;
+    std::unique_ptr<terraloom::Program> program;
+    terraloom::Form1Controls* c = nullptr;
+
+    Terraloom();
+    terraloom::EditorState& state() { return program->form().state(); }
+    // Ctrl+M, and the first frame of the window.
+    terraloom::WholeMapWindow& open();
+    QWidget* area() { return canvasView(*program->wholeMap()).viewport(); }
+    // As the window system delivers keys: to the focused widget of the
+    // active window, where Qt's shortcut map sees them first.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers);
 };
 
 }  // namespace bench

@@ -33,10 +33,11 @@ W& control(const char* name)
     throw std::runtime_error(std::string("no control ") + name);
 }
 
-QWidget* shownWindow()
+QWidget* shownWindow(const char* name)
 {
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && !qobject_cast<QMessageBox*>(window))
+        if (window->isVisible() && !qobject_cast<QMessageBox*>(window) &&
+            (!name || window->objectName() == QLatin1String(name)))
             return window;
     return nullptr;
 }
@@ -74,10 +75,11 @@ void selectRow(QListView& list, int row)
     list.setCurrentIndex(list.model()->index(row, 0));
 }
 
-int takeScreenshot(int argc, char** argv, const std::string& program, const OpenWindow& open)
+int takeScreenshot(int argc, char** argv, const std::string& program, const OpenWindow& open, const char* window)
 {
+    const std::string self = std::filesystem::path(argv[0]).filename().string();
     if (argc != 3) {
-        std::cerr << "usage: " << program << "_screenshot SAMPLE-DATA OUTPUT.png\n";
+        std::cerr << "usage: " << self << " SAMPLE-DATA OUTPUT.png\n";
         return 2;
     }
     const std::filesystem::path sample = std::filesystem::absolute(argv[1]);
@@ -100,16 +102,16 @@ int takeScreenshot(int argc, char** argv, const std::string& program, const Open
     answer.start(0);
 
     try {
-        const std::shared_ptr<void> window = open(app.toolkit());
+        const std::shared_ptr<void> opened = open(app.toolkit());
         for (int i = 0; i < 5; ++i)
             QApplication::processEvents();
-        QWidget* shown = shownWindow();
+        QWidget* shown = shownWindow(window);
         if (!shown || !shown->grab().save(QString::fromStdString(output.string()), "PNG")) {
-            std::cerr << program << "_screenshot: cannot save " << output.string() << '\n';
+            std::cerr << self << ": cannot save " << output.string() << '\n';
             return 1;
         }
     } catch (const std::exception& error) {
-        std::cerr << program << "_screenshot: " << error.what() << '\n';
+        std::cerr << self << ": " << error.what() << '\n';
         return 1;
     }
     std::cout << output.string() << '\n';

@@ -23,7 +23,9 @@ namespace screenshots {
 // what keeps the window alive.
 using OpenWindow = std::function<std::shared_ptr<void>(ui::Toolkit&)>;
 
-int takeScreenshot(int argc, char** argv, const std::string& program, const OpenWindow& open);
+// Grabs the shown window named window, or, with none named, the one shown.
+int takeScreenshot(int argc, char** argv, const std::string& program, const OpenWindow& open,
+                   const char* window = nullptr);
 
 // The shown window's control of that name (not a member of a control array).
 QLineEdit& textField(const char* name);

@@ -22,6 +22,9 @@ struct ProgramInfo {
 
 constexpr int kFirstOwnOption = 100;
 
+// terraloom --whole-map: the whole-map window opens at start too.
+constexpr int kWholeMapOption = kFirstOwnOption;
+
 extern const ProgramInfo kTerraloom;
 extern const ProgramInfo kFigureloom;
 extern const ProgramInfo kBoltloom;

@@ -107,8 +107,10 @@ inline void watchTheRun()
             box->button(QMessageBox::Ok)->click();
             return;
         }
+        // The window that ends the program: closing terraloom's whole-map
+        // window only hides it.
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible()) {
+            if (window->isVisible() && window->testAttribute(Qt::WA_QuitOnClose)) {
                 poll->stop();
                 lookAtWindow()();
                 window->close();

@@ -47,18 +47,29 @@ TEST_F(EditorStart, TerraloomAfterCancelRunsInTheStartFolderWithEmptyLists)
     EXPECT_EQ(c.tileList->item(1), "");
 }
 
+bool wholeMapShown()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowTitle() == QLatin1String(terraloom::kWholeMapCaption))
+            return true;
+    return false;
+}
+
 // A map or a script dropped on the launcher: the editor opens on the game
 // folder that holds it, with the file's name as the map name, and loads it
-// as the window's "load" does, without "LADEN ?".
+// as the window's "load" does, without "LADEN ?". --whole-map opens the
+// whole-map window beside it.
 TEST_F(EditorStart, TerraloomLoadsTheMapOrScriptNamedOnItsCommandLine)
 {
     fs::copy_file(game / "map/map1.map", game / "map/Level Two.MAP");
     fs::copy_file(game / "map/map1.msc", game / "map/Level Two.msc");
     std::string mapName;
     bool overviewDrawn = false;
+    bool wholeMap = false;
     const MainRun map = runAsMain<terraloom::Program>(
-        tervok::startup::kTerraloom, {"--from-launcher", (game / "map/Level Two.MAP").string()}, [&] {
+        tervok::startup::kTerraloom, {"--whole-map", "--from-launcher", (game / "map/Level Two.MAP").string()}, [&] {
             mapName = shownText("Text1");
+            wholeMap = wholeMapShown();
             // The overview stays blank until a map is loaded.
             const auto* overview = shownWidget<qtui::PictureCanvas>("Picture1");
             overviewDrawn = overview && qAlpha(overview->drawnPixel(100, 100)) != 0;
@@ -67,6 +78,7 @@ TEST_F(EditorStart, TerraloomLoadsTheMapOrScriptNamedOnItsCommandLine)
     EXPECT_EQ(map.boxes, std::vector<std::string>{});
     EXPECT_EQ(mapName, "Level Two");
     EXPECT_TRUE(overviewDrawn);
+    EXPECT_TRUE(wholeMap);
     EXPECT_EQ(fs::current_path(), game);
 
     fs::current_path(elsewhere);
@@ -75,11 +87,13 @@ TEST_F(EditorStart, TerraloomLoadsTheMapOrScriptNamedOnItsCommandLine)
                                                          {"../Tervok Game/map/Level Two.msc"}, [&] {
                                                              mapName = shownText("Text1");
                                                              rows = rowsOf(shownList("List2"));
+                                                             wholeMap = wholeMapShown();
                                                          });
     EXPECT_EQ(script.boxes, std::vector<std::string>{"Script geladen "});
     EXPECT_EQ(mapName, "Level Two");
     ASSERT_FALSE(rows.isEmpty());
     EXPECT_EQ(rows[0], "def player 1 1 130 90 3");
+    EXPECT_FALSE(wholeMap);
 }
 
 }  // namespace

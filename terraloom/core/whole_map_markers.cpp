@@ -36,6 +36,7 @@ std::optional<ScriptMarker> markerOf(int row, const std::string& text)
 void ScriptMarkers::setRows(const formats::ScriptRows& rows)
 {
     markers_.clear();
+    markers_.reserve(rows.size());
     rows_ = static_cast<int>(rows.size());
     for (int row = 0; row < rows_; ++row)
         if (std::optional<ScriptMarker> marker = markerOf(row, rows[static_cast<std::size_t>(row)]))

@@ -22,11 +22,11 @@ Form1::Form1(ui::Toolkit& toolkit)
     : toolkit_(toolkit),
       c_(buildForm1(toolkit)),
       bitmaps_(toolkit),
-      view_(c_, state_, bitmaps_),
-      mapFile_(toolkit, c_, state_, view_),
+      view_(c_, state_, bitmaps_, events_),
+      mapFile_(toolkit, c_, state_, view_, events_),
       position_(c_, state_, view_),
-      painter_(c_, state_, view_, bitmaps_, position_),
-      script_(toolkit, c_, state_, position_)
+      painter_(c_, state_, view_, bitmaps_, position_, events_),
+      script_(toolkit, c_, state_, position_, events_)
 {
     bind();
     startUp();
@@ -108,6 +108,7 @@ void Form1::bindScriptEvents()
     c_.scriptList->onKeyDown = endingStroke([this](int keyCode, int) { script_.listKeyDown(keyCode); });
     c_.pickPlayer->onClick = endingStroke([this] { script_.pickPlayer(); });
     c_.objectType->onChange = endingStroke([this] { script_.typeChanged(); });
+    c_.scriptList->onSelectionChange = [this] { notify(events_.scriptRowSelected, c_.scriptList->selectedIndex()); };
 }
 
 // Ctrl+Z undoes the last painting step, Ctrl+Y and Ctrl+Shift+Z redo it;
@@ -143,6 +144,13 @@ void Form1::openFile(const tervok::startup::NamedFile& file)
         script_.load();
     else
         mapFile_.loadNamedMap();
+}
+
+void Form1::showCells(const std::vector<MapCell>& cells)
+{
+    const tervok::BitmapCache::Batch batch(bitmaps_);
+    for (const MapCell& cell : cells)
+        view_.showCell(cell);
 }
 
 void Form1::showHelp()

@@ -32,6 +32,7 @@ void MapFileCommands::loadNamedMap()
     state_.history.clear();
     view_.redrawView();
     view_.redrawOverview();
+    notify(events_.gridReplaced);
 }
 
 void MapFileCommands::save()
@@ -56,6 +57,7 @@ void MapFileCommands::create()
         state_.history.clear();
         if (!created)
             tervok::showFailure(toolkit_, tervok::kSaveFailedMessage, path, tervok::kCannotCreate, created.error());
+        notify(events_.gridReplaced);
     }
     view_.redrawView();
 }

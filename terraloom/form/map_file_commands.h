@@ -2,6 +2,7 @@
 // "load", "save" and "new" of the map named in Text1, with their questions
 // and failure messages.
 #include "terraloom/core/editor_state.h"
+#include "terraloom/form/editor_events.h"
 #include "terraloom/form/form1_layout.h"
 #include "terraloom/form/map_view.h"
 #include "toolkit/ui/toolkit.h"
@@ -10,8 +11,9 @@ namespace terraloom {
 
 class MapFileCommands {
 public:
-    MapFileCommands(ui::Toolkit& toolkit, Form1Controls& controls, EditorState& state, MapView& view)
-        : toolkit_(toolkit), c_(controls), state_(state), view_(view)
+    MapFileCommands(ui::Toolkit& toolkit, Form1Controls& controls, EditorState& state, MapView& view,
+                    EditorEvents& events)
+        : toolkit_(toolkit), c_(controls), state_(state), view_(view), events_(events)
     {
     }
 
@@ -28,6 +30,7 @@ private:
     Form1Controls& c_;
     EditorState& state_;
     MapView& view_;
+    EditorEvents& events_;
 };
 
 }  // namespace terraloom

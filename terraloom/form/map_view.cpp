@@ -17,7 +17,8 @@ ui::BitmapRef MapView::tileImage(int tile)
 // view again inside this redraw (a scroll button moves the view first and
 // the sliders follow). When that redraw finds the view where this one drew
 // it, over the same tiles, its cells are left as they are; it still
-// refreshes the position display, as every redraw does.
+// refreshes the position display, as every redraw does. Only the outermost
+// redraw tells of it, when the view is where it stays.
 void MapView::redrawView()
 {
     const tervok::BitmapCache::Batch batch(bitmaps_);
@@ -28,6 +29,8 @@ void MapView::redrawView()
     refreshing_ = true;
     refreshPositionDisplay();
     refreshing_ = nested;
+    if (!nested)
+        notify(events_.viewRedrawn);
 }
 
 MapView::ViewContents MapView::contentsNow() const

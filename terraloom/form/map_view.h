@@ -3,6 +3,7 @@
 // sliders, the overview in class colours, and the navigation that moves the
 // view (scroll buttons, position sliders, overview click, "goto").
 #include "terraloom/core/editor_state.h"
+#include "terraloom/form/editor_events.h"
 #include "terraloom/form/form1_layout.h"
 #include "toolkit/ui/bitmap_cache.h"
 
@@ -14,8 +15,8 @@ namespace terraloom {
 
 class MapView {
 public:
-    MapView(Form1Controls& controls, EditorState& state, tervok::BitmapCache& bitmaps)
-        : c_(controls), state_(state), bitmaps_(bitmaps)
+    MapView(Form1Controls& controls, EditorState& state, tervok::BitmapCache& bitmaps, EditorEvents& events)
+        : c_(controls), state_(state), bitmaps_(bitmaps), events_(events)
     {
     }
 
@@ -23,7 +24,7 @@ public:
     ui::BitmapRef tileImage(int tile);
 
     // Shows the tiles under the view in its cells and the view's position
-    // in the label and the two position sliders.
+    // in the label and the two position sliders; then tells viewRedrawn.
     void redrawView();
     // Shows a map cell's tile as painting does: in its view cell when the
     // cell is in view, and as its overview square in the class colour.
@@ -57,6 +58,7 @@ private:
     Form1Controls& c_;
     EditorState& state_;
     tervok::BitmapCache& bitmaps_;
+    EditorEvents& events_;
     // What the last drawing of the cells showed, and whether a redraw is
     // refreshing the position display (its sliders' handlers redraw again).
     std::optional<ViewContents> drawn_;

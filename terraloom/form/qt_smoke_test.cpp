@@ -1,6 +1,7 @@
 #include "common/testing/temp_dir.h"
 #include "formats/map_file.h"
 #include "terraloom/form/form1.h"
+#include "terraloom/form/program.h"
 #include "terraloom/form/whole_map_window.h"
 #include "toolkit/qt/qt_application.h"
 #include "toolkit/qt/qt_caption_fit.h"
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -214,6 +216,64 @@ TEST_F(TerraloomQtSmoke, WholeMapWindowTakesItsKeysAndMovesWithSpaceHeld)
 
     window->close();
     EXPECT_FALSE(window->isVisible());
+}
+
+// The program on the Qt back end: Ctrl+M in the editor window opens the
+// whole-map window, a top-level window of its own whose canvas screen
+// readers find by name; its keys are its own: Ctrl+Z and Ctrl+Y there undo
+// and redo what the canvas painted, Delete there leaves List2 alone. Closing
+// the editor window ends the event loop, though the whole-map window is
+// still open, which Qt's own rule would not do.
+TEST_F(TerraloomQtSmoke, CtrlMOpensTheWholeMapAndClosingTheEditorWindowEndsTheProgram)
+{
+    ui::WindowPlacesInMemory places;
+    Program program(app_.toolkit(), places);
+    Form1Controls& c = program.form().controls();
+    QWidget* editor = qtui::widgetOf(*c.window);
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    QTest::keyClick(editor->windowHandle(), Qt::Key_M, Qt::ControlModifier);
+    ASSERT_NE(program.wholeMap(), nullptr);
+    QWidget* whole = qtui::widgetOf(program.wholeMap()->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(whole));
+    EXPECT_TRUE(whole->isWindow());
+    EXPECT_EQ(whole->parentWidget(), nullptr);
+    const QList<QAbstractScrollArea*> areas = whole->findChildren<QAbstractScrollArea*>();
+    const auto named = std::find_if(areas.begin(), areas.end(),
+                                    [](QWidget* w) { return w->accessibleName() == "whole map"; });
+    ASSERT_NE(named, areas.end());
+
+    c.tileList->setSelectedIndex(5);
+    c.tileList->onMouseDown({-1, ui::kLeftButton, 0, 0, 0});
+    const ui::BitmapRef before = c.cells[1]->bitmap();
+    QWidget* area = (*named)->viewport();
+    const WholeMapViewport& view = program.wholeMap()->controller().viewport();
+    const QPoint firstCell(view.origin().x + view.zoom() / 2, view.origin().y + view.zoom() / 2);
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, firstCell);
+    ASSERT_EQ(program.form().state().grid.at(1, 1), 5);
+    EXPECT_EQ(c.cells[1]->bitmap(), c.cells[0]->bitmap());
+    QTest::keyClick(whole->windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(program.form().state().grid.at(1, 1), 0);
+    EXPECT_EQ(c.cells[1]->bitmap(), before);
+    QTest::keyClick(whole->windowHandle(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(program.form().state().grid.at(1, 1), 5);
+
+    c.scriptList->addItem("set player 3 1 130 250 2");
+    c.scriptList->setSelectedIndex(0);
+    QTest::keyClick(whole->windowHandle(), Qt::Key_Delete);
+    EXPECT_EQ(c.scriptList->count(), 1);
+
+    bool openAtTheClose = false;
+    QTimer::singleShot(0, editor, [&] {
+        openAtTheClose = whole->isVisible();
+        editor->close();
+    });
+    QTimer guard;  // ends a loop that the close did not end
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+    EXPECT_EQ(app_.exec(), 0);
+    EXPECT_TRUE(openAtTheClose);
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ void ScriptEditor::load()
         tervok::showFailure(toolkit_, kFailed, gamePath, tervok::kCannotLoad, loaded.error());
         return;
     }
+    notify(events_.scriptLoaded, *loaded);
     c_.scriptList->setItems(std::move(*loaded));
     // Kept on purpose: both confirmations end in a blank.
     tell("Script geladen ", ui::MessageIcon::None);
@@ -99,14 +100,19 @@ void ScriptEditor::add()
 {
     if (static_cast<std::size_t>(c_.scriptList->count()) >= formats::kMaxScriptRows || !fieldsCanBeStored())
         return;
-    c_.scriptList->addItem(composeFromFields());
+    const std::string row = composeFromFields();
+    c_.scriptList->addItem(row);
+    notify(events_.scriptRowAdded, row);
 }
 
 void ScriptEditor::change()
 {
     const int row = c_.scriptList->selectedIndex();
-    if (row >= 0 && fieldsCanBeStored())
-        c_.scriptList->setItem(row, composeFromFields());
+    if (row >= 0 && fieldsCanBeStored()) {
+        const std::string text = composeFromFields();
+        c_.scriptList->setItem(row, text);
+        notify(events_.scriptRowChanged, row, text);
+    }
 }
 
 // Setting the type first lets its change clear "ist user"; get sets the box
@@ -139,8 +145,10 @@ void ScriptEditor::get()
 void ScriptEditor::listKeyDown(int keyCode)
 {
     const int row = c_.scriptList->selectedIndex();
-    if (keyCode == ui::kDeleteKey && row >= 0)
+    if (keyCode == ui::kDeleteKey && row >= 0) {
         c_.scriptList->removeItem(row);
+        notify(events_.scriptRowRemoved, row);
+    }
 }
 
 // Without a chosen player the number stays as it was.

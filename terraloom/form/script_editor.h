@@ -7,6 +7,7 @@
 #include "formats/script_file.h"
 #include "formats/script_line.h"
 #include "terraloom/core/editor_state.h"
+#include "terraloom/form/editor_events.h"
 #include "terraloom/form/form1_layout.h"
 #include "terraloom/form/script_position_commands.h"
 #include "toolkit/ui/toolkit.h"
@@ -16,8 +17,8 @@ namespace terraloom {
 class ScriptEditor {
 public:
     ScriptEditor(ui::Toolkit& toolkit, Form1Controls& controls, EditorState& state,
-                 ScriptPositionCommands& position)
-        : toolkit_(toolkit), c_(controls), state_(state), position_(position)
+                 ScriptPositionCommands& position, EditorEvents& events)
+        : toolkit_(toolkit), c_(controls), state_(state), position_(position), events_(events)
     {
     }
 
@@ -44,6 +45,7 @@ private:
     Form1Controls& c_;
     EditorState& state_;
     ScriptPositionCommands& position_;
+    EditorEvents& events_;
 };
 
 }  // namespace terraloom

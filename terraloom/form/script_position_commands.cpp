@@ -2,12 +2,6 @@
 
 namespace terraloom {
 
-void ScriptPositionCommands::setFromRightClick(const ui::MouseEvent& event)
-{
-    state_.scriptPosition = positionFromRightClick(state_.view, event.index, event.x, event.y);
-    refreshLabel();
-}
-
 void ScriptPositionCommands::roundPosition()
 {
     state_.scriptPosition = roundToTileCentre(state_.scriptPosition);

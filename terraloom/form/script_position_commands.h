@@ -1,6 +1,6 @@
 #pragma once
-// The script position shown in Label2: set by a right click, snapped by
-// "round", and brought into view by "goto".
+// The script position shown in Label2: set by a right click (tile_painter.h),
+// snapped by "round", and brought into view by "goto".
 #include "terraloom/core/editor_state.h"
 #include "terraloom/form/form1_layout.h"
 #include "terraloom/form/map_view.h"
@@ -14,7 +14,6 @@ public:
     {
     }
 
-    void setFromRightClick(const ui::MouseEvent& event);
     void roundPosition();
     void gotoPosition();
     void refreshLabel();

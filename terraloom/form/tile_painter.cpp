@@ -12,6 +12,7 @@ void TilePainter::tileListPressed()
     state_.currentTile = selected;
     const std::optional<std::string> path = formats::tileImagePath(c_.tileList->item(selected));
     c_.cells[0]->setBitmap(path ? bitmaps_.get(*path) : nullptr);
+    notify(events_.currentTileChosen);
 }
 
 // Any click ends the stroke under way.
@@ -53,6 +54,7 @@ std::optional<CellChange> TilePainter::paint(int k)
     const std::uint8_t before = state_.grid.at(cell.x, cell.y);
     state_.grid.set(cell.x, cell.y, static_cast<std::uint8_t>(tile));
     view_.showCell(cell);
+    notify(events_.cellChanged, cell);
     return CellChange::of(cell, before, static_cast<std::uint8_t>(tile));
 }
 
@@ -73,17 +75,27 @@ void TilePainter::showStep(const PaintStep* step)
     if (!step)
         return;
     const tervok::BitmapCache::Batch batch(bitmaps_);
-    for (const CellChange& change : *step)
-        view_.showCell(change.cell());
+    for (const CellChange& change : *step) {
+        const MapCell cell = change.cell();
+        view_.showCell(cell);
+        notify(events_.cellChanged, cell);
+    }
 }
 
 void TilePainter::pick(const ui::MouseEvent& event)
 {
     const MapCell cell = state_.view.cellOf(event.index);
     state_.currentTile = state_.grid.at(cell.x, cell.y);
+    state_.scriptPosition = positionFromRightClick(state_.view, event.index, event.x, event.y);
+    showPick(c_.cells[static_cast<std::size_t>(event.index)]->bitmap());
+}
+
+void TilePainter::showPick(ui::BitmapRef shown)
+{
     c_.tileList->setSelectedIndex(state_.currentTile);
-    c_.cells[0]->setBitmap(c_.cells[static_cast<std::size_t>(event.index)]->bitmap());
-    position_.setFromRightClick(event);
+    c_.cells[0]->setBitmap(std::move(shown));
+    position_.refreshLabel();
+    notify(events_.currentTileChosen);
 }
 
 }  // namespace terraloom

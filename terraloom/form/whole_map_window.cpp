@@ -59,9 +59,10 @@ WholeMapWindow::WholeMapWindow(ui::Toolkit& toolkit, EditorState& state, tervok:
       controller_(state, *this)
 {
     ui::CellCanvas& c = canvas();
-    c.setPictureSize(formats::kMapSize, formats::kMapSize, formats::kTilePixels);
-    // The background of the view's cells.
+    // The background of the view's cells, set before the picture is made so
+    // that its cells are drawn once.
     c.setBackColour(ui::kAppWorkspaceColour);
+    c.setPictureSize(formats::kMapSize, formats::kMapSize, formats::kTilePixels);
     bindCanvas();
     addToolBar();
     window_->onActivate = [this] { refreshBitmaps(); };

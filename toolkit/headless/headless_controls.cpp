@@ -74,16 +74,25 @@ void HeadlessOptionButton::click()
     toolkit_.runPending();
 }
 
+void HeadlessListBox::select(int row)
+{
+    if (row == selected_)
+        return;
+    selected_ = row;
+    if (onSelectionChange)
+        onSelectionChange();
+}
+
 void HeadlessListBox::setItems(std::vector<std::string> rows)
 {
     items_ = std::move(rows);
-    selected_ = -1;
+    select(-1);
 }
 
 void HeadlessListBox::clear()
 {
     items_.clear();
-    selected_ = -1;
+    select(-1);
 }
 
 void HeadlessListBox::removeItem(int row)
@@ -92,9 +101,9 @@ void HeadlessListBox::removeItem(int row)
         return;
     items_.erase(items_.begin() + row);
     if (selected_ == row)
-        selected_ = -1;
+        select(-1);
     else if (selected_ > row)
-        --selected_;
+        select(selected_ - 1);
 }
 
 std::string HeadlessListBox::item(int row) const
@@ -110,7 +119,7 @@ void HeadlessListBox::setItem(int row, const std::string& text)
 
 void HeadlessListBox::setSelectedIndex(int row)
 {
-    selected_ = row >= 0 && row < count() ? row : -1;
+    select(row >= 0 && row < count() ? row : -1);
 }
 
 void HeadlessListBox::press(int row, int button, int shift)
@@ -119,7 +128,7 @@ void HeadlessListBox::press(int row, int button, int shift)
         return;
     setFocus();
     if (button == ui::kLeftButton && row >= 0 && row < count())
-        selected_ = row;
+        select(row);
     if (onMouseDown)
         onMouseDown({index(), button, shift, 0, 0});
     toolkit_.runPending();
@@ -137,10 +146,16 @@ void HeadlessListBox::doubleClick(int row)
 
 void HeadlessListBox::keyDown(int keyCode, int shift)
 {
+    constexpr int kUpKey = 38;
+    constexpr int kDownKey = 40;
     if (!isEnabled())
         return;
     if (onKeyDown)
         onKeyDown(keyCode, shift);
+    if (keyCode == kUpKey && selected_ > 0)
+        select(selected_ - 1);
+    else if (keyCode == kDownKey && selected_ + 1 < count())
+        select(selected_ + 1);
     toolkit_.runPending();
 }
 

@@ -165,16 +165,21 @@ public:
     int count() const override { return static_cast<int>(items_.size()); }
     int selectedIndex() const override { return selected_; }
     void setSelectedIndex(int row) override;
-    const std::vector<std::string>& items() const { return items_; }
+    const std::vector<std::string>& items() const override { return items_; }
 
     // A press on a row: the left button selects it first, other buttons leave
     // the selection as it was. row -1 presses below the last row.
     void press(int row, int button = ui::kLeftButton, int shift = 0);
     // Press, then double click.
     void doubleClick(int row);
+    // After KeyDown, the arrow keys up and down move the selection by a row,
+    // as the window system's list does.
     void keyDown(int keyCode, int shift = 0);
 
 private:
+    // Selects a row (-1: none) and tells of a change.
+    void select(int row);
+
     std::vector<std::string> items_;
     int selected_ = -1;
 };

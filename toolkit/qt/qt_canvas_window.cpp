@@ -2,8 +2,12 @@
 
 #include "toolkit/qt/qt_keys.h"
 
+#include <algorithm>
+
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
 #include <QLabel>
 #include <QShortcut>
 #include <QStatusBar>
@@ -71,12 +75,38 @@ ui::Geometry QtCanvasWindow::geometry() const
 
 void QtCanvasWindow::setGeometry(const ui::Geometry& geometry)
 {
+    placed_ = true;
     storeGeometry(geometry);
     view()->setGeometry(toPixels(geometry));
 }
 
+// Shown the first time without a place of its own, the window opens beside
+// the program's window the user works in, as far as the screen allows,
+// rather than over it (where a window system without a manager puts it).
+void QtCanvasWindow::placeBesideTheWorkingWindow()
+{
+    constexpr int kGap = 8;
+    CanvasMainWindow& window = *view();
+    QWidget* beside = QApplication::activeWindow();
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (!beside && other != &window && other->isVisible() && other->windowType() == Qt::Window)
+            beside = other;
+    if (!beside || beside == &window)
+        return;
+    const QRect frame = beside->frameGeometry();
+    const QRect room = beside->screen()->availableGeometry();
+    const QSize size = window.frameGeometry().size();
+    const int x = std::max(std::min(frame.right() + 1 + kGap, room.right() + 1 - size.width()), room.left());
+    const int y = std::max(std::min(frame.top(), room.bottom() + 1 - size.height()), room.top());
+    window.move(x, y);
+}
+
 void QtCanvasWindow::raise()
 {
+    if (!placed_) {
+        placeBesideTheWorkingWindow();
+        placed_ = true;
+    }
     CanvasMainWindow& window = *view();
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();

@@ -59,8 +59,10 @@ public:
 
 private:
     QToolBar& ensureToolBar();
+    void placeBesideTheWorkingWindow();
 
     std::string caption_;
+    bool placed_ = false;  // a place was given, or the window was shown once
     std::unique_ptr<QtCellCanvas> canvas_;
     std::vector<QLabel*> status_;
     QToolBar* toolBar_ = nullptr;

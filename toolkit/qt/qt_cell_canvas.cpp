@@ -47,9 +47,11 @@ QPoint CanvasView::devicePoint(const QPointF& position) const
     return {static_cast<int>(std::floor(position.x() * ratio)), static_cast<int>(std::floor(position.y() * ratio))};
 }
 
+// A hidden canvas repaints nothing (as update() does nothing there), so a
+// picture filled before the window shows costs no screen look-up per cell.
 void CanvasView::repaintArea(const QRect& area)
 {
-    if (area.isEmpty())
+    if (area.isEmpty() || !viewport()->isVisible())
         return;
     const qreal ratio = viewport()->devicePixelRatioF();
     if (ratio == 1.0) {

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolBar>
+#include <QTest>
 
 #include <random>
 #include <string>
@@ -280,6 +281,27 @@ TEST_F(CellCanvasTest, WindowIsOnItsOwnAndOnlyHidesOnClose)
     window->setStatusText(2, "zoom 100 %");
     EXPECT_EQ(window->statusText(2), "zoom 100 %");
     EXPECT_EQ(window->statusText(0), "");
+}
+
+// Shown the first time without a place, it opens beside the window the user
+// works in; a place it was given is kept.
+TEST_F(CellCanvasTest, OpensBesideTheWorkingWindowUnlessPlaced)
+{
+    QWidget editor;
+    editor.setGeometry(20, 30, 100, 80);
+    editor.show();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    auto fresh = toolkit.createCanvasWindow("Other", "other", 3000, 2250, "other");
+    fresh->raise();
+    const QRect beside = widgetOf(*fresh)->frameGeometry();
+    EXPECT_GT(beside.left(), editor.frameGeometry().right());
+    EXPECT_EQ(beside.top(), editor.frameGeometry().top());
+
+    auto placed = toolkit.createCanvasWindow("Placed", "placed", 3000, 2250, "placed");
+    placed->setGeometry({600, 900, 3000, 2250});
+    placed->raise();
+    EXPECT_EQ(widgetOf(*placed)->geometry().topLeft(), QPoint(40, 60));
 }
 
 // Events arrive in device pixels; a double click's second press is a press;

@@ -99,17 +99,44 @@ QtListBox::QtListBox(QWidget* parent, const std::string& name, int index, const 
         if (onKeyDown)
             onKeyDown(keyCode, shift);
     };
+    QObject::connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, view(),
+                     [this] { selectionMayHaveChanged(); });
+}
+
+void QtListBox::selectionMayHaveChanged()
+{
+    if (changing_)
+        return;
+    const int selected = selectedIndex();
+    if (selected == announced_)
+        return;
+    announced_ = selected;
+    if (onSelectionChange)
+        onSelectionChange();
+}
+
+// A change of the program's may pass through selections of Qt's own (a
+// removed row's neighbour, a model reset): only the outcome is announced.
+template <class Change>
+void QtListBox::changing(Change change)
+{
+    const bool nested = changing_;
+    changing_ = true;
+    change();
+    changing_ = nested;
+    if (!nested)
+        selectionMayHaveChanged();
 }
 
 void QtListBox::clear()
 {
-    view()->rows().setRows({});
+    changing([this] { view()->rows().setRows({}); });
 }
 
 // One reset of the model, whatever the number of rows.
 void QtListBox::setItems(std::vector<std::string> rows)
 {
-    view()->rows().setRows(std::move(rows));
+    changing([this, &rows] { view()->rows().setRows(std::move(rows)); });
 }
 
 void QtListBox::addItem(const std::string& text)
@@ -123,12 +150,14 @@ void QtListBox::removeItem(int row)
 {
     if (!isRow(row))
         return;
-    const int selected = selectedIndex();
-    view()->rows().remove(row);
-    if (selected == row)
-        setSelectedIndex(-1);
-    else
-        setSelectedIndex(selected > row ? selected - 1 : selected);
+    changing([this, row] {
+        const int selected = selectedIndex();
+        view()->rows().remove(row);
+        if (selected == row)
+            setSelectedIndex(-1);
+        else
+            setSelectedIndex(selected > row ? selected - 1 : selected);
+    });
 }
 
 std::string QtListBox::item(int row) const
@@ -151,10 +180,12 @@ int QtListBox::selectedIndex() const
 
 void QtListBox::setSelectedIndex(int row)
 {
-    if (isRow(row))
-        view()->selectionModel()->setCurrentIndex(view()->rows().index(row), QItemSelectionModel::ClearAndSelect);
-    else
-        view()->selectionModel()->clear();
+    changing([this, row] {
+        if (isRow(row))
+            view()->selectionModel()->setCurrentIndex(view()->rows().index(row), QItemSelectionModel::ClearAndSelect);
+        else
+            view()->selectionModel()->clear();
+    });
 }
 
 }  // namespace qtui

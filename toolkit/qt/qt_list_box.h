@@ -2,7 +2,8 @@
 // A single-selection list. MouseDown fires after the list has taken the
 // press: a left press selects the row under the pointer, other buttons leave
 // the selection alone. KeyDown reports Windows virtual-key codes and fires
-// before the list moves its selection for the key.
+// before the list moves its selection for the key. SelectionChange fires
+// once a change is complete, for the user's changes and the program's.
 #include "toolkit/qt/qt_control.h"
 #include "toolkit/qt/qt_list_rows.h"
 
@@ -51,6 +52,7 @@ public:
     void setItems(std::vector<std::string> rows) override;
     void removeItem(int row) override;
     std::string item(int row) const override;
+    const std::vector<std::string>& items() const override { return view()->rows().rows(); }
     void setItem(int row, const std::string& text) override;
     int count() const override { return view()->rows().rowCount(); }
     int selectedIndex() const override;
@@ -58,6 +60,14 @@ public:
 
 private:
     bool isRow(int row) const { return row >= 0 && row < count(); }
+    // Raises SelectionChange when the selected row is not the one last
+    // announced; passed over while a change of the program's is under way.
+    void selectionMayHaveChanged();
+    template <class Change>
+    void changing(Change change);
+
+    int announced_ = -1;
+    bool changing_ = false;
 };
 
 }  // namespace qtui

@@ -135,24 +135,42 @@ TEST_F(ListBoxTest, KeysArriveAsWindowsKeyCodes)
     EXPECT_EQ(windowsKeyCode(Qt::Key_Dead_Grave, Qt::NoModifier), 0);
 }
 
+// SelectionChange tells of every new selection, once, with the outcome of
+// the change only (Qt moves a removed row's selection to its neighbour first).
 TEST_F(ListBoxTest, RemovingRowsKeepsTheSelectionOnItsRow)
 {
+    std::vector<int> changes;
+    list.onSelectionChange = [&] { changes.push_back(list.selectedIndex()); };
     list.setSelectedIndex(2);
     list.removeItem(0);
     EXPECT_EQ(list.selectedIndex(), 1);
     EXPECT_EQ(list.item(1), "rocket");
     list.removeItem(2);
+    list.setItem(1, "rocket2");
     EXPECT_EQ(list.selectedIndex(), 1);
 
     list.removeItem(1);
     EXPECT_EQ(list.selectedIndex(), -1);
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(shownRows(), 1);
+    EXPECT_EQ(changes, (std::vector<int>{2, 1, -1}));
 
     list.removeItem(5);
     list.clear();
     EXPECT_EQ(list.count(), 0);
     EXPECT_EQ(list.selectedIndex(), -1);
+    EXPECT_EQ(changes.size(), 3u);
+}
+
+TEST_F(ListBoxTest, TheUsersPressesAndKeysAndSetItemsTellOfANewSelection)
+{
+    std::vector<int> changes;
+    list.onSelectionChange = [&] { changes.push_back(list.selectedIndex()); };
+    pressMouse(viewport(), rowCentre(1), Qt::LeftButton);
+    pressMouse(viewport(), rowCentre(1), Qt::LeftButton);
+    pressKey(widget, Qt::Key_Down);
+    list.setItems({"a", "b"});
+    EXPECT_EQ(changes, (std::vector<int>{1, 2, -1}));
 }
 
 }  // namespace

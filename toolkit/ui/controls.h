@@ -189,6 +189,8 @@ public:
     virtual void setItems(std::vector<std::string> rows) = 0;
     virtual void removeItem(int row) = 0;
     virtual std::string item(int row) const = 0;
+    // Every row, without a copy: valid until the rows change.
+    virtual const std::vector<std::string>& items() const = 0;
     virtual void setItem(int row, const std::string& text) = 0;
     virtual int count() const = 0;
     virtual int selectedIndex() const = 0;
@@ -196,6 +198,10 @@ public:
     std::function<void(const MouseEvent&)> onMouseDown;
     std::function<void()> onDblClick;
     std::function<void(int keyCode, int shift)> onKeyDown;
+    // The selected row is another one now, whoever moved it: a press, a key,
+    // or the program (setItems, removeItem, setSelectedIndex...). Runs once
+    // the change is complete.
+    std::function<void()> onSelectionChange;
 };
 
 enum class Orientation { Horizontal, Vertical };

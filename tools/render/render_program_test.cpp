@@ -157,6 +157,25 @@ TEST(RenderProgram, AMapThatCannotBeReadOrAPictureThatCannotBeWrittenExitWithOne
     EXPECT_FALSE(fs::exists("game/bad.png"));
 }
 
+// A bitmap that exists but cannot be shown is named once with its reason,
+// however many cells hold its tile; a missing one is left to tervok-check.
+// Either way its cells are neutral and the picture is written.
+TEST(RenderProgram, ABitmapThatCannotBeShownIsNamedOnce)
+{
+    GameFolder game;
+    writeFile("game/map/map1.map", mapBytes({{2, 1, 3}, {5, 5, 3}}));
+    writeFile("game/ep/grass.bmp", "not a bitmap");
+    const ProgramRun damaged = runRender({"map\\map1.map"}, "game");
+    EXPECT_EQ(damaged.status, 0);
+    EXPECT_EQ(damaged.err, "tervok-render: ep/grass.bmp: warning: cannot read: no bitmap header\n");
+    EXPECT_EQ(pictureAt("game/map1.png").pixel(20, 0), kNeutralColour);
+
+    fs::remove("game/ep/grass.bmp");
+    const ProgramRun missing = runRender({"map\\map1.map"}, "game");
+    EXPECT_EQ(missing.status, 0);
+    EXPECT_EQ(missing.err, "");
+}
+
 // An output that is a file the run reads, by whatever name or link, is
 // refused before anything is drawn; one that is no regular file is written
 // where it is, never replaced.

@@ -114,11 +114,14 @@ formats::TileCatalogue loadCatalogue(std::ostream& err)
 }
 
 QImage drawPicture(const formats::MapGrid& grid, const formats::TileCatalogue& catalogue,
-                   const RenderOptions& options)
+                   const RenderOptions& options, std::ostream& err)
 {
     if (options.overview)
         return scaledPicture(drawOverview(grid, catalogue), options.scale);
-    const TileBlocks blocks(catalogue, grid, bitmapFilesInWorkingDirectory());
+    const auto unreadable = [&err](const std::string& path, const tervok::Error& error) {
+        warn(err, path, "cannot read", error);
+    };
+    const TileBlocks blocks(catalogue, grid, bitmapFilesInWorkingDirectory(unreadable));
     return scaledPicture(drawMap(grid, blocks), options.scale);
 }
 
@@ -195,7 +198,7 @@ int renderMap(const RenderOptions& options, std::ostream& out, std::ostream& err
     const formats::TileCatalogue catalogue = loadCatalogue(err);
     if (!options.overview && isBitmap(output, catalogue, *grid, err))
         return kExitFailed;
-    QImage picture = drawPicture(*grid, catalogue, options);
+    QImage picture = drawPicture(*grid, catalogue, options, err);
     if (options.script)
         markPlayers(picture, script, err);
     if (output.standard)

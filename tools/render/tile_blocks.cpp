@@ -29,12 +29,15 @@ std::bitset<formats::kMaxTile + 1> tilesIn(const formats::MapGrid& grid)
 
 }  // namespace
 
-BitmapSource bitmapFilesInWorkingDirectory()
+BitmapSource bitmapFilesInWorkingDirectory(BitmapFailure unreadable)
 {
-    return [](const std::string& gamePath) -> std::optional<std::string> {
+    return [unreadable = std::move(unreadable)](const std::string& gamePath) -> std::optional<std::string> {
         tervok::Result<std::string> bytes = tervok::readBitmapFile(tervok::nativePath(gamePath));
-        if (!bytes)
+        if (!bytes) {
+            if (unreadable && bytes.error().kind != tervok::ErrorKind::NotFound)
+                unreadable(gamePath, bytes.error());
             return std::nullopt;
+        }
         return std::move(*bytes);
     };
 }

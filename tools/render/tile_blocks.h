@@ -4,6 +4,7 @@
 // colour wherever the bitmap does not reach; a tile without a name or
 // without a readable bitmap is the neutral colour throughout. Each block is
 // made once, so that drawing the map only copies rows of ready pixels.
+#include "common/errors/result.h"
 #include "formats/map_grid.h"
 #include "formats/tile_catalogue.h"
 
@@ -28,7 +29,10 @@ using BitmapSource = std::function<std::optional<std::string>(const std::string&
 
 // The files below the working directory, read as the editors read them
 // (readBitmapFile): regular files only, and what bitmapShownInCell takes.
-BitmapSource bitmapFilesInWorkingDirectory();
+// A bitmap that exists but cannot be shown is told to unreadable with its
+// reason; a missing one is not (naming missing files is tervok-check's).
+using BitmapFailure = std::function<void(const std::string& gamePath, const tervok::Error& error)>;
+BitmapSource bitmapFilesInWorkingDirectory(BitmapFailure unreadable = {});
 
 // The game paths of the bitmaps shown by the tiles the grid holds, each
 // once: the files a drawing of the grid reads.

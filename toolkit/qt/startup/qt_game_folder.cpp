@@ -1,28 +1,20 @@
 #include "toolkit/qt/startup/qt_game_folder.h"
 
+#include "toolkit/qt/startup/qt_shared_settings.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QIcon>
-#include <QSettings>
 #include <QString>
 
-#include <cerrno>
 #include <iostream>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace qtui {
 namespace {
 
 const QString kGameFolderKey = QStringLiteral("gameFolder");
-
-// Organisation "tervok", application "editors": one file for all four.
-QSettings sharedSettings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("tervok"), QStringLiteral("editors"));
-}
 
 QString toQString(const std::filesystem::path& path)
 {
@@ -32,21 +24,6 @@ QString toQString(const std::filesystem::path& path)
 std::filesystem::path toPath(const QString& text)
 {
     return std::filesystem::path(QFile::encodeName(text).toStdString());
-}
-
-// QSettings tells only that the file could not be written; the system says
-// why when its folder is made and written to as QSettings does.
-std::string whySettingsCannotBeSaved(const std::filesystem::path& file)
-{
-    std::error_code error;
-    std::filesystem::create_directories(file.parent_path(), error);
-    if (error)
-        return tervok::startup::systemReason(error.value());
-    if (::access(file.parent_path().c_str(), W_OK) != 0)
-        return tervok::startup::systemReason(errno);
-    if (::access(file.c_str(), F_OK) == 0 && ::access(file.c_str(), W_OK) != 0)
-        return tervok::startup::systemReason(errno);
-    return "the settings file could not be written";
 }
 
 }  // namespace
@@ -63,14 +40,7 @@ void QtFolderMemory::remember(const std::filesystem::path& folder)
 {
     QSettings settings = sharedSettings();
     settings.setValue(kGameFolderKey, toQString(folder));
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        const std::filesystem::path file = toPath(settings.fileName());
-        const std::string program =
-            programName_.empty() ? QCoreApplication::applicationName().toStdString() : programName_;
-        std::cerr << program << ": " << file.string()
-                  << ": cannot save: " << whySettingsCannotBeSaved(file) << std::endl;
-    }
+    saveSharedSettings(settings, programName_);
 }
 
 std::optional<std::filesystem::path> askForGameFolder(const std::filesystem::path& startIn)

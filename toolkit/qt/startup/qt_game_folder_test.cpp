@@ -1,4 +1,5 @@
 #include "toolkit/qt/startup/qt_game_folder.h"
+#include "toolkit/qt/startup/qt_window_places.h"
 
 #include "common/testing/temp_dir.h"
 
@@ -104,6 +105,28 @@ TEST_F(QtGameFolder, ASettingThatCannotBeSavedIsReportedAndTheAnswerStillUsed)
     EXPECT_EQ(questions, 1);
     EXPECT_EQ(fs::current_path(), game);
     EXPECT_EQ(err.str(), "figureloom: " + settingsFile.string() + ": cannot save: not a directory\n");
+
+    err.str("");
+    std::cerr.rdbuf(err.rdbuf());
+    QtWindowPlaces("terraloom").remember("WholeMap", {0, 0, 9000, 6000});
+    std::cerr.rdbuf(standardError);
+    EXPECT_EQ(err.str(), "terraloom: " + settingsFile.string() + ": cannot save: not a directory\n");
+}
+
+// Window places share the file, each program in its own group, in screen
+// pixels; a place no screen shows any more is forgotten.
+TEST_F(QtGameFolder, WindowPlacesAreKeptInTheSharedFile)
+{
+    QtWindowPlaces places("terraloom");
+    EXPECT_EQ(places.recall("WholeMap"), std::nullopt);
+    const ui::Geometry place{150, 300, 9000, 6000};
+    places.remember("WholeMap", place);
+    EXPECT_NE(tervok::testing::readFile(settingsFile).find("[terraloom]\nWholeMap=@Rect(10 20 600 400)\n"),
+              std::string::npos);
+    EXPECT_EQ(QtWindowPlaces("terraloom").recall("WholeMap"), place);
+    EXPECT_EQ(QtWindowPlaces("figureloom").recall("WholeMap"), std::nullopt);
+    places.remember("WholeMap", {-150000, 0, 9000, 6000});
+    EXPECT_EQ(places.recall("WholeMap"), std::nullopt);
 }
 
 }  // namespace

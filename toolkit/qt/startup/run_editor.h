@@ -13,11 +13,28 @@
 #include "common/startup/standard_output.h"
 #include "toolkit/qt/qt_application.h"
 #include "toolkit/qt/startup/qt_game_folder.h"
+#include "toolkit/qt/startup/qt_window_places.h"
 #include "toolkit/qt/startup/start_failure_box.h"
 
 #include <iostream>
+#include <memory>
+#include <type_traits>
 
 namespace qtui {
+
+// A program with windows of its own besides its form takes the places they
+// were left in, and the command line; the others take the toolkit alone.
+template <class Program>
+std::unique_ptr<Program> startProgram(ui::Toolkit& toolkit, ui::WindowPlaces& places,
+                                      const tervok::startup::Start& start)
+{
+    if constexpr (std::is_constructible_v<Program, ui::Toolkit&, ui::WindowPlaces&, const tervok::startup::Start&>)
+        return std::make_unique<Program>(toolkit, places, start);
+    else if constexpr (std::is_constructible_v<Program, ui::Toolkit&, ui::WindowPlaces&>)
+        return std::make_unique<Program>(toolkit, places);
+    else
+        return std::make_unique<Program>(toolkit);
+}
 
 template <class Program>
 int runEditor(int argc, char** argv, const tervok::startup::ProgramInfo& info)
@@ -33,11 +50,12 @@ int runEditor(int argc, char** argv, const tervok::startup::ProgramInfo& info)
     int qtArgc = 1;
     QtApplication app(qtArgc, argv, info.name);
     enterGameFolder(start, info.name);
-    Program program(app.toolkit());
+    QtWindowPlaces places(info.name);
+    const std::unique_ptr<Program> program = startProgram<Program>(app.toolkit(), places, start);
     // sparkloom's window loads nothing by name.
-    if constexpr (requires { program.form().openFile(*start.file); }) {
+    if constexpr (requires { program->form().openFile(*start.file); }) {
         if (start.file)
-            program.form().openFile(*start.file);
+            program->form().openFile(*start.file);
     }
     return app.exec();
 }
