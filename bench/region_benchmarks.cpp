@@ -1,9 +1,11 @@
-// The whole-map window's region tools on the Qt back end, at fit zoom in a
-// window of 1920 x 1080 pixels over a map of one tile (the worst case: a
-// flood fill or a replace changes all 10,000 cells): a flood fill with its
-// step recorded and the canvas repainted, its undo and its redo; the flood
-// fill alone on the grid; a 100 x 100 paste placed and repainted; a
-// replace over the whole map; and the heap the history takes a step.
+// The whole-map window's region tools as the program runs them, beside the
+// editor window, at fit zoom in a window of 1920 x 1080 pixels over a map of
+// one tile (the worst case: a flood fill or a replace changes all 10,000
+// cells, the 100 of the view among them): a flood fill with its step
+// recorded and every window repainted (the canvas, the view's cells, the
+// overview), its undo and its redo by the keys; the flood fill alone on the
+// grid; a 100 x 100 paste placed and repainted; a replace over the whole
+// map; and the heap the history takes a step.
 #include "bench/editor_benchmarks.h"
 #include "bench/qt_driving.h"
 #include "bench/whole_map_driving.h"
@@ -19,80 +21,125 @@ namespace {
 
 using terraloom::MapCell;
 
-// A map of one tile, shown, with an empty history.
-void fillWholeMap(WholeMap& w, std::uint8_t tile)
-{
-    w.editor.state.grid.cells().fill(tile);
-    w.editor.state.history.clear();
-    w.whole->showGrid();
-    paintPending();
-}
+// The program with the whole-map window open at fit zoom over a map of one
+// tile, with an empty history; the editor's view and overview show it too.
+struct Regions : Terraloom {
+    Regions()
+    {
+        open();
+        key(Qt::Key_0, Qt::ControlModifier);
+        state().grid.cells().fill(1);
+        state().history.clear();
+        program->wholeMap()->showGrid();
+        program->form().showCells(allCells());
+        paintPending();
+    }
+    static std::vector<MapCell> allCells()
+    {
+        std::vector<MapCell> cells;
+        for (int y = 1; y <= formats::kMapSize; ++y)
+            for (int x = 1; x <= formats::kMapSize; ++x)
+                cells.push_back({x, y});
+        return cells;
+    }
+    terraloom::WholeMapWindow& whole() { return *program->wholeMap(); }
+    // The device pixel at the middle of a cell.
+    QPoint cellPoint(const MapCell& cell)
+    {
+        const terraloom::WholeMapViewport& view = whole().controller().viewport();
+        const int zoom = view.zoom();
+        return {view.origin().x + (cell.x - 1) * zoom + zoom / 2, view.origin().y + (cell.y - 1) * zoom + zoom / 2};
+    }
+    void click(QPoint at)
+    {
+        sendPointer(area(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        sendPointer(area(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
+    // Every window's part that shows the map drawn again, unchanged.
+    void repaintAll()
+    {
+        area()->update();
+        for (std::size_t k = 1; k < c->cells.size(); ++k)
+            scheduleRepaint(*c->cells[k]);
+        scheduleRepaint(*c->overview);
+        paintPending();
+    }
+};
 
-// The device pixel at the middle of a cell.
-QPoint cellPoint(WholeMap& w, const MapCell& cell)
-{
-    const terraloom::WholeMapViewport& view = w.whole->controller().viewport();
-    const int zoom = view.zoom();
-    return {view.origin().x + (cell.x - 1) * zoom + zoom / 2, view.origin().y + (cell.y - 1) * zoom + zoom / 2};
-}
-
-struct FloodFilled : WholeMap {
+struct FloodFilled : Regions {
     QPoint at;
 
     FloodFilled()
     {
-        fit();
-        fillWholeMap(*this, 1);
         key(Qt::Key_F, Qt::NoModifier);
-        at = cellPoint(*this, {50, 50});
-        editor.state.currentTile = 2;
+        at = cellPoint({50, 50});
+        state().currentTile = 2;
         click(at);
         paintPending();
     }
     // Every fill changes every cell: the tiles 1 and 2 in turn.
     void fillAgain()
     {
-        int& current = editor.state.currentTile;
+        int& current = state().currentTile;
         current = current == 1 ? 2 : 1;
         click(at);
         paintPending();
+    }
+    bool filledWith(int tile)
+    {
+        const auto& cells = state().grid.cells();
+        return std::all_of(cells.begin(), cells.end(), [&](std::uint8_t cell) { return cell == tile; });
     }
 };
 
 void region_flood_fill(benchmark::State& state)
 {
     FloodFilled w;
+    if (!w.filledWith(2) || w.state().history.undoSteps() != 1) {
+        state.SkipWithError("the click did not fill the map as one step");
+        return;
+    }
+    state.counters["widgets_painted"] = paintsDuring([&] { w.fillAgain(); });
     for (auto _ : state)
         w.fillAgain();
-    state.counters["cells"] = static_cast<double>(
-        std::count(w.editor.state.grid.cells().begin(), w.editor.state.grid.cells().end(), w.editor.state.currentTile));
 }
 
-void region_flood_undo(benchmark::State& state)
+// Ctrl+Z and Ctrl+Y in the whole-map window, through the program's one
+// history; the other of the two is not timed.
+void undoOrRedo(benchmark::State& state, bool timeUndo)
 {
     FloodFilled w;
+    const auto undo = [&] {
+        w.key(Qt::Key_Z, Qt::ControlModifier);
+        paintPending();
+    };
+    const auto redo = [&] {
+        w.key(Qt::Key_Y, Qt::ControlModifier);
+        paintPending();
+    };
+    undo();
+    const bool undone = w.filledWith(1);
+    redo();
+    if (!undone || !w.filledWith(2)) {
+        state.SkipWithError("the keys did not undo and redo the fill");
+        return;
+    }
     for (auto _ : state) {
-        w.key(Qt::Key_Z);
-        paintPending();
-        state.PauseTiming();
-        w.key(Qt::Key_Y);
-        paintPending();
-        state.ResumeTiming();
+        if (!timeUndo)
+            state.PauseTiming();
+        undo();
+        if (timeUndo)
+            state.PauseTiming();
+        else
+            state.ResumeTiming();
+        redo();
+        if (timeUndo)
+            state.ResumeTiming();
     }
 }
 
-void region_flood_redo(benchmark::State& state)
-{
-    FloodFilled w;
-    for (auto _ : state) {
-        state.PauseTiming();
-        w.key(Qt::Key_Z);
-        paintPending();
-        state.ResumeTiming();
-        w.key(Qt::Key_Y);
-        paintPending();
-    }
-}
+void region_flood_undo(benchmark::State& state) { undoOrRedo(state, true); }
+void region_flood_redo(benchmark::State& state) { undoOrRedo(state, false); }
 
 // The region found and its changes put into the grid, without a window or
 // a history.
@@ -128,17 +175,19 @@ void region_grid_pass(benchmark::State& state)
 // there is not timed.
 void region_paste_place(benchmark::State& state)
 {
-    WholeMap w;
-    w.fit();
-    fillWholeMap(w, 1);
+    Regions w;
     terraloom::CellBlock stamp{100, 100, {}};
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x)
             stamp.tiles.push_back(static_cast<std::uint8_t>((x + y) % 2 + 1));
     const std::string text = terraloom::cellsText(stamp);
-    w.editor.toolkit.setClipboard(text, terraloom::kCellsMimeType, text);
-    w.key(Qt::Key_V);
-    const QPoint places[] = {cellPoint(w, {1, 1}), cellPoint(w, {2, 1})};
+    w.toolkit.setClipboard(text, terraloom::kCellsMimeType, text);
+    w.key(Qt::Key_V, Qt::ControlModifier);
+    if (!w.whole().controller().tools().pasting()) {
+        state.SkipWithError("Ctrl+V did not start a paste");
+        return;
+    }
+    const QPoint places[] = {w.cellPoint({1, 1}), w.cellPoint({2, 1})};
     int next = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -147,22 +196,20 @@ void region_paste_place(benchmark::State& state)
         sendPointer(w.area(), QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
         paintPending();
         state.ResumeTiming();
-        sendPointer(w.area(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-        sendPointer(w.area(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        w.click(at);
         paintPending();
     }
 }
 
 // Tile 1 by 2 and back over the whole map, each a step with the canvas's
-// picture brought up to date; the repaint that follows is not timed.
+// picture, the view's cells and the overview brought up to date; the
+// repaint that follows is not timed.
 void region_replace_whole_map(benchmark::State& state)
 {
-    WholeMap w;
-    w.fit();
-    fillWholeMap(w, 1);
+    Regions w;
     std::uint8_t find = 1, put = 2;
     for (auto _ : state) {
-        w.whole->controller().tools().replace(find, put, terraloom::kWholeMap);
+        w.whole().controller().tools().replace(find, put, terraloom::kWholeMap);
         std::swap(find, put);
         state.PauseTiming();
         paintPending();
@@ -170,13 +217,14 @@ void region_replace_whole_map(benchmark::State& state)
     }
 }
 
+// The baseline: the canvas, the view's cells and the overview repainted
+// as they are.
 void region_repaint_fit(benchmark::State& state)
 {
-    WholeMap w;
-    w.fit();
-    fillWholeMap(w, 1);
+    Regions w;
+    state.counters["widgets_painted"] = paintsDuring([&] { w.repaintAll(); });
     for (auto _ : state)
-        w.repaint();
+        w.repaintAll();
 }
 
 // The heap a history holds a step, as malloc counts it: steps of the whole

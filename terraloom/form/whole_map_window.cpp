@@ -153,9 +153,11 @@ void WholeMapWindow::showGrid()
     showStatus();
 }
 
+// The tile's bitmap as last looked up: an undo tells of thousands of cells
+// one by one, and a bitmap changed on disk shows at refreshBitmaps().
 void WholeMapWindow::showCell(const MapCell& cell)
 {
-    canvas().setCell(cell.x - 1, cell.y - 1, bitmapOf(state_.grid.at(cell.x, cell.y)));
+    canvas().setCell(cell.x - 1, cell.y - 1, tileBitmaps_[state_.grid.at(cell.x, cell.y)]);
     toolsFollowGridLater();
 }
 

@@ -178,9 +178,22 @@ const QImage& CanvasPreviewLayer::stampAtZoom(int zoom) const
     return stampShown_;
 }
 
-void CanvasPreviewLayer::draw(QPainter& painter, const QRect& area, const CanvasPlacement& at) const
+// Cells of the stamp beyond the picture are never drawn.
+bool CanvasPreviewLayer::stampShowsOnly(const CellPicture& picture) const
 {
-    if (!stamp_.isNull()) {
+    for (int y = 0; y < stampAt_.rows; ++y)
+        for (int x = 0; x < stampAt_.columns; ++x) {
+            const auto& bitmap = stampCells_[static_cast<std::size_t>(y * stampAt_.columns + x)];
+            if (!picture.shows(stampAt_.column + x, stampAt_.row + y, bitmap))
+                return false;
+        }
+    return true;
+}
+
+void CanvasPreviewLayer::draw(QPainter& painter, const QRect& area, const CanvasPlacement& at,
+                              const CellPicture& picture) const
+{
+    if (!stamp_.isNull() && !stampShowsOnly(picture)) {
         painter.save();
         painter.setClipRect(area & at.cells({0, 0, pictureColumns_, pictureRows_}));
         painter.setOpacity(0.5);

@@ -55,12 +55,15 @@ public:
     bool empty() const;
     // The device area the preview covers.
     QRect bounds(const CanvasPlacement& at) const;
-    void draw(QPainter& painter, const QRect& area, const CanvasPlacement& at) const;
+    // A stamp over cells that show its own bitmaps (where it was just
+    // placed) would change no pixel: it is not blended then.
+    void draw(QPainter& painter, const QRect& area, const CanvasPlacement& at, const CellPicture& picture) const;
 
 private:
     void setRegion(const std::vector<std::uint8_t>& region);
     void setStamp(const ui::CanvasPreview& preview, CellPicture& picture);
     const QImage& stampAtZoom(int zoom) const;
+    bool stampShowsOnly(const CellPicture& picture) const;
 
     std::optional<ui::CellRect> selection_;
     std::optional<ui::CellRect> rectangle_;

@@ -36,9 +36,12 @@ public:
     const std::optional<ui::CellRect>& frame() const { return frame_; }
     // Schedules a repaint of a device area of the view.
     void repaintArea(const QRect& area);
-    // Past kMostCellRepaints cells before the next paint (a fill, a paste),
-    // the whole view is repainted instead: a region of thousands of cells
-    // costs more to paint, its markers above all, than the view.
+    // Past kMostCellRepaints cells before the next paint (a fill, a paste,
+    // an undo), the rectangle around them is repainted instead: a region of
+    // thousands of cells costs more to paint, its markers above all, than
+    // the rectangle around it, and a row of cells stays a row. That
+    // rectangle is handed on only when it grows: at most once a column and
+    // once a row.
     static constexpr int kMostCellRepaints = 64;
     void repaintCell(int column, int row);
     void repaintAll() { viewport()->update(); }
@@ -79,6 +82,7 @@ private:
     std::optional<ui::CellRect> frame_;
     bool settingBars_ = false;
     int cellsToRepaint_ = 0;
+    QRect cellsAround_;  // in cells: around those since the last paint
 };
 
 class QtCellCanvas : public QtControl<ui::CellCanvas, CanvasView> {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolBar>
@@ -176,8 +177,10 @@ TEST_F(CellCanvasTest, OverlaysShowOverThePicture)
     for (int x = 20; x < 120; ++x)  // dark and light dashes along the top side
         EXPECT_TRUE(selectionMark(x, 20)) << x;
     EXPECT_EQ(screen.pixel(100, 40), 0xFF204060u);
+    canvas.setCell(10, 12, preview.stamp[0]);  // one of its cells under it shows its bitmap, one not
+    EXPECT_NE(shown().pixel(230, 250), 0xFF204060u);
     canvas.setPreview({});
-    EXPECT_EQ(shown().pixel(210, 250), 0xFF204060u);
+    EXPECT_EQ(shown().pixel(230, 250), 0xFF204060u);
     EXPECT_EQ(shown().pixel(60, 20), 0xFF204060u);
 }
 
@@ -261,6 +264,50 @@ TEST_F(CellCanvasTest, ASmallRepaintDrawsTheMarkersAWholeOneDraws)
             }
         }
     }
+}
+
+// Past a few dozen cells changed before a paint, the rectangle around them
+// is repainted: every changed cell with it (also one inside the rectangle
+// of the first few dozen), a changed row as a row, not the whole view.
+TEST_F(CellCanvasTest, ManyChangedCellsRepaintTheRectangleAroundThem)
+{
+    struct PaintedRegion : QObject {
+        QRegion region;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                region += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } painted;
+    QWidget* area = view().viewport();
+    area->installEventFilter(&painted);
+    canvas.setZoom(4, 0, 0);
+    QRgb colour = 0xFF102030;
+    const auto change = [&](const std::vector<QPoint>& cells) {
+        QApplication::processEvents();
+        painted.region = QRegion();
+        colour += 0x00202020;  // every cell changes
+        const ui::BitmapRef bitmap = solid(20, 20, colour);
+        for (const QPoint& cell : cells)
+            canvas.setCell(cell.x(), cell.y(), bitmap);
+        QApplication::processEvents();
+        for (const QPoint& cell : cells) {
+            const QRect shown = QRect(cell * 4, QSize(4, 4)) & area->rect();
+            EXPECT_TRUE(shown.isEmpty() || painted.region.contains(shown)) << cell.x() << ", " << cell.y();
+        }
+        return painted.region.boundingRect();
+    };
+    std::vector<QPoint> cells;
+    for (int row = 0; row <= 2; row += 2)
+        for (int column = 0; column < 64; column += 2)
+            cells.emplace_back(column, row);
+    cells.emplace_back(1, 1);  // the 65th, inside the rectangle of the others
+    change(cells);
+    cells.clear();
+    for (int column = 0; column < 100; ++column)
+        cells.emplace_back(column, 10);
+    EXPECT_EQ(change(cells), QRect(0, 40, area->width(), 4));
 }
 
 TEST_F(CellCanvasTest, WindowIsOnItsOwnAndOnlyHidesOnClose)

@@ -30,6 +30,11 @@ public:
     // False when the cell already showed that bitmap (or lies outside).
     bool setCell(int column, int row, const ui::BitmapRef& bitmap);
     ui::BitmapRef cell(int column, int row) const;
+    // Whether the cell shows that bitmap, or lies outside the picture.
+    bool shows(int column, int row, const ui::BitmapRef& bitmap) const
+    {
+        return !contains(column, row) || slots_[cells_[indexOf(column, row)]].bitmap == bitmap;
+    }
 
     int columns() const { return columns_; }
     int rows() const { return rows_; }
