@@ -72,9 +72,10 @@ std::string RegionTools::statusText() const
         return message_;
     if (stamp_)
         return "Pasting " + sizeText(stamp_->columns, stamp_->rows) + ": a click places them, Escape stops";
-    if (selection_)
-        return "Selected " + sizeText(selection_->columns, selection_->rows) + " from (" +
-               std::to_string(selection_->topLeft.x) + ", " + std::to_string(selection_->topLeft.y) + ")";
+    // A selection being dragged or moved is told where it is now.
+    if (const std::optional<MapArea> shown = preview().selection)
+        return "Selected " + sizeText(shown->columns, shown->rows) + " from (" + std::to_string(shown->topLeft.x) +
+               ", " + std::to_string(shown->topLeft.y) + ")";
     return {};
 }
 

@@ -218,6 +218,7 @@ TEST_F(RegionToolsTest, DraggingInsideTheSelectionMovesOrCopiesIt)
     ASSERT_NE(preview().stamp, nullptr);
     EXPECT_EQ(preview().stampAt, (MapCell{11, 11}));
     EXPECT_EQ(preview().selection, (MapArea{{11, 11}, 2, 1}));
+    EXPECT_EQ(tools().statusText(), "Selected 2 x 1 cells from (11, 11)");  // where it is going
     release(inCell(11, 11));
     EXPECT_EQ(state.grid.at(10, 10), 0);
     EXPECT_EQ(state.grid.at(11, 10), 0);
