@@ -89,6 +89,9 @@ TEST_F(PaintHistoryTest, RecordsARegionActionAsOneStep)
     EXPECT_EQ(history.record(grid, {{0, 0, 6}, {5, 0, 0}}), nullptr);
     EXPECT_EQ(history.record(grid, {}), nullptr);
     EXPECT_EQ(history.undoSteps(), 3u);
+    shiftMove(4, 1, 2);  // a stroke of its own after the action
+    EXPECT_EQ(history.undoSteps(), 4u);
+    history.undo(grid);
     history.undo(grid);
     EXPECT_EQ(grid.at(1, 1), 2);
     EXPECT_EQ(grid.at(3, 1), 2);
@@ -118,7 +121,11 @@ TEST(PaintHistoryLimits, DropsTheOldestStepsBeyondEitherCap)
     EXPECT_EQ(grid.cells()[99], 4);
     EXPECT_EQ(grid.cells()[100], 0);
     EXPECT_EQ(history.bytesKept(), PaintHistory::kStepBytes + 4000);  // undone steps count too
-    history.clear();
+    history.record(grid, fill(1, 7));  // forgets the step undone
+    EXPECT_EQ(history.bytesKept(), PaintHistory::kStepBytes + 4);
+    history.undo(grid);
+    history.clear();  // nothing is redone on a grid loaded since
+    EXPECT_EQ(history.redo(grid), nullptr);
     EXPECT_EQ(history.bytesKept(), 0u);
 
     PaintHistory strokes({2, 1u << 20});
@@ -127,6 +134,17 @@ TEST(PaintHistoryLimits, DropsTheOldestStepsBeyondEitherCap)
         strokes.endStroke();
     }
     EXPECT_EQ(strokes.undoSteps(), 2u);
+
+    // A stroke keeps within the cap while it grows.
+    formats::MapGrid blank;
+    const std::size_t cap = 3 * PaintHistory::kStepBytes + 40;
+    PaintHistory growing({10, cap});
+    growing.record(blank, fill(1, 1));
+    growing.record(blank, fill(1, 2));
+    for (int x = 1; x <= 20; ++x)
+        growing.strokePainted(CellChange::of({x, 5}, 0, 3));
+    EXPECT_EQ(growing.undoSteps(), 2u);
+    EXPECT_LE(growing.bytesKept(), cap);
 }
 
 // A click (even one that changes nothing), undo, redo (even with nothing to
