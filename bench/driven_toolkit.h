@@ -58,6 +58,20 @@ public:
     }
     int messageBox(const std::string&, ui::MessageButtons, ui::MessageIcon) override;
     std::optional<std::string> openFileDialog(const std::string&) override { return dialogAnswer_; }
+    // A choice dialog is cancelled at once.
+    std::optional<ui::ChoiceInput> choiceDialog(const ui::ChoiceDialog&, const ui::ChoiceFeedbackFunction&) override
+    {
+        return std::nullopt;
+    }
+    void setClipboard(const std::string& text, const std::string& mimeType, const std::string& data) override
+    {
+        qt_.setClipboard(text, mimeType, data);
+    }
+    std::optional<std::string> clipboardData(const std::string& mimeType) override
+    {
+        return qt_.clipboardData(mimeType);
+    }
+    std::string clipboardText() override { return qt_.clipboardText(); }
     void post(std::function<void()> task) override { qt_.post(std::move(task)); }
     // The benchmarks end their sessions themselves.
     void quit() override {}

@@ -5,19 +5,12 @@
 // it, as the program runs them, its opening (Ctrl+M to the first frame), one
 // cell painted, a 100-cell drag undone and redone, each with every repaint
 // it causes, and the memory that opening the window takes.
-#include "bench/driven_toolkit.h"
 #include "bench/editor_benchmarks.h"
 #include "bench/qt_driving.h"
-#include "formats/map_file.h"
-#include "formats/script_file.h"
-#include "terraloom/form/program.h"
-#include "terraloom/form/whole_map_window.h"
-#include "toolkit/qt/qt_cell_canvas.h"
+#include "bench/whole_map_driving.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -25,79 +18,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
 #include <memory>
 
 namespace bench {
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
 constexpr double kMiB = 1024.0 * 1024.0;
-
-// The editor's part: its state with map A and the tiles, the script's rows
-// and the bitmap cache with every tile's bitmap read.
-struct Editor {
-    DrivenToolkit toolkit{"terraloom"};
-    terraloom::EditorState state;
-    tervok::BitmapCache bitmaps{toolkit};
-    formats::ScriptRows rows;
-
-    Editor()
-    {
-        state.tiles = formats::loadTileCatalogue().valueOr(formats::TileCatalogue{});
-        state.grid = formats::loadMapFile(formats::mapPath(kMapA)).valueOr(formats::MapGrid{});
-        rows = formats::loadScriptFile("map\\map1.msc").valueOr(formats::ScriptRows{});
-        for (const std::string& name : state.tiles.names)
-            if (const std::optional<std::string> path = name.empty() ? std::nullopt : formats::tileImagePath(name))
-                bitmaps.get(*path);
-    }
-};
-
-// Opens the window over the editor, 1920 x 1080 pixels, and paints it.
-std::unique_ptr<terraloom::WholeMapWindow> openWholeMap(Editor& editor)
-{
-    auto made = std::make_unique<terraloom::WholeMapWindow>(editor.toolkit, editor.state, editor.bitmaps);
-    made->showScript(editor.rows);
-    made->scriptRowSelected(0);
-    made->window().setGeometry({0, 0, kWidth * ui::kTwipsPerPixel, kHeight * ui::kTwipsPerPixel});
-    showAndPaint(made->window());
-    return made;
-}
-
-qtui::CanvasView& canvasView(terraloom::WholeMapWindow& whole)
-{
-    return *dynamic_cast<qtui::CanvasView*>(widgetOf(whole.canvas()));
-}
-
-void sendPointer(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
-
-struct WholeMap {
-    Editor editor;
-    std::unique_ptr<terraloom::WholeMapWindow> whole = openWholeMap(editor);
-
-    qtui::CanvasView& view() const { return canvasView(*whole); }
-    QWidget* area() const { return view().viewport(); }
-    QPoint centre() const { return area()->rect().center(); }
-
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
-    {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers);
-        QCoreApplication::sendEvent(&view(), &press);
-    }
-    void fit() { key(Qt::Key_0); }
-    void actualSize() { key(Qt::Key_1); }
-    void repaint()
-    {
-        area()->update();
-        paintPending();
-    }
-};
 
 // The baseline: a widget of the canvas's size that paints the same visible
 // part of the same picture with a single QPainter::drawImage.
@@ -180,52 +106,6 @@ void whole_map_pan_step(benchmark::State& state)
         paintPending();
     }
 }
-
-// The level editor as the program runs it, with map A and the folder's map1
-// script loaded (row 0 selected), the view at the map's top-left corner;
-// the whole-map window, when it opens, takes 1920 x 1080 pixels.
-struct Terraloom {
-    DrivenToolkit toolkit{"terraloom"};
-    ui::WindowPlacesInMemory places;
-    std::unique_ptr<terraloom::Program> program;
-    terraloom::Form1Controls* c = nullptr;
-
-    Terraloom()
-    {
-        places.remember("WholeMap", {0, 0, kWidth * ui::kTwipsPerPixel, kHeight * ui::kTwipsPerPixel});
-        program = std::make_unique<terraloom::Program>(toolkit, places);
-        c = &program->form().controls();
-        showAndPaint(*c->window);
-        c->mapName->setText(kMapA);
-        click(*c->loadMap);
-        c->mapName->setText("map1");
-        click(*c->loadScript);
-        c->scriptList->setSelectedIndex(0);
-        paintPending();
-    }
-
-    // Ctrl+M, and the first frame of the window.
-    terraloom::WholeMapWindow& open()
-    {
-        program->openWholeMap();
-        showAndPaint(program->wholeMap()->window());
-        return *program->wholeMap();
-    }
-    QWidget* area() { return canvasView(*program->wholeMap()).viewport(); }
-    // As the window system delivers keys: to the focused widget of the
-    // active window, where Qt's shortcut map sees them first.
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers)
-    {
-        QWidget* window = widgetOf(program->wholeMap()->window());
-        for (int turn = 0; turn < 1000 && !window->isActiveWindow(); ++turn)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
-        QKeyEvent press(QEvent::KeyPress, key, modifiers);
-        QCoreApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, modifiers);
-        QCoreApplication::sendEvent(target, &release);
-    }
-};
 
 void whole_map_open(benchmark::State& state)
 {
@@ -347,14 +227,6 @@ void whole_map_drag_undo_redo(benchmark::State& state)
         t.key(Qt::Key_Y, Qt::ControlModifier);
         paintPending();
     }
-}
-
-// The heap in use: malloc's arenas and the blocks it maps by themselves
-// (the picture and the window's drawing buffer are such blocks).
-double heapInUse()
-{
-    const struct mallinfo2 info = ::mallinfo2();
-    return static_cast<double>(info.uordblks + info.hblkhd);
 }
 
 struct Opening {

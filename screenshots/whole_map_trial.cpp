@@ -1,7 +1,10 @@
 // The whole-map window on its own, over a game folder's map1 and its
 // script, to try it by hand (under Xvfb, say). Without the editor's window
 // beside it, Ctrl+click moves the frame itself and row 2 of the script is
-// the selected one.
+// the selected one. The tools, the clipboard and the replace dialog work as
+// in the editor; undo and redo are the editor's, so not here; nothing is
+// saved. Two of them running side by side paste into each other through the
+// system clipboard.
 //     whole_map_trial GAME-FOLDER
 #include "formats/map_file.h"
 #include "formats/script_file.h"

@@ -23,8 +23,8 @@ const ProgramInfo kTerraloom{
     "  overview gives them back to the map)\n"
     "  Ctrl+M                           open the whole-map window, or raise it\n"
     "In the whole-map window:\n"
-    "  left click, left drag            paint the current tile into every cell\n"
-    "                                   passed (a drag is one step)\n"
+    "  left click, left drag            work with the tool chosen by a key below\n"
+    "                                   (or by its button): paint, fill, select\n"
     "  right click                      pick the cell's tile, set the script\n"
     "                                   position\n"
     "  Ctrl + left click                move the editor's view there\n"
@@ -35,7 +35,24 @@ const ProgramInfo kTerraloom{
     "  Ctrl+0, Ctrl+1                   fit the whole map; 100 %, 20 pixels a cell\n"
     "  Ctrl+Home                        show the top-left corner\n"
     "  Ctrl+P                           show or hide the script's markers\n"
-    "  Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z     undo, redo (one history for both windows)\n",
+    "  Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z     undo, redo (one history for both windows)\n"
+    "  B                                pencil: paint the current tile into every\n"
+    "                                   cell passed (a drag is one step)\n"
+    "  E                                eraser: paint tile 0\n"
+    "  P                                rectangle fill: drag from corner to corner\n"
+    "  F                                flood fill: a click fills the joined cells\n"
+    "                                   of the clicked cell's tile\n"
+    "  R                                rectangle select; a drag inside the\n"
+    "                                   selection moves its cells, with Alt\n"
+    "                                   copies them\n"
+    "  I                                pick: a click takes the cell's tile\n"
+    "  (while a selection is marked, B, E, P and F change only cells inside it)\n"
+    "  Ctrl+A, Ctrl+Shift+A             select the whole map; drop the selection\n"
+    "  Ctrl+C, Ctrl+X, Delete           copy the selected cells; cut them; set\n"
+    "                                   them to tile 0\n"
+    "  Ctrl+V                           paste: each click places the copied cells\n"
+    "  Escape                           end a paste or a drag, or drop the selection\n"
+    "  Ctrl+H                           replace one tile by another\n",
     {{"map", ".map"}, {"map", ".msc"}},
     {{kWholeMapOption, 0, "whole-map", "", "open the whole-map window at start too"}}};
 

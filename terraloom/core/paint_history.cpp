@@ -1,5 +1,7 @@
 #include "terraloom/core/paint_history.h"
 
+#include <algorithm>
+
 namespace terraloom {
 
 CellChange CellChange::of(const MapCell& cell, std::uint8_t before, std::uint8_t after)
@@ -16,7 +18,7 @@ void PaintHistory::clickPainted(const CellChange& change)
 {
     endStroke();
     if (change.before != change.after)
-        startStep(change);
+        startStep({change});
 }
 
 void PaintHistory::strokePainted(const CellChange& change)
@@ -25,19 +27,56 @@ void PaintHistory::strokePainted(const CellChange& change)
         return;
     if (strokeOpen_) {
         done_.back().push_back(change);
+        bytes_ += sizeof(CellChange);
+        dropOldest();
         return;
     }
-    startStep(change);
+    startStep({change});
     strokeOpen_ = true;
 }
 
-// A new step drops the steps that could have been redone.
-void PaintHistory::startStep(const CellChange& change)
+// A finished stroke gives back what its growth reserved beyond its changes.
+void PaintHistory::endStroke()
 {
+    if (!strokeOpen_)
+        return;
+    strokeOpen_ = false;
+    done_.back().shrink_to_fit();
+}
+
+const PaintStep* PaintHistory::record(formats::MapGrid& grid, PaintStep changes)
+{
+    endStroke();
+    for (CellChange& change : changes) {
+        change.before = grid.cells()[change.place];
+        grid.cells()[change.place] = change.after;
+    }
+    std::erase_if(changes, [](const CellChange& change) { return change.before == change.after; });
+    if (changes.empty())
+        return nullptr;
+    changes.shrink_to_fit();
+    startStep(std::move(changes));
+    return &done_.back();
+}
+
+// A new step drops the steps that could have been redone.
+void PaintHistory::startStep(PaintStep step)
+{
+    for (const PaintStep& undone : undone_)
+        bytes_ -= bytesOf(undone);
     undone_.clear();
-    if (done_.size() == kKeptSteps)
+    bytes_ += bytesOf(step);
+    done_.push_back(std::move(step));
+    dropOldest();
+}
+
+// The newest step always stays, however large.
+void PaintHistory::dropOldest()
+{
+    while (done_.size() > 1 && (done_.size() > limits_.steps || bytes_ > limits_.bytes)) {
+        bytes_ -= bytesOf(done_.front());
         done_.pop_front();
-    done_.push_back({change});
+    }
 }
 
 // A stroke may paint a cell more than once; going backwards leaves the
@@ -70,9 +109,10 @@ const PaintStep* PaintHistory::redo(formats::MapGrid& grid)
 
 void PaintHistory::clear()
 {
+    endStroke();
     done_.clear();
     undone_.clear();
-    endStroke();
+    bytes_ = 0;
 }
 
 }  // namespace terraloom

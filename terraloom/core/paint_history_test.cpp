@@ -71,6 +71,82 @@ TEST_F(PaintHistoryTest, KeepsTheLastThousandSteps)
     EXPECT_EQ(history.redoSteps(), PaintHistory::kKeptSteps);
 }
 
+// A region action is one step; what it lists without changing a cell is
+// left out, and an action that changes none is no step. It ends the stroke
+// under way and forgets what could have been redone.
+TEST_F(PaintHistoryTest, RecordsARegionActionAsOneStep)
+{
+    shiftMove(1, 1, 2);
+    click(2, 2, 2);
+    history.undo(grid);
+    shiftMove(3, 1, 2);
+    const PaintStep* step = history.record(grid, {{0, 0, 5}, {1, 0, 0}, {2, 0, 2}, {0, 0, 6}});
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(*step, (PaintStep{{0, 2, 5}, {0, 5, 6}}));  // old tiles as the grid held them
+    EXPECT_EQ(grid.at(1, 1), 6);
+    EXPECT_EQ(history.undoSteps(), 3u);
+    EXPECT_EQ(history.redoSteps(), 0u);
+    EXPECT_EQ(history.record(grid, {{0, 0, 6}, {5, 0, 0}}), nullptr);
+    EXPECT_EQ(history.record(grid, {}), nullptr);
+    EXPECT_EQ(history.undoSteps(), 3u);
+    shiftMove(4, 1, 2);  // a stroke of its own after the action
+    EXPECT_EQ(history.undoSteps(), 4u);
+    history.undo(grid);
+    history.undo(grid);
+    EXPECT_EQ(grid.at(1, 1), 2);
+    EXPECT_EQ(grid.at(3, 1), 2);
+}
+
+// Whichever comes first: the step cap or the byte cap. The newest step
+// stays even when it alone is above the cap.
+TEST(PaintHistoryLimits, DropsTheOldestStepsBeyondEitherCap)
+{
+    formats::MapGrid grid;
+    const auto fill = [&](int cells, std::uint8_t tile) {
+        PaintStep step;
+        for (int place = 0; place < cells; ++place)
+            step.push_back({static_cast<std::uint16_t>(place), 0, tile});
+        return step;
+    };
+    const std::size_t hundredCells = PaintHistory::kStepBytes + 400;
+    PaintHistory history({5, 3 * hundredCells});
+    for (std::uint8_t tile = 1; tile <= 4; ++tile)
+        history.record(grid, fill(100, tile));
+    EXPECT_EQ(history.undoSteps(), 3u);
+    EXPECT_EQ(history.bytesKept(), 3 * hundredCells);
+    history.record(grid, fill(1000, 9));
+    EXPECT_EQ(history.undoSteps(), 1u);
+    EXPECT_EQ(history.bytesKept(), PaintHistory::kStepBytes + 4000);
+    history.undo(grid);
+    EXPECT_EQ(grid.cells()[99], 4);
+    EXPECT_EQ(grid.cells()[100], 0);
+    EXPECT_EQ(history.bytesKept(), PaintHistory::kStepBytes + 4000);  // undone steps count too
+    history.record(grid, fill(1, 7));  // forgets the step undone
+    EXPECT_EQ(history.bytesKept(), PaintHistory::kStepBytes + 4);
+    history.undo(grid);
+    history.clear();  // nothing is redone on a grid loaded since
+    EXPECT_EQ(history.redo(grid), nullptr);
+    EXPECT_EQ(history.bytesKept(), 0u);
+
+    PaintHistory strokes({2, 1u << 20});
+    for (int i = 0; i < 3; ++i) {
+        strokes.strokePainted(CellChange::of({i + 1, 1}, 0, 1));
+        strokes.endStroke();
+    }
+    EXPECT_EQ(strokes.undoSteps(), 2u);
+
+    // A stroke keeps within the cap while it grows.
+    formats::MapGrid blank;
+    const std::size_t cap = 3 * PaintHistory::kStepBytes + 40;
+    PaintHistory growing({10, cap});
+    growing.record(blank, fill(1, 1));
+    growing.record(blank, fill(1, 2));
+    for (int x = 1; x <= 20; ++x)
+        growing.strokePainted(CellChange::of({x, 5}, 0, 3));
+    EXPECT_EQ(growing.undoSteps(), 2u);
+    EXPECT_LE(growing.bytesKept(), cap);
+}
+
 // A click (even one that changes nothing), undo, redo (even with nothing to
 // redo) and clear all end the stroke under way: later moves start another.
 TEST_F(PaintHistoryTest, ClicksUndoRedoAndClearEndTheStroke)

@@ -1,7 +1,5 @@
 #include "terraloom/core/whole_map_controller.h"
 
-#include "terraloom/core/whole_map_line.h"
-
 namespace terraloom {
 
 WholeMapStatus WholeMapController::status() const
@@ -15,15 +13,30 @@ WholeMapStatus WholeMapController::status() const
     }
     status.zoom = zoomText(viewport_.zoom());
     status.currentTile = currentTileText(state_);
+    status.region = tools_.statusText();
     return status;
+}
+
+std::optional<MapCell> WholeMapController::pointedCell() const
+{
+    return pointer_ ? viewport_.cellAt(*pointer_) : std::nullopt;
 }
 
 // A drag that paints here is a stroke of its own, which only its release
 // ends; every other event ends the stroke under way in the view.
 void WholeMapController::endViewStroke()
 {
-    if (drag_ != Drag::Painting)
+    if (drag_ != Drag::Tool)
         state_.history.endStroke();
+}
+
+// A stamp or a flood fill's region under a resting pointer follows the map
+// as it scrolls or zooms.
+void WholeMapController::showViewport()
+{
+    listener_.viewportChanged();
+    if (drag_ == Drag::None && pointer_)
+        tools_.hovered(viewport_.cellAt(*pointer_));
 }
 
 void WholeMapController::resized(int width, int height)
@@ -31,7 +44,7 @@ void WholeMapController::resized(int width, int height)
     viewport_.resize(width, height);
     if (fitted_)
         viewport_.fit();
-    listener_.viewportChanged();
+    showViewport();
 }
 
 void WholeMapController::scrolled(int horizontal, int vertical)
@@ -39,7 +52,7 @@ void WholeMapController::scrolled(int horizontal, int vertical)
     endViewStroke();
     viewport_.scrollTo(horizontal, vertical);
     fitted_ = false;
-    listener_.viewportChanged();
+    showViewport();
 }
 
 // A press during a drag (another button) changes nothing.
@@ -56,8 +69,12 @@ void WholeMapController::pressed(const WholeMapPointer& event)
     } else if (event.button == button::kLeft && (event.shift & modifier::kCtrl)) {
         if (const std::optional<MapCell> cell = viewport_.cellAt(event.at))
             listener_.viewMoveAsked(viewAroundCell(*cell));
+    } else if (event.button == button::kLeft && tools_.tool() == Tool::Pick && !tools_.pasting()) {
+        pick(event.at);
     } else if (event.button == button::kLeft) {
-        startPainting(event.at);
+        drag_ = Drag::Tool;
+        dragButton_ = button::kLeft;
+        tools_.pressed(viewport_.mapPointAt(event.at), viewport_.cellAt(event.at), event.shift);
     } else if (event.button == button::kRight) {
         pick(event.at);
     }
@@ -69,29 +86,30 @@ void WholeMapController::moved(const WholeMapPointer& event)
 {
     pointer_ = event.at;
     if (drag_ != Drag::None && !(event.button & dragButton_)) {
+        if (drag_ == Drag::Tool)
+            tools_.dragLost();
         drag_ = Drag::None;
         state_.history.endStroke();
     }
-    if (drag_ == Drag::Painting) {
-        const MapPoint point = viewport_.mapPointAt(event.at);
-        paint(cellsAlongDrag(lastPoint_, point));
-        lastPoint_ = point;
+    if (drag_ == Drag::Tool) {
+        tools_.dragged(viewport_.mapPointAt(event.at), event.shift);
     } else if (drag_ == Drag::Moving) {
         viewport_.moveMapBy(event.at.x - lastAt_.x, event.at.y - lastAt_.y);
         lastAt_ = event.at;
         fitted_ = false;
-        listener_.viewportChanged();
+        showViewport();
     } else {
         endViewStroke();
+        tools_.hovered(viewport_.cellAt(event.at));
     }
 }
 
 void WholeMapController::released(const WholeMapPointer& event)
 {
     pointer_ = event.at;
-    if (drag_ == Drag::Painting && event.button == button::kLeft) {
+    if (drag_ == Drag::Tool && event.button == button::kLeft) {
         drag_ = Drag::None;
-        state_.history.endStroke();
+        tools_.released(viewport_.mapPointAt(event.at), event.shift);
     } else if (drag_ == Drag::Moving && event.button == dragButton_) {
         drag_ = Drag::None;
     }
@@ -102,6 +120,8 @@ void WholeMapController::left()
 {
     pointer_.reset();
     endViewStroke();
+    if (drag_ == Drag::None)
+        tools_.hovered(std::nullopt);
 }
 
 void WholeMapController::wheel(const WholeMapWheel& event)
@@ -146,7 +166,7 @@ void WholeMapController::scrollByWheel(const WholeMapWheel& event)
         return;
     viewport_.moveMapBy(dx, dy);
     fitted_ = false;
-    listener_.viewportChanged();
+    showViewport();
 }
 
 bool WholeMapController::keyPressed(int keyCode, int shift, bool autoRepeat)
@@ -190,8 +210,10 @@ bool WholeMapController::runKey(int keyCode, int shift)
         showTopLeft();
     else if (ctrlAlone && keyCode == key::kP)
         toggleMarkers();
-    else
-        return false;
+    else {
+        endViewStroke();
+        return tools_.keyPressed(keyCode, shift);
+    }
     return true;
 }
 
@@ -210,7 +232,7 @@ void WholeMapController::fit()
     endViewStroke();
     viewport_.fit();
     fitted_ = true;
-    listener_.viewportChanged();
+    showViewport();
 }
 
 void WholeMapController::showActualSize()
@@ -223,7 +245,7 @@ void WholeMapController::showTopLeft()
     endViewStroke();
     viewport_.scrollTo(0, 0);
     fitted_ = false;
-    listener_.viewportChanged();
+    showViewport();
 }
 
 void WholeMapController::toggleMarkers()
@@ -240,31 +262,7 @@ void WholeMapController::zoomAround(int zoom, CanvasPoint anchor)
         return;
     viewport_.zoomAround(zoom, anchor);
     fitted_ = false;
-    listener_.viewportChanged();
-}
-
-void WholeMapController::startPainting(CanvasPoint at)
-{
-    drag_ = Drag::Painting;
-    dragButton_ = button::kLeft;
-    lastPoint_ = viewport_.mapPointAt(at);
-    if (const std::optional<MapCell> cell = viewport_.cellAt(at))
-        paint({*cell});
-}
-
-// Nothing is painted while the current tile is no tile number.
-void WholeMapController::paint(const std::vector<MapCell>& cells)
-{
-    const int tile = state_.currentTile;
-    if (cells.empty() || tile < 0 || tile > formats::kMaxTile)
-        return;
-    const auto painted = static_cast<std::uint8_t>(tile);
-    for (const MapCell& cell : cells) {
-        const std::uint8_t before = state_.grid.at(cell.x, cell.y);
-        state_.grid.set(cell.x, cell.y, painted);
-        state_.history.strokePainted(CellChange::of(cell, before, painted));
-    }
-    listener_.cellsPainted(cells);
+    showViewport();
 }
 
 void WholeMapController::pick(CanvasPoint at)

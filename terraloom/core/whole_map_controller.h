@@ -4,11 +4,13 @@
 // the editor's state (the grid, its history, the current tile, the script
 // position) and on its viewport, and tells its listener what to show.
 //
-//  - left press: paints the current tile into the cell; a left drag paints
-//    every cell the pointer passes, the line between two events included;
-//    the press, the drag and the release are one step of the history.
-//  - right press: the cell's tile becomes the current tile and the map
-//    pixel under the pointer the script position, as the view's right click.
+//  - left press, drag and release: go to the tool chosen (region_tools.h);
+//    the pencil, the first tool, paints the current tile into every cell
+//    the pointer passes, the line between two events included, and the
+//    press, the drag and the release are one step of the history.
+//  - right press, and left press with the pick tool: the cell's tile
+//    becomes the current tile and the map pixel under the pointer the
+//    script position, as the view's right click.
 //  - Ctrl+left press: asks for the editor's view around the cell, as an
 //    overview click on it.
 //  - middle drag, and left drag while Space is held: moves the map. The
@@ -17,10 +19,12 @@
 //  - Ctrl++ (also Ctrl+=, with or without Shift) and Ctrl+-, the keypad's +
 //    and -: one zoom level in or out around the canvas's centre; Ctrl+0 fits
 //    the map; Ctrl+1 shows it at its own size; Ctrl+Home its top-left
-//    corner; Ctrl+P shows or hides the script's markers.
+//    corner; Ctrl+P shows or hides the script's markers. The tools' keys
+//    (region_tools.h) go to the tools.
 // Every event ends the stroke under way in the editor's view, except those
 // of a drag that paints here, which is a stroke of its own.
 #include "terraloom/core/editor_state.h"
+#include "terraloom/core/region_tools.h"
 #include "terraloom/core/whole_map_status.h"
 #include "terraloom/core/whole_map_viewport.h"
 
@@ -49,7 +53,7 @@ namespace button {
 constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
 }  // namespace button
 namespace modifier {
-constexpr int kShift = 1, kCtrl = 2;
+constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 }  // namespace modifier
 
 struct WholeMapPointer {
@@ -65,13 +69,10 @@ struct WholeMapWheel {
     CanvasPoint at;
 };
 
-class WholeMapListener {
+class WholeMapListener : public RegionToolsListener {
 public:
-    virtual ~WholeMapListener() = default;
     // The zoom or the scroll values changed.
     virtual void viewportChanged() = 0;
-    // Cells now hold the current tile (painted, maybe with the tile they held).
-    virtual void cellsPainted(const std::vector<MapCell>& cells) = 0;
     // A right click set the current tile and the script position from a cell.
     virtual void tilePicked(const MapCell& cell) = 0;
     // Ctrl+left click: the editor's view should move there.
@@ -84,9 +85,16 @@ public:
     // A map point scrolls this many cells for a wheel notch.
     static constexpr int kCellsPerNotch = 3;
 
-    WholeMapController(EditorState& state, WholeMapListener& listener) : state_(state), listener_(listener) {}
+    WholeMapController(EditorState& state, WholeMapListener& listener)
+        : state_(state), listener_(listener), tools_(state, listener)
+    {
+    }
 
     const WholeMapViewport& viewport() const { return viewport_; }
+    RegionTools& tools() { return tools_; }
+    const RegionTools& tools() const { return tools_; }
+    // The cell under the pointer, if it is over the map.
+    std::optional<MapCell> pointedCell() const;
     bool markersShown() const { return markersShown_; }
     WholeMapStatus status() const;
 
@@ -113,11 +121,11 @@ public:
     void toggleMarkers();
 
 private:
-    enum class Drag { None, Painting, Moving };
+    // Tool: a left drag that the tools take.
+    enum class Drag { None, Tool, Moving };
 
     void endViewStroke();
-    void startPainting(CanvasPoint at);
-    void paint(const std::vector<MapCell>& cells);
+    void showViewport();
     void pick(CanvasPoint at);
     void zoomAround(int zoom, CanvasPoint anchor);
     void zoomByWheel(int angle, CanvasPoint anchor);
@@ -126,6 +134,7 @@ private:
 
     EditorState& state_;
     WholeMapListener& listener_;
+    RegionTools tools_;
     WholeMapViewport viewport_;
     bool fitted_ = true;
     bool markersShown_ = true;
@@ -133,7 +142,6 @@ private:
     Drag drag_ = Drag::None;
     int dragButton_ = 0;
     CanvasPoint lastAt_;     // the drag's last pointer
-    MapPoint lastPoint_;     // the painting drag's last map point
     int wheelZoomAngle_ = 0;  // Ctrl+wheel turned less than a notch so far
     std::optional<CanvasPoint> pointer_;
 };

@@ -13,6 +13,7 @@ struct WholeMapStatus {
     std::string pixel;  // "pixel (230, 790)", empty off the map
     std::string zoom;   // "zoom 100 %"
     std::string currentTile;  // "current tile 3 wall001"
+    std::string region;       // the tools' report, the paste under way or the selection
     bool operator==(const WholeMapStatus&) const = default;
 };
 

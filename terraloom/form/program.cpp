@@ -78,13 +78,16 @@ void Program::bindEditorToWholeMap()
 }
 
 // Undo and redo over the one history, as in the editor window; these
-// shortcuts are the whole-map window's own.
+// shortcuts are the whole-map window's own, and so are its tool bar's Undo
+// and Redo.
 void Program::bindWholeMapKeys()
 {
     ui::CanvasWindow& window = wholeMap_->window();
     window.addShortcut({'Z', ui::kCtrlKey}, [this] { form_->undo(); });
     window.addShortcut({'Y', ui::kCtrlKey}, [this] { form_->redo(); });
     window.addShortcut({'Z', ui::kCtrlKey | ui::kShiftKey}, [this] { form_->redo(); });
+    wholeMap_->onUndoAsked = [this] { form_->undo(); };
+    wholeMap_->onRedoAsked = [this] { form_->redo(); };
 }
 
 void Program::rememberPlace()

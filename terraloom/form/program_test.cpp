@@ -4,6 +4,7 @@
 #include "terraloom/form/form_fixture.h"
 #include "terraloom/form/program.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -147,6 +148,45 @@ TEST_F(ProgramTest, PaintingUndoAndRedoInEitherWindowShowInBoth)
     canvas().move(ui::kLeftButton, 0, 75, 75);
     canvas().release(ui::kLeftButton, 0, 75, 75);
     EXPECT_EQ(state().history.undoSteps(), 8u);
+}
+
+// A region action in the canvas is a step of the one history: it shows in
+// the view and the overview, either window's keys or the tool bar undo and
+// redo it, and the flood fill's region under the pointer follows an undo
+// made in the editor window. It ends a Shift stroke under way in the view.
+TEST_F(ProgramTest, RegionActionsAreStepsOfTheOneHistory)
+{
+    start();
+    loadMap();
+    openWholeMap();
+    const CellSeen wall = shows("ep/wall.bmp", 3);
+    const CellSeen water = shows("ep/water.bmp", 2);
+    list("List1").press(3);
+    whole().pressKeys('F');
+    canvas().move(0, 0, 45, 15);  // over the water of row 2
+    const std::vector<std::uint8_t>& region = canvas().preview().region;
+    EXPECT_EQ(std::count(region.begin(), region.end(), 1), 100);
+    paintInCanvas(5, 2);
+    EXPECT_EQ(seen(2, 2), wall);
+    EXPECT_EQ(std::count(region.begin(), region.end(), 1), 200);  // joined to the wall of row 3
+
+    editor->pressKeys('Z', ui::kCtrlKey);
+    EXPECT_EQ(seen(2, 2), water);
+    EXPECT_EQ(std::count(region.begin(), region.end(), 1), 100);
+    whole().clickToolButton(11);  // Redo
+    EXPECT_EQ(seen(9, 2), wall);
+    whole().clickToolButton(10);  // Undo
+    EXPECT_EQ(seen(9, 2), water);
+
+    viewCell(31).mouseMove(0, ui::kShiftKey, 10, 10);
+    whole().pressKeys('A', ui::kCtrlKey);
+    whole().pressKeys(46);  // Delete: the whole map becomes tile 0
+    viewCell(32).mouseMove(0, ui::kShiftKey, 10, 10);
+    EXPECT_EQ(state().history.undoSteps(), 3u);
+    editor->pressKeys('Z', ui::kCtrlKey);
+    editor->pressKeys('Z', ui::kCtrlKey);
+    EXPECT_EQ(seen(2, 2), water);
+    EXPECT_EQ(seen(1, 4), shows("ep/wall.bmp", 3));
 }
 
 // The canvas's right click does what the view's right click does: the tile

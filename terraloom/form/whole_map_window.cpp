@@ -1,5 +1,8 @@
 #include "terraloom/form/whole_map_window.h"
 
+#include "terraloom/core/region_clipboard.h"
+#include "terraloom/core/region_replace.h"
+
 namespace terraloom {
 namespace {
 
@@ -7,7 +10,38 @@ namespace {
 constexpr int kOpeningWidth = 800 * ui::kTwipsPerPixel;
 constexpr int kOpeningHeight = 600 * ui::kTwipsPerPixel;
 
-enum StatusField { kCellField, kPixelField, kZoomField, kCurrentTileField };
+enum StatusField { kCellField, kPixelField, kZoomField, kCurrentTileField, kRegionField };
+
+struct ToolButton {
+    const char* caption;
+    const char* toolTip;
+};
+
+// The tool bar: the tools in the order of kTools, then the commands.
+constexpr ToolButton kToolButtons[] = {
+    {"Pencil", "Pencil (B): paints the current tile"},
+    {"Eraser", "Eraser (E): paints tile 0"},
+    {"Rectangle", "Rectangle fill (P): drag from corner to corner"},
+    {"Fill", "Flood fill (F): fills the joined cells of the clicked cell's tile"},
+    {"Select", "Rectangle select (R): drag to select; drag inside the selection to move it, with Alt to copy it"},
+    {"Pick", "Pick (I): takes a cell's tile as the current tile; the right click does so with every tool"},
+};
+static_assert(std::size(kToolButtons) == kTools.size());
+
+enum Command { kCopy, kCut, kPaste, kReplace, kUndo, kRedo };
+constexpr ToolButton kCommandButtons[] = {
+    {"Copy", "Copy the selected cells (Ctrl+C)"},
+    {"Cut", "Cut the selected cells: copy them and set them to tile 0 (Ctrl+X)"},
+    {"Paste", "Paste (Ctrl+V): a click places the cells, Escape stops"},
+    {"Replace", "Replace tile (Ctrl+H)"},
+    {"Undo", "Undo (Ctrl+Z)"},
+    {"Redo", "Redo (Ctrl+Y, Ctrl+Shift+Z)"},
+};
+
+ui::CellRect cellRectOf(const MapArea& area)
+{
+    return {area.topLeft.x - 1, area.topLeft.y - 1, area.columns, area.rows};
+}
 
 WholeMapPointer pointerOf(const ui::CanvasPointer& event)
 {
@@ -17,7 +51,8 @@ WholeMapPointer pointerOf(const ui::CanvasPointer& event)
 }  // namespace
 
 WholeMapWindow::WholeMapWindow(ui::Toolkit& toolkit, EditorState& state, tervok::BitmapCache& bitmaps)
-    : state_(state),
+    : toolkit_(toolkit),
+      state_(state),
       bitmaps_(bitmaps),
       window_(toolkit.createCanvasWindow("WholeMap", kWholeMapCaption, kOpeningWidth, kOpeningHeight,
                                          kWholeMapCanvasName)),
@@ -29,6 +64,7 @@ WholeMapWindow::WholeMapWindow(ui::Toolkit& toolkit, EditorState& state, tervok:
     c.setBackColour(ui::kAppWorkspaceColour);
     c.setPictureSize(formats::kMapSize, formats::kMapSize, formats::kTilePixels);
     bindCanvas();
+    addToolBar();
     window_->onActivate = [this] { refreshBitmaps(); };
     showGrid();
     showViewFrame();
@@ -60,6 +96,45 @@ void WholeMapWindow::bindCanvas()
     c.onScroll = then([this](int horizontal, int vertical) { controller_.scrolled(horizontal, vertical); });
 }
 
+void WholeMapWindow::addToolBar()
+{
+    for (const ToolButton& button : kToolButtons)
+        window_->addToolButton(button.caption, button.toolTip, true);
+    window_->addToolSeparator();
+    for (const ToolButton& button : kCommandButtons)
+        window_->addToolButton(button.caption, button.toolTip, false);
+    window_->onToolButton = [this](int button) {
+        runToolButton(button);
+        showStatus();
+    };
+    toolChanged();
+}
+
+void WholeMapWindow::runToolButton(int button)
+{
+    RegionTools& tools = controller_.tools();
+    if (button < static_cast<int>(kTools.size())) {
+        tools.choose(kTools[static_cast<std::size_t>(button)]);
+        toolChanged();  // a click on the checked tool leaves it checked
+        return;
+    }
+    switch (button - static_cast<int>(kTools.size())) {
+    case kCopy: tools.copy(); break;
+    case kCut: tools.cut(); break;
+    case kPaste: tools.paste(); break;
+    case kReplace: tools.askReplace(); break;
+    case kUndo:
+        if (onUndoAsked)
+            onUndoAsked();
+        break;
+    case kRedo:
+        if (onRedoAsked)
+            onRedoAsked();
+        break;
+    default: break;
+    }
+}
+
 // Every tile is looked up once, then every cell drawn with its tile's
 // bitmap; the canvas passes over cells that show it already.
 void WholeMapWindow::showGrid()
@@ -73,12 +148,58 @@ void WholeMapWindow::showGrid()
     for (int y = 1; y <= formats::kMapSize; ++y)
         for (int x = 1; x <= formats::kMapSize; ++x)
             c.setCell(x - 1, y - 1, tileBitmaps_[state_.grid.at(x, y)]);
+    stampShown_ = {};
+    controller_.tools().gridChanged();
     showStatus();
 }
 
+// The tile's bitmap as last looked up: an undo tells of thousands of cells
+// one by one, and a bitmap changed on disk shows at refreshBitmaps().
 void WholeMapWindow::showCell(const MapCell& cell)
 {
-    canvas().setCell(cell.x - 1, cell.y - 1, bitmapOf(state_.grid.at(cell.x, cell.y)));
+    canvas().setCell(cell.x - 1, cell.y - 1, tileBitmaps_[state_.grid.at(cell.x, cell.y)]);
+    toolsFollowGridLater();
+}
+
+// An undo of a whole-map fill tells of 10,000 cells one by one: the flood
+// fill's region under the pointer is found again once, after them all.
+void WholeMapWindow::toolsFollowGridLater()
+{
+    if (toolsFollowPosted_)
+        return;
+    toolsFollowPosted_ = true;
+    toolkit_.post([self = std::weak_ptr<WholeMapWindow*>(self_)] {
+        if (const std::shared_ptr<WholeMapWindow*> alive = self.lock()) {
+            WholeMapWindow& window = **alive;
+            window.toolsFollowPosted_ = false;
+            window.controller_.tools().gridChanged();
+            window.showStatus();
+        }
+    });
+}
+
+// A region action's cells: each tile the step puts is looked up once.
+void WholeMapWindow::cellsChanged(const PaintStep& changes)
+{
+    std::array<bool, formats::kMaxTile + 1> looked{};
+    const tervok::BitmapCache::Batch batch(bitmaps_);
+    ui::CellCanvas& c = canvas();
+    const auto& cells = state_.grid.cells();
+    for (const CellChange& change : changes) {
+        const std::uint8_t tile = cells[change.place];
+        if (!looked[tile]) {
+            looked[tile] = true;
+            bitmapOf(tile);
+        }
+        c.setCell(change.place % formats::kMapSize, change.place / formats::kMapSize, tileBitmaps_[tile]);
+    }
+    if (!onCellsPainted)
+        return;
+    std::vector<MapCell> changed;
+    changed.reserve(changes.size());
+    for (const CellChange& change : changes)
+        changed.push_back(change.cell());
+    onCellsPainted(changed);
 }
 
 // As the view finds a cell's bitmap: none for a tile without a name.
@@ -112,9 +233,16 @@ void WholeMapWindow::drawTileCells(int tile)
 
 void WholeMapWindow::refreshBitmaps()
 {
-    const tervok::BitmapCache::Batch batch(bitmaps_);
-    for (int tile = 0; tile <= formats::kMaxTile; ++tile)
-        bitmapOf(tile);
+    const std::array<ui::BitmapRef, formats::kMaxTile + 1> shown = tileBitmaps_;
+    {
+        const tervok::BitmapCache::Batch batch(bitmaps_);
+        for (int tile = 0; tile <= formats::kMaxTile; ++tile)
+            bitmapOf(tile);
+    }
+    if (shown != tileBitmaps_) {
+        stampShown_ = {};
+        previewChanged();
+    }
 }
 
 void WholeMapWindow::showViewFrame()
@@ -170,6 +298,7 @@ void WholeMapWindow::showStatus()
     window_->setStatusText(kPixelField, status.pixel);
     window_->setStatusText(kZoomField, status.zoom);
     window_->setStatusText(kCurrentTileField, status.currentTile);
+    window_->setStatusText(kRegionField, status.region);
 }
 
 void WholeMapWindow::viewportChanged()
@@ -186,9 +315,96 @@ void WholeMapWindow::viewportChanged()
 void WholeMapWindow::cellsPainted(const std::vector<MapCell>& cells)
 {
     for (const MapCell& cell : cells)
-        showCell(cell);
+        canvas().setCell(cell.x - 1, cell.y - 1, bitmapOf(state_.grid.at(cell.x, cell.y)));
     if (onCellsPainted)
         onCellsPainted(cells);
+}
+
+
+std::vector<ui::BitmapRef> WholeMapWindow::stampBitmaps(const CellBlock& stamp)
+{
+    if (stamp != stampShown_) {
+        stampShown_ = stamp;
+        stampBitmaps_.clear();
+        for (const std::uint8_t tile : stamp.tiles)
+            stampBitmaps_.push_back(tileBitmaps_[tile]);
+    }
+    return stampBitmaps_;
+}
+
+// The selection is marked, a rectangle fill outlined and, where it fills,
+// tinted, the flood
+// fill's region outlined, a stamp drawn half-transparent and outlined, so
+// its edge shows over tiles like its own.
+void WholeMapWindow::previewChanged()
+{
+    const RegionPreview preview = controller_.tools().preview();
+    ui::CanvasPreview shown;
+    if (preview.selection)
+        shown.selection = cellRectOf(*preview.selection);
+    if (preview.rectangle) {
+        shown.rectangle = cellRectOf(*preview.rectangle);
+        shown.tintRectangle = preview.fills;
+    }
+    if (preview.region)
+        shown.region.assign(preview.region->flags().begin(), preview.region->flags().end());
+    if (preview.stamp) {
+        shown.stampAt = cellRectOf({preview.stampAt, preview.stamp->columns, preview.stamp->rows});
+        shown.stamp = stampBitmaps(*preview.stamp);
+        if (!shown.rectangle)
+            shown.rectangle = shown.stampAt;
+    }
+    canvas().setPreview(std::move(shown));
+}
+
+void WholeMapWindow::toolChanged()
+{
+    const Tool chosen = controller_.tools().tool();
+    for (std::size_t button = 0; button < kTools.size(); ++button)
+        window_->setToolButtonChecked(static_cast<int>(button), kTools[button] == chosen);
+}
+
+void WholeMapWindow::cellsCopied(const CellBlock& cells)
+{
+    const std::string text = cellsText(cells);
+    toolkit_.setClipboard(text, kCellsMimeType, text);
+}
+
+std::string WholeMapWindow::clipboardText()
+{
+    return toolkit_.clipboardData(kCellsMimeType).value_or(toolkit_.clipboardText());
+}
+
+// The tile to find starts as the tile under the pointer, the tile to put
+// as the current tile; the replace is one step.
+void WholeMapWindow::replaceAsked()
+{
+    RegionTools& tools = controller_.tools();
+    const ReplaceTileChoice choice(state_.grid, state_.tiles, tools.selection());
+    const std::vector<std::string> choices = choice.choices();
+    const std::optional<MapCell> pointed = controller_.pointedCell();
+    const int current = state_.currentTile;
+    ui::ChoiceDialog dialog{
+        "Replace tile",
+        {{"Find tile:", choices, pointed ? choice.choiceOf(state_.grid.at(pointed->x, pointed->y)) : std::string()},
+         {"Put tile:", choices, current >= 0 && current <= formats::kMaxTile ? choice.choiceOf(current) : ""}},
+        {},
+        "Replace"};
+    if (choice.hasSelection())
+        dialog.checks.push_back({"Only in the selection", true});
+    const auto inputOf = [](const ui::ChoiceInput& entered) {
+        return ReplaceInput{entered.texts.at(0), entered.texts.at(1), !entered.checks.empty() && entered.checks[0]};
+    };
+    const std::optional<ui::ChoiceInput> entered =
+        toolkit_.choiceDialog(dialog, [&](const ui::ChoiceInput& input) {
+            const ReplaceOutcome outcome = choice.outcome(inputOf(input));
+            return ui::ChoiceFeedback{outcome.text, outcome.acceptable};
+        });
+    if (!entered)
+        return;
+    const ReplaceOutcome outcome = choice.outcome(inputOf(*entered));
+    if (outcome.acceptable)
+        tools.replace(static_cast<std::uint8_t>(*outcome.find), static_cast<std::uint8_t>(*outcome.put), outcome.area);
 }
 
 void WholeMapWindow::tilePicked(const MapCell& cell)

@@ -19,12 +19,12 @@ std::size_t HeadlessCellCanvas::indexOf(int column, int row) const
     return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column);
 }
 
-void HeadlessCellCanvas::setCell(int column, int row, ui::BitmapRef bitmap)
+void HeadlessCellCanvas::setCell(int column, int row, const ui::BitmapRef& bitmap)
 {
     if (column < 0 || row < 0 || column >= columns_ || row >= rows_)
         return;
     ++cellsDrawn_;
-    cells_[indexOf(column, row)] = std::move(bitmap);
+    cells_[indexOf(column, row)] = bitmap;
 }
 
 ui::BitmapRef HeadlessCellCanvas::cell(int column, int row) const
@@ -210,6 +210,33 @@ std::string HeadlessCanvasWindow::statusText(int field) const
 {
     return field >= 0 && static_cast<std::size_t>(field) < status_.size() ? status_[static_cast<std::size_t>(field)]
                                                                           : std::string();
+}
+
+int HeadlessCanvasWindow::addToolButton(const std::string& caption, const std::string& toolTip, bool checkable)
+{
+    toolButtons_.push_back({caption, toolTip, checkable, false});
+    return static_cast<int>(toolButtons_.size()) - 1;
+}
+
+void HeadlessCanvasWindow::setToolButtonChecked(int button, bool checked)
+{
+    if (button >= 0 && button < static_cast<int>(toolButtons_.size()))
+        toolButtons_[static_cast<std::size_t>(button)].checked = checked;
+}
+
+bool HeadlessCanvasWindow::toolButtonChecked(int button) const
+{
+    return button >= 0 && button < static_cast<int>(toolButtons_.size()) &&
+           toolButtons_[static_cast<std::size_t>(button)].checked;
+}
+
+void HeadlessCanvasWindow::clickToolButton(int button)
+{
+    if (button < 0 || button >= static_cast<int>(toolButtons_.size()))
+        return;
+    if (onToolButton)
+        onToolButton(button);
+    toolkit_.runPending();
 }
 
 void HeadlessCanvasWindow::close()

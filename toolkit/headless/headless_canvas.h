@@ -23,7 +23,7 @@ public:
 
     void setPictureSize(int columns, int rows, int cellPixels) override;
     void setBackColour(ui::Colour colour) override { backColour_ = colour; }
-    void setCell(int column, int row, ui::BitmapRef bitmap) override;
+    void setCell(int column, int row, const ui::BitmapRef& bitmap) override;
     ui::BitmapRef cell(int column, int row) const override;
     void setZoom(int zoom, int originX, int originY) override;
     void setScrollBars(const ui::ScrollBarState& horizontal, const ui::ScrollBarState& vertical) override;
@@ -105,6 +105,19 @@ public:
     ui::CellCanvas& canvas() override { return *canvas_; }
     void setStatusText(int field, const std::string& text) override;
     std::string statusText(int field) const override;
+    int addToolButton(const std::string& caption, const std::string& toolTip, bool checkable) override;
+    void addToolSeparator() override { ++separators_; }
+    void setToolButtonChecked(int button, bool checked) override;
+    bool toolButtonChecked(int button) const override;
+
+    struct ToolButton {
+        std::string caption;
+        std::string toolTip;
+        bool checkable = false;
+        bool checked = false;
+    };
+    const std::vector<ToolButton>& toolButtons() const { return toolButtons_; }
+    int toolSeparators() const { return separators_; }
 
     bool isShown() const { return shown_; }
     int raises() const { return raises_; }
@@ -117,6 +130,8 @@ public:
     // A key pressed while the window is active: its shortcut runs, or else
     // the canvas (which has the focus) takes it.
     void pressKeys(int keyCode, int shift = 0);
+    // A click on a tool bar button; the canvas keeps the focus.
+    void clickToolButton(int button);
 
 private:
     std::string caption_;
@@ -125,6 +140,8 @@ private:
     std::unique_ptr<HeadlessCellCanvas> canvas_;
     std::vector<std::string> status_;
     std::vector<std::pair<ui::KeyChord, std::function<void()>>> shortcuts_;
+    std::vector<ToolButton> toolButtons_;
+    int separators_ = 0;
 };
 
 }  // namespace headless

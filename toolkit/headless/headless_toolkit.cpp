@@ -145,6 +145,65 @@ std::optional<std::string> HeadlessToolkit::openFileDialog(const std::string& pr
     return answer;
 }
 
+HeadlessChoiceDialog::HeadlessChoiceDialog(ui::ChoiceDialog dialog, ui::ChoiceFeedbackFunction feedback)
+    : dialog_(std::move(dialog)), feedback_(std::move(feedback))
+{
+    for (const ui::DialogField& field : dialog_.fields)
+        input_.texts.push_back(field.text);
+    for (const ui::DialogCheck& box : dialog_.checks)
+        input_.checks.push_back(box.checked);
+    refresh();
+}
+
+void HeadlessChoiceDialog::type(int field, const std::string& text)
+{
+    input_.texts.at(static_cast<std::size_t>(field)) = text;
+    refresh();
+}
+
+void HeadlessChoiceDialog::check(int box, bool checked)
+{
+    input_.checks.at(static_cast<std::size_t>(box)) = checked;
+    refresh();
+}
+
+void HeadlessChoiceDialog::refresh()
+{
+    shown_ = feedback_ ? feedback_(input_) : ui::ChoiceFeedback{{}, true};
+}
+
+std::optional<ui::ChoiceInput> HeadlessToolkit::choiceDialog(const ui::ChoiceDialog& dialog,
+                                                             const ui::ChoiceFeedbackFunction& feedback)
+{
+    HeadlessChoiceDialog shown(dialog, feedback);
+    bool accepted = false;
+    if (!choicePlayers_.empty()) {
+        const ChoicePlayer player = std::move(choicePlayers_.front());
+        choicePlayers_.pop_front();
+        accepted = player(shown) && shown.feedback().acceptable;
+    }
+    choiceDialogs_.push_back(shown);
+    return accepted ? std::optional<ui::ChoiceInput>(shown.input()) : std::nullopt;
+}
+
+void HeadlessToolkit::setClipboard(const std::string& text, const std::string& mimeType, const std::string& data)
+{
+    clipboardText_ = text;
+    clipboardType_ = mimeType;
+    clipboardData_ = data;
+}
+
+std::optional<std::string> HeadlessToolkit::clipboardData(const std::string& mimeType)
+{
+    return !clipboardType_.empty() && mimeType == clipboardType_ ? std::optional<std::string>(clipboardData_)
+                                                                 : std::nullopt;
+}
+
+void HeadlessToolkit::putTextOnClipboard(const std::string& text)
+{
+    setClipboard(text, {}, {});
+}
+
 void HeadlessToolkit::answerMessages(std::initializer_list<int> answers)
 {
     messageAnswers_.insert(messageAnswers_.end(), answers.begin(), answers.end());

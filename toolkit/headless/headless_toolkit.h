@@ -7,6 +7,7 @@
 #include "toolkit/ui/toolkit.h"
 
 #include <deque>
+#include <functional>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -26,6 +27,32 @@ struct DialogRecord {
     std::string presetFileName;
     std::filesystem::path workingDirectory;  // at the moment the dialog opened; empty when it was removed
 };
+
+// A choice dialog as the headless user has it in front of them: what it
+// shows, and their hands on it. Each change asks the program's feedback.
+class HeadlessChoiceDialog {
+public:
+    HeadlessChoiceDialog(ui::ChoiceDialog dialog, ui::ChoiceFeedbackFunction feedback);
+
+    const ui::ChoiceDialog& dialog() const { return dialog_; }
+    const ui::ChoiceInput& input() const { return input_; }
+    const ui::ChoiceFeedback& feedback() const { return shown_; }
+    void type(int field, const std::string& text);
+    void check(int box, bool checked);
+
+private:
+    void refresh();
+
+    ui::ChoiceDialog dialog_;
+    ui::ChoiceFeedbackFunction feedback_;
+    ui::ChoiceInput input_;
+    ui::ChoiceFeedback shown_;
+};
+
+// The user's part in a choice dialog: types and checks, then true to press
+// the accept button (which does nothing while it is disabled), false to
+// cancel.
+using ChoicePlayer = std::function<bool(HeadlessChoiceDialog&)>;
 
 // What the headless back end decodes of a .bmp file: its size and origin.
 class HeadlessBitmap : public ui::Bitmap {
@@ -56,6 +83,11 @@ public:
     tervok::Result<ui::BitmapRef> loadBitmap(const std::filesystem::path& path) override;
     int messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon) override;
     std::optional<std::string> openFileDialog(const std::string& presetFileName) override;
+    std::optional<ui::ChoiceInput> choiceDialog(const ui::ChoiceDialog& dialog,
+                                                const ui::ChoiceFeedbackFunction& feedback) override;
+    void setClipboard(const std::string& text, const std::string& mimeType, const std::string& data) override;
+    std::optional<std::string> clipboardData(const std::string& mimeType) override;
+    std::string clipboardText() override { return clipboardText_; }
     void post(std::function<void()> task) override { pending_.push_back(std::move(task)); }
     void quit() override { quitRequested_ = true; }
 
@@ -74,6 +106,12 @@ public:
     // message boxes are answered OK, unscripted dialogs are cancelled.
     void answerMessages(std::initializer_list<int> answers);
     void answerDialog(std::optional<std::string> fileTitle) { dialogAnswers_.push_back(std::move(fileTitle)); }
+    // The next choice dialog is played so; unscripted ones are cancelled.
+    void answerChoiceDialog(ChoicePlayer player) { choicePlayers_.push_back(std::move(player)); }
+    // Every choice dialog shown, as the user left it.
+    const std::vector<HeadlessChoiceDialog>& choiceDialogs() const { return choiceDialogs_; }
+    // Another program put text alone on the clipboard.
+    void putTextOnClipboard(const std::string& text);
     const std::vector<MessageRecord>& messages() const { return messages_; }
     const std::vector<DialogRecord>& dialogs() const { return dialogs_; }
     void clearMessages() { messages_.clear(); }
@@ -105,6 +143,11 @@ private:
     std::unordered_map<const ui::Control*, HeadlessWindow*> owners_;  // every control's window
     std::deque<int> messageAnswers_;
     std::deque<std::optional<std::string>> dialogAnswers_;
+    std::deque<ChoicePlayer> choicePlayers_;
+    std::vector<HeadlessChoiceDialog> choiceDialogs_;
+    std::string clipboardText_;
+    std::string clipboardType_;
+    std::string clipboardData_;
     std::vector<MessageRecord> messages_;
     std::vector<DialogRecord> dialogs_;
     std::deque<std::function<void()>> pending_;

@@ -4,12 +4,15 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
 #include <QLabel>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace qtui {
 
@@ -138,6 +141,60 @@ std::string QtCanvasWindow::statusText(int field) const
 {
     return field >= 0 && field < static_cast<int>(status_.size()) ? fromQt(status_[static_cast<std::size_t>(field)]->text())
                                                                   : std::string();
+}
+
+// The tool bar stays where it is: it can be neither moved nor torn off.
+QToolBar& QtCanvasWindow::ensureToolBar()
+{
+    if (!toolBar_) {
+        toolBar_ = view()->addToolBar(QStringLiteral("tools"));
+        toolBar_->setObjectName(QStringLiteral("tools"));
+        toolBar_->setMovable(false);
+        toolBar_->setFloatable(false);
+        toolBar_->setFocusPolicy(Qt::NoFocus);
+        toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        toolBar_->toggleViewAction()->setEnabled(false);
+    }
+    return *toolBar_;
+}
+
+// A checkable action would check itself on a click; the program decides,
+// so the action's state is put back to what the program last set before
+// the program hears of the click.
+int QtCanvasWindow::addToolButton(const std::string& caption, const std::string& toolTip, bool checkable)
+{
+    QToolBar& bar = ensureToolBar();
+    QAction* action = bar.addAction(toQt(caption));
+    action->setToolTip(toQt(toolTip));
+    action->setCheckable(checkable);
+    const int button = static_cast<int>(tools_.size());
+    tools_.push_back(action);
+    if (QWidget* shown = bar.widgetForAction(action))
+        shown->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(action, &QAction::triggered, view(), [this, action, button](bool checked) {
+        if (action->isCheckable())
+            action->setChecked(!checked);
+        if (onToolButton)
+            onToolButton(button);
+    });
+    return button;
+}
+
+void QtCanvasWindow::addToolSeparator()
+{
+    ensureToolBar().addSeparator();
+}
+
+void QtCanvasWindow::setToolButtonChecked(int button, bool checked)
+{
+    if (button >= 0 && button < static_cast<int>(tools_.size()))
+        tools_[static_cast<std::size_t>(button)]->setChecked(checked);
+}
+
+bool QtCanvasWindow::toolButtonChecked(int button) const
+{
+    return button >= 0 && button < static_cast<int>(tools_.size()) &&
+           tools_[static_cast<std::size_t>(button)]->isChecked();
 }
 
 }  // namespace qtui

@@ -1,7 +1,8 @@
 #pragma once
 // The canvas window: a main window of its own, without a parent, holding
-// the cell canvas above a status bar of text fields. Closing it hides it and
-// never ends the program; the program hears of it through onClose.
+// the cell canvas between a tool bar (made with its first button) and a
+// status bar of text fields. Closing it hides it and never ends the
+// program; the program hears of it through onClose.
 #include "toolkit/qt/qt_cell_canvas.h"
 #include "toolkit/qt/qt_control.h"
 #include "toolkit/ui/cell_canvas.h"
@@ -13,7 +14,9 @@
 #include <string>
 #include <vector>
 
+class QAction;
 class QLabel;
+class QToolBar;
 
 namespace qtui {
 
@@ -46,14 +49,24 @@ public:
     ui::CellCanvas& canvas() override { return *canvas_; }
     void setStatusText(int field, const std::string& text) override;
     std::string statusText(int field) const override;
+    int addToolButton(const std::string& caption, const std::string& toolTip, bool checkable) override;
+    void addToolSeparator() override;
+    void setToolButtonChecked(int button, bool checked) override;
+    bool toolButtonChecked(int button) const override;
+
+    QToolBar* toolBar() const { return toolBar_; }
+    QAction* toolAction(int button) const { return tools_.at(static_cast<std::size_t>(button)); }
 
 private:
+    QToolBar& ensureToolBar();
     void placeBesideTheWorkingWindow();
 
     std::string caption_;
     bool placed_ = false;  // a place was given, or the window was shown once
     std::unique_ptr<QtCellCanvas> canvas_;
     std::vector<QLabel*> status_;
+    QToolBar* toolBar_ = nullptr;
+    std::vector<QAction*> tools_;
 };
 
 }  // namespace qtui

@@ -64,7 +64,15 @@ void CanvasView::repaintArea(const QRect& area)
 
 void CanvasView::repaintCell(int column, int row)
 {
-    repaintArea(placement_.cells({column, row, 1, 1}));
+    ++cellsToRepaint_;
+    const QRect around = cellsAround_ | QRect(column, row, 1, 1);
+    if (cellsToRepaint_ <= kMostCellRepaints) {
+        cellsAround_ = around;
+        repaintArea(placement_.cells({column, row, 1, 1}));
+    } else if (around != cellsAround_ || cellsToRepaint_ == kMostCellRepaints + 1) {
+        cellsAround_ = around;
+        repaintArea(placement_.cells({around.x(), around.y(), around.width(), around.height()}));
+    }
 }
 
 void CanvasView::setPictureSize(int columns, int rows, int cellPixels)
@@ -117,6 +125,8 @@ void CanvasView::setFrame(std::optional<ui::CellRect> cells)
 // The picture, then the overlays, each only where the area asks.
 void CanvasView::paintEvent(QPaintEvent* event)
 {
+    cellsToRepaint_ = 0;
+    cellsAround_ = QRect();
     QPainter painter(viewport());
     const qreal ratio = viewport()->devicePixelRatioF();
     QRect area = event->rect();
@@ -131,7 +141,7 @@ void CanvasView::paintEvent(QPaintEvent* event)
     picture_.draw(painter, area, placement_.zoom, placement_.origin);
     if (frame_)
         drawCellsOutline(painter, placement_.cells(*frame_), Qt::white);
-    preview_.draw(painter, area, placement_);
+    preview_.draw(painter, area, placement_, picture_);
     marks_.draw(painter, ratio == 1.0 ? event->region() : QRegion(area), QRect(QPoint(), deviceSize()), placement_);
 }
 
@@ -270,9 +280,9 @@ void QtCellCanvas::setBackColour(ui::Colour colour)
     view()->repaintAll();
 }
 
-void QtCellCanvas::setCell(int column, int row, ui::BitmapRef bitmap)
+void QtCellCanvas::setCell(int column, int row, const ui::BitmapRef& bitmap)
 {
-    if (view()->picture().setCell(column, row, std::move(bitmap)))
+    if (view()->picture().setCell(column, row, bitmap))
         view()->repaintCell(column, row);
 }
 

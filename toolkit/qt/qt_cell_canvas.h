@@ -36,6 +36,13 @@ public:
     const std::optional<ui::CellRect>& frame() const { return frame_; }
     // Schedules a repaint of a device area of the view.
     void repaintArea(const QRect& area);
+    // Past kMostCellRepaints cells before the next paint (a fill, a paste,
+    // an undo), the rectangle around them is repainted instead: a region of
+    // thousands of cells costs more to paint, its markers above all, than
+    // the rectangle around it, and a row of cells stays a row. That
+    // rectangle is handed on only when it grows: at most once a column and
+    // once a row.
+    static constexpr int kMostCellRepaints = 64;
     void repaintCell(int column, int row);
     void repaintAll() { viewport()->update(); }
     QSize deviceSize() const;
@@ -74,6 +81,8 @@ private:
     CanvasPlacement placement_;
     std::optional<ui::CellRect> frame_;
     bool settingBars_ = false;
+    int cellsToRepaint_ = 0;
+    QRect cellsAround_;  // in cells: around those since the last paint
 };
 
 class QtCellCanvas : public QtControl<ui::CellCanvas, CanvasView> {
@@ -82,7 +91,7 @@ public:
 
     void setPictureSize(int columns, int rows, int cellPixels) override;
     void setBackColour(ui::Colour colour) override;
-    void setCell(int column, int row, ui::BitmapRef bitmap) override;
+    void setCell(int column, int row, const ui::BitmapRef& bitmap) override;
     ui::BitmapRef cell(int column, int row) const override { return view()->picture().cell(column, row); }
     void setZoom(int zoom, int originX, int originY) override;
     void setScrollBars(const ui::ScrollBarState& horizontal, const ui::ScrollBarState& vertical) override;

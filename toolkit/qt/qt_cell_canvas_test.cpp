@@ -2,10 +2,13 @@
 #include "toolkit/qt/qt_canvas_window.h"
 #include "toolkit/qt/qt_test_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QTest>
 
 #include <random>
@@ -160,8 +163,53 @@ TEST_F(CellCanvasTest, OverlaysShowOverThePicture)
     const QRgb half = screen.pixel(330, 170);  // the stamp's white cell, half over the picture
     EXPECT_NEAR(qRed(half), (0xFF + 0x20) / 2, 2);
     EXPECT_NEAR(qBlue(half), (0xFF + 0x60) / 2, 2);
+
+    preview.stampAt = {10, 12, 2, 1};  // the stamp moves, its picture with it
+    preview.selection = ui::CellRect{1, 1, 5, 5};
+    canvas.setPreview(preview);
+    screen = shown();
+    EXPECT_EQ(screen.pixel(330, 170), 0xFF204060u);
+    EXPECT_EQ(screen.pixel(210, 250), half);
+    const auto selectionMark = [&](int x, int y) {
+        const QRgb pixel = screen.pixel(x, y);
+        return pixel == 0xFF000000u || pixel == 0xFFFFFFFFu;
+    };
+    for (int x = 20; x < 120; ++x)  // dark and light dashes along the top side
+        EXPECT_TRUE(selectionMark(x, 20)) << x;
+    EXPECT_EQ(screen.pixel(100, 40), 0xFF204060u);
+    canvas.setCell(10, 12, preview.stamp[0]);  // one of its cells under it shows its bitmap, one not
+    EXPECT_NE(shown().pixel(230, 250), 0xFF204060u);
     canvas.setPreview({});
-    EXPECT_EQ(shown().pixel(330, 170), 0xFF204060u);
+    EXPECT_EQ(shown().pixel(230, 250), 0xFF204060u);
+    EXPECT_EQ(shown().pixel(60, 20), 0xFF204060u);
+}
+
+// The tool bar's buttons show the program's check, whatever a click would
+// do by itself, and never take the focus from the canvas.
+TEST_F(CellCanvasTest, ToolButtonsShowTheProgramsCheckAndLeaveTheFocus)
+{
+    auto& qtWindow = dynamic_cast<QtCanvasWindow&>(*window);
+    EXPECT_EQ(qtWindow.toolBar(), nullptr);
+    EXPECT_EQ(window->addToolButton("Pencil", "Pencil (B)", true), 0);
+    window->addToolSeparator();
+    EXPECT_EQ(window->addToolButton("Copy", "Copy (Ctrl+C)", false), 1);
+    std::vector<int> clicked;
+    window->onToolButton = [&](int button) { clicked.push_back(button); };
+    QApplication::processEvents();
+
+    QWidget* pencil = qtWindow.toolBar()->widgetForAction(qtWindow.toolAction(0));
+    ASSERT_NE(pencil, nullptr);
+    EXPECT_EQ(pencil->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(qtWindow.toolBar()->widgetForAction(qtWindow.toolAction(1))->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(pencil->toolTip(), "Pencil (B)");
+    pressMouse(pencil, pencil->rect().center(), Qt::LeftButton);
+    EXPECT_EQ(clicked, (std::vector<int>{0}));
+    EXPECT_FALSE(window->toolButtonChecked(0));
+    window->setToolButtonChecked(0, true);
+    pressMouse(pencil, pencil->rect().center(), Qt::LeftButton);
+    EXPECT_TRUE(window->toolButtonChecked(0));
+    EXPECT_TRUE(qtWindow.toolAction(0)->isChecked());
+    EXPECT_EQ(clicked, (std::vector<int>{0, 0}));
 }
 
 // A repaint of a small area (a painted cell, a moved frame) looks only at
@@ -216,6 +264,50 @@ TEST_F(CellCanvasTest, ASmallRepaintDrawsTheMarkersAWholeOneDraws)
             }
         }
     }
+}
+
+// Past a few dozen cells changed before a paint, the rectangle around them
+// is repainted: every changed cell with it (also one inside the rectangle
+// of the first few dozen), a changed row as a row, not the whole view.
+TEST_F(CellCanvasTest, ManyChangedCellsRepaintTheRectangleAroundThem)
+{
+    struct PaintedRegion : QObject {
+        QRegion region;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                region += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } painted;
+    QWidget* area = view().viewport();
+    area->installEventFilter(&painted);
+    canvas.setZoom(4, 0, 0);
+    QRgb colour = 0xFF102030;
+    const auto change = [&](const std::vector<QPoint>& cells) {
+        QApplication::processEvents();
+        painted.region = QRegion();
+        colour += 0x00202020;  // every cell changes
+        const ui::BitmapRef bitmap = solid(20, 20, colour);
+        for (const QPoint& cell : cells)
+            canvas.setCell(cell.x(), cell.y(), bitmap);
+        QApplication::processEvents();
+        for (const QPoint& cell : cells) {
+            const QRect shown = QRect(cell * 4, QSize(4, 4)) & area->rect();
+            EXPECT_TRUE(shown.isEmpty() || painted.region.contains(shown)) << cell.x() << ", " << cell.y();
+        }
+        return painted.region.boundingRect();
+    };
+    std::vector<QPoint> cells;
+    for (int row = 0; row <= 2; row += 2)
+        for (int column = 0; column < 64; column += 2)
+            cells.emplace_back(column, row);
+    cells.emplace_back(1, 1);  // the 65th, inside the rectangle of the others
+    change(cells);
+    cells.clear();
+    for (int column = 0; column < 100; ++column)
+        cells.emplace_back(column, 10);
+    EXPECT_EQ(change(cells), QRect(0, 40, area->width(), 4));
 }
 
 TEST_F(CellCanvasTest, WindowIsOnItsOwnAndOnlyHidesOnClose)

@@ -10,10 +10,6 @@
 namespace qtui {
 namespace {
 
-// Bitmaps replaced on disk leave their old drawings behind; past this many
-// the drawings are made afresh as cells need them.
-constexpr std::size_t kMostDrawnBitmaps = 512;
-
 int floorDiv(int a, int b)
 {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
@@ -26,6 +22,7 @@ int ceilDiv(int a, int b)
 
 }  // namespace
 
+// Every cell shows the background, slot 0.
 void CellPicture::setSize(int columns, int rows, int cellPixels)
 {
     columns_ = std::max(columns, 0);
@@ -33,8 +30,14 @@ void CellPicture::setSize(int columns, int rows, int cellPixels)
     cellPixels_ = std::max(cellPixels, 1);
     image_ = QImage(columns_ * cellPixels_, rows_ * cellPixels_, QImage::Format_RGB32);
     image_.fill(backColour_);
-    cells_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), nullptr);
-    drawn_.clear();
+    slots_.clear();
+    freeSlots_.clear();
+    slotByBitmap_.clear();
+    slots_.push_back({nullptr, drawCell(nullptr), columns_ * rows_});
+    slotByBitmap_.emplace(nullptr, 0);
+    lastBitmap_ = nullptr;
+    lastSlot_ = 0;
+    cells_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), 0);
 }
 
 void CellPicture::setBackColour(QColor colour)
@@ -42,59 +45,120 @@ void CellPicture::setBackColour(QColor colour)
     if (colour == backColour_)
         return;
     backColour_ = colour;
-    drawn_.clear();
+    for (Slot& slot : slots_)
+        if (slot.cells > 0)
+            slot.drawn = drawCell(slot.bitmap);
     for (int row = 0; row < rows_; ++row)
         for (int column = 0; column < columns_; ++column)
-            copyCell(column, row, drawnCell(cells_[indexOf(column, row)]));
+            copyCell(column, row, slots_[cells_[indexOf(column, row)]].drawn);
 }
 
-bool CellPicture::setCell(int column, int row, ui::BitmapRef bitmap)
+bool CellPicture::setCell(int column, int row, const ui::BitmapRef& bitmap)
 {
-    if (!contains(column, row) || cells_[indexOf(column, row)] == bitmap)
+    if (!contains(column, row))
         return false;
-    copyCell(column, row, drawnCell(bitmap));
-    cells_[indexOf(column, row)] = std::move(bitmap);
+    std::uint32_t& shown = cells_[indexOf(column, row)];
+    if (slots_[shown].bitmap == bitmap)
+        return false;
+    const std::uint32_t slot = slotOf(bitmap);
+    ++slots_[slot].cells;
+    release(shown);
+    shown = slot;
+    copyCell(column, row, slots_[slot].drawn);
     return true;
 }
 
 ui::BitmapRef CellPicture::cell(int column, int row) const
 {
-    return contains(column, row) ? cells_[indexOf(column, row)] : nullptr;
+    return contains(column, row) ? slots_[cells_[indexOf(column, row)]].bitmap : nullptr;
 }
 
 QImage CellPicture::cellImage(const ui::BitmapRef& bitmap)
 {
-    return drawnCell(bitmap);
+    const auto found = slotByBitmap_.find(bitmap.get());
+    return found != slotByBitmap_.end() ? slots_[found->second].drawn : drawCell(bitmap);
 }
 
 // As the picture box paints: the background, then the bitmap over it (a
 // bitmap with transparency lets the background through).
-const QImage& CellPicture::drawnCell(const ui::BitmapRef& bitmap)
+QImage CellPicture::drawCell(const ui::BitmapRef& bitmap) const
 {
-    const auto found = drawn_.find(bitmap.get());
-    if (found != drawn_.end())
-        return found->second.cell;
-    if (drawn_.size() >= kMostDrawnBitmaps)
-        drawn_.clear();
     QImage cell(cellPixels_, cellPixels_, QImage::Format_RGB32);
     cell.fill(backColour_);
     if (const auto* shown = dynamic_cast<const QtBitmap*>(bitmap.get())) {
         QPainter painter(&cell);
         painter.drawPixmap(0, 0, shown->pixmap());
     }
-    return drawn_.emplace(bitmap.get(), Drawn{bitmap, std::move(cell)}).first->second.cell;
+    return cell;
 }
 
-// The picture's bits are taken once: each scanLine() would ask whether the
-// image must be detached.
+// A bitmap shown for the first time gets a slot and its drawing.
+std::uint32_t CellPicture::slotOf(const ui::BitmapRef& bitmap)
+{
+    if (bitmap.get() == lastBitmap_ && slots_[lastSlot_].bitmap == bitmap)
+        return lastSlot_;
+    const auto found = slotByBitmap_.find(bitmap.get());
+    std::uint32_t slot = 0;
+    if (found != slotByBitmap_.end()) {
+        slot = found->second;
+    } else {
+        if (freeSlots_.empty()) {
+            slot = static_cast<std::uint32_t>(slots_.size());
+            slots_.emplace_back();
+        } else {
+            slot = freeSlots_.back();
+            freeSlots_.pop_back();
+        }
+        slots_[slot] = {bitmap, drawCell(bitmap), 0};
+        slotByBitmap_.emplace(bitmap.get(), slot);
+    }
+    lastBitmap_ = bitmap.get();
+    lastSlot_ = slot;
+    return slot;
+}
+
+// A bitmap no cell shows any more is let go, with its drawing.
+void CellPicture::release(std::uint32_t slot)
+{
+    Slot& released = slots_[slot];
+    if (--released.cells > 0)
+        return;
+    slotByBitmap_.erase(released.bitmap.get());
+    if (lastBitmap_ == released.bitmap.get())
+        lastBitmap_ = nullptr;
+    released = {};
+    freeSlots_.push_back(slot);
+}
+
+namespace {
+
+// A cell's lines, each copied as one block of a size the compiler knows for
+// the tile size, which it copies in a few moves instead of a call.
+template <std::size_t kLineBytes>
+void copyLines(uchar* to, qsizetype stride, const uchar* from, qsizetype fromStride, int lines)
+{
+    for (int y = 0; y < lines; ++y, to += stride, from += fromStride)
+        std::memcpy(to, from, kLineBytes);
+}
+
+}  // namespace
+
+// The lines are reached through the images' strides: asking the picture for
+// each line would check it for sharing every time.
 void CellPicture::copyCell(int column, int row, const QImage& drawn)
 {
-    const std::size_t lineBytes = static_cast<std::size_t>(cellPixels_) * sizeof(QRgb);
     const qsizetype stride = image_.bytesPerLine();
-    uchar* line = image_.bits() + static_cast<qsizetype>(row) * cellPixels_ * stride +
-                  static_cast<qsizetype>(column) * cellPixels_ * static_cast<qsizetype>(sizeof(QRgb));
-    for (int y = 0; y < cellPixels_; ++y, line += stride)
-        std::memcpy(line, drawn.constScanLine(y), lineBytes);
+    const qsizetype drawnStride = drawn.bytesPerLine();
+    uchar* to = image_.bits() + row * cellPixels_ * stride + static_cast<qsizetype>(column * cellPixels_) * 4;
+    const uchar* from = drawn.constBits();
+    constexpr int kTilePixels = 20;
+    if (cellPixels_ == kTilePixels) {
+        copyLines<kTilePixels * sizeof(QRgb)>(to, stride, from, drawnStride, kTilePixels);
+        return;
+    }
+    const std::size_t lineBytes = static_cast<std::size_t>(cellPixels_) * sizeof(QRgb);
+    for (int y = 0; y < cellPixels_; ++y, to += stride, from += drawnStride)
+        std::memcpy(to, from, lineBytes);
 }
 
 void CellPicture::draw(QPainter& painter, const QRect& area, int zoom, QPoint origin) const

@@ -4,6 +4,8 @@
 #include "toolkit/qt/qt_button.h"
 #include "toolkit/qt/qt_canvas_window.h"
 #include "toolkit/qt/qt_check_box.h"
+#include "toolkit/qt/qt_choice_dialog.h"
+#include "toolkit/qt/qt_clipboard.h"
 #include "toolkit/qt/qt_file_dialog.h"
 #include "toolkit/qt/qt_frame.h"
 #include "toolkit/qt/qt_label.h"
@@ -113,6 +115,27 @@ int QtToolkit::messageBox(const std::string& text, ui::MessageButtons buttons, u
 std::optional<std::string> QtToolkit::openFileDialog(const std::string& presetFileName)
 {
     return showOpenFileDialog(presetFileName);
+}
+
+std::optional<ui::ChoiceInput> QtToolkit::choiceDialog(const ui::ChoiceDialog& dialog,
+                                                       const ui::ChoiceFeedbackFunction& feedback)
+{
+    return showChoiceDialog(dialog, feedback);
+}
+
+void QtToolkit::setClipboard(const std::string& text, const std::string& mimeType, const std::string& data)
+{
+    qtui::setClipboard(text, mimeType, data);
+}
+
+std::optional<std::string> QtToolkit::clipboardData(const std::string& mimeType)
+{
+    return qtui::clipboardData(mimeType);
+}
+
+std::string QtToolkit::clipboardText()
+{
+    return qtui::clipboardText();
 }
 
 void QtToolkit::post(std::function<void()> task)

@@ -27,6 +27,11 @@ public:
     tervok::Result<ui::BitmapRef> loadBitmap(const std::filesystem::path& path) override;
     int messageBox(const std::string& text, ui::MessageButtons buttons, ui::MessageIcon icon) override;
     std::optional<std::string> openFileDialog(const std::string& presetFileName) override;
+    std::optional<ui::ChoiceInput> choiceDialog(const ui::ChoiceDialog& dialog,
+                                                const ui::ChoiceFeedbackFunction& feedback) override;
+    void setClipboard(const std::string& text, const std::string& mimeType, const std::string& data) override;
+    std::optional<std::string> clipboardData(const std::string& mimeType) override;
+    std::string clipboardText() override;
     // Queued behind the events already waiting; dropped if the toolkit goes.
     void post(std::function<void()> task) override;
     // Also ends an event loop that has not started yet.

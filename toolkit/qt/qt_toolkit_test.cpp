@@ -1,3 +1,4 @@
+#include "toolkit/qt/qt_choice_dialog.h"
 #include "toolkit/qt/qt_file_dialog.h"
 #include "toolkit/qt/qt_message_box.h"
 #include "toolkit/qt/qt_test_support.h"
@@ -5,6 +6,12 @@
 #include "common/testing/temp_dir.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -147,6 +154,56 @@ TEST_F(ToolkitTest, OpenFileDialogReturnsTheNameAsTheFileSystemSpellsIt)
         static_cast<QDialog*>(dialog)->accept();
     });
     EXPECT_EQ(toolkit.openFileDialog("sprites\\*.spr"), cyrillic);
+}
+
+// The feedback follows every change of a field or a check box; the accept
+// button works only while the program finds the input acceptable.
+TEST_F(ToolkitTest, ChoiceDialogAsksForFeedbackAsTheUserChoosesAndTypes)
+{
+    const ui::ChoiceDialog dialog{
+        "Replace tile", {{"Find tile:", {"0", "1 grass"}, "1 grass"}, {"Put tile:", {"0", "1 grass"}, ""}},
+        {{"Only in the selection", true}}, "Replace"};
+    std::vector<ui::ChoiceInput> asked;
+    const auto feedback = [&](const ui::ChoiceInput& input) {
+        asked.push_back(input);
+        return ui::ChoiceFeedback{"put: " + input.texts[1], input.texts[1] == "0"};
+    };
+    std::vector<std::string> seen;
+    whenModalOpens([&](QWidget* modal) {
+        auto* view = dynamic_cast<ChoiceDialogView*>(modal);
+        ASSERT_NE(view, nullptr);
+        seen.push_back(view->windowTitle().toStdString());
+        seen.push_back(std::to_string(view->field(0)->count()) + " " + view->field(0)->currentText().toStdString());
+        seen.push_back(view->acceptButton()->text().toStdString() + (view->acceptButton()->isEnabled() ? " on" : " off"));
+        view->field(1)->setEditText("wall");
+        seen.push_back(view->feedbackLabel()->text().toStdString());
+        view->field(1)->setCurrentIndex(0);
+        view->check(0)->setChecked(false);
+        seen.push_back(view->feedbackLabel()->text().toStdString() +
+                       (view->acceptButton()->isEnabled() ? " on" : " off"));
+        view->acceptButton()->click();
+    });
+    const std::optional<ui::ChoiceInput> entered = toolkit.choiceDialog(dialog, feedback);
+    EXPECT_EQ(seen, (std::vector<std::string>{"Replace tile", "2 1 grass", "Replace off", "put: wall", "put: 0 on"}));
+    ASSERT_TRUE(entered);
+    EXPECT_EQ(*entered, (ui::ChoiceInput{{"1 grass", "0"}, {false}}));
+    EXPECT_EQ(asked.front(), (ui::ChoiceInput{{"1 grass", ""}, {true}}));
+
+    whenModalOpens([](QWidget* modal) { dynamic_cast<QDialog*>(modal)->reject(); });
+    EXPECT_FALSE(toolkit.choiceDialog(dialog, feedback));
+}
+
+// The text for every program, the same cells under the program's own type
+// beside it; another program's text alone leaves the type empty.
+TEST_F(ToolkitTest, ClipboardCarriesTextAndTheProgramsOwnType)
+{
+    toolkit.setClipboard("tervok-cells 1 1\n5\n", "application/x-tervok-cells", "tervok-cells 1 1\n5\n");
+    EXPECT_EQ(toolkit.clipboardText(), "tervok-cells 1 1\n5\n");
+    EXPECT_EQ(toolkit.clipboardData("application/x-tervok-cells"), "tervok-cells 1 1\n5\n");
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->text(), "tervok-cells 1 1\n5\n");
+    QGuiApplication::clipboard()->setText("hello");
+    EXPECT_EQ(toolkit.clipboardText(), "hello");
+    EXPECT_FALSE(toolkit.clipboardData("application/x-tervok-cells"));
 }
 
 TEST_F(ToolkitTest, PostedTasksRunAfterTheCurrentEventInOrder)

@@ -37,6 +37,8 @@ struct CanvasMarker {
 
 // What region work shows before it changes anything; any part may be empty.
 struct CanvasPreview {
+    // Marked with a dashed line, apart from the rectangle's outline.
+    std::optional<CellRect> selection;
     std::optional<CellRect> rectangle;  // outlined
     bool tintRectangle = false;         // and tinted inside
     // One flag a cell (columns x rows of the picture, row by row): the
@@ -99,7 +101,7 @@ public:
     // Draws a cell (0-based) as a picture box of the cell's size draws a
     // bitmap: at the cell's top-left corner, cut at the cell, the background
     // where the bitmap is smaller or null. Only that cell is drawn again.
-    virtual void setCell(int column, int row, BitmapRef bitmap) = 0;
+    virtual void setCell(int column, int row, const BitmapRef& bitmap) = 0;
     virtual BitmapRef cell(int column, int row) const = 0;
 
     // Shows the picture at zoom device pixels a cell, its top-left corner at
@@ -133,10 +135,11 @@ public:
 };
 
 // A top-level window without a parent (it never stays above the program's
-// other windows), which the user may resize: its canvas fills it above a
-// status bar. Its geometry is its client area's place on the screen, in
-// twips. Closing it only hides it; onClose tells the program. The canvas
-// has the keyboard focus whenever the window is active.
+// other windows), which the user may resize: its canvas fills it between a
+// tool bar and a status bar. Its geometry is its client area's place on the
+// screen, in twips. Closing it only hides it; onClose tells the program.
+// The canvas has the keyboard focus whenever the window is active: the
+// tool bar's buttons never take it.
 class CanvasWindow : public Window {
 public:
     using Window::Window;
@@ -149,7 +152,18 @@ public:
     virtual void setStatusText(int field, const std::string& text) = 0;
     virtual std::string statusText(int field) const = 0;
 
+    // Adds a button to the right of the tool bar's buttons: a short
+    // caption and a tool tip (which names the button's key); a checkable
+    // button shows whether it is checked. Buttons are numbered from 0 in
+    // the order added; a separator is no button. A click raises
+    // onToolButton; only the program checks and clears buttons.
+    virtual int addToolButton(const std::string& caption, const std::string& toolTip, bool checkable) = 0;
+    virtual void addToolSeparator() = 0;
+    virtual void setToolButtonChecked(int button, bool checked) = 0;
+    virtual bool toolButtonChecked(int button) const = 0;
+
     std::function<void()> onActivate;  // the window became the active one
+    std::function<void(int button)> onToolButton;
 };
 
 }  // namespace ui

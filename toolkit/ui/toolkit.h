@@ -39,6 +39,37 @@ struct ControlDescription {
     std::string caption;
 };
 
+// A small modal dialog: fields to type in or to choose from a list of
+// choices, check boxes, a line of text that the program keeps up to date
+// while the user changes them, an accept button and a Cancel button. The
+// accept button works only while the program finds the input acceptable.
+struct DialogField {
+    std::string label;
+    std::vector<std::string> choices;
+    std::string text;  // the text the field starts with
+};
+struct DialogCheck {
+    std::string caption;
+    bool checked = false;
+};
+struct ChoiceDialog {
+    std::string title;
+    std::vector<DialogField> fields;
+    std::vector<DialogCheck> checks;
+    std::string acceptCaption;
+};
+// What the user has entered: a text a field, a state a check box.
+struct ChoiceInput {
+    std::vector<std::string> texts;
+    std::vector<bool> checks;
+    bool operator==(const ChoiceInput&) const = default;
+};
+struct ChoiceFeedback {
+    std::string text;
+    bool acceptable = false;
+};
+using ChoiceFeedbackFunction = std::function<ChoiceFeedback(const ChoiceInput&)>;
+
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageIcon { None, Critical };
 constexpr int kAnswerOk = 1;
@@ -128,6 +159,21 @@ public:
     // file system spells it (UTF-8 on this system, not Windows-1252), or
     // nothing when the user cancelled.
     virtual std::optional<std::string> openFileDialog(const std::string& presetFileName) = 0;
+
+    // Modal; asks the program for its feedback at the start and after each
+    // change. What the user entered when they accepted, or nothing when they
+    // cancelled or closed the dialog.
+    virtual std::optional<ChoiceInput> choiceDialog(const ChoiceDialog& dialog,
+                                                    const ChoiceFeedbackFunction& feedback) = 0;
+
+    // The system clipboard: a copy puts the text, and beside it the data
+    // under the program's own MIME type; clipboardData gives the data under
+    // that type, nothing when the clipboard holds none; clipboardText the
+    // plain text, empty for none. Texts are Windows-1252 bytes, data bytes
+    // as they are.
+    virtual void setClipboard(const std::string& text, const std::string& mimeType, const std::string& data) = 0;
+    virtual std::optional<std::string> clipboardData(const std::string& mimeType) = 0;
+    virtual std::string clipboardText() = 0;
 
     // Runs task after the current event has been handled (for example to
     // replace a window from inside one of its own click handlers).
