@@ -45,6 +45,10 @@ TEST(CellsText, RefusesAnythingElse)
     EXPECT_EQ(refusal("tervok-cells 2 1\n1 2"), "line 2: \"1 2\" is no tile from 0 to 100");
     EXPECT_EQ(refusal("tervok-cells 2 1\n1,101"), "line 2: \"101\" is no tile from 0 to 100");
     EXPECT_EQ(refusal("tervok-cells 2 1\n1,-1"), "line 2: \"-1\" is no tile from 0 to 100");
+    EXPECT_EQ(refusal("tervok-cells 1 1\n123456789012345678901"),
+              "line 2: \"12345678901234567890...\" is no tile from 0 to 100");
+    EXPECT_EQ(refusal("tervok-cells 1 1\n12345678901234567890"),
+              "line 2: \"12345678901234567890\" is no tile from 0 to 100");
     EXPECT_EQ(refusal("tervok-cells 2 1\n1,2\r\r\n"), "line 2: \"2?\" is no tile from 0 to 100");
     EXPECT_EQ(refusal("tervok-cells 2 2\n1,2\n"), "only 1 of 2 rows");
     EXPECT_EQ(refusal("tervok-cells 2 1\n1,2\n\n"), "line 3: more rows than the height 1");

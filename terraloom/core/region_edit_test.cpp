@@ -62,6 +62,7 @@ TEST(RegionEdit, FillsAndPastesStopAtTheMapsEdge)
     EXPECT_EQ(rowsOf(applied(grid, pasteCells(grid, block, {99, 100})), {{98, 99}, 3, 2}), "040/012/");
     EXPECT_EQ(rowsOf(applied(grid, pasteCells(grid, block, {-1, 0})), {{1, 1}, 2, 2}), "60/00/");
     EXPECT_TRUE(pasteCells(grid, block, {101, 5}).empty());
+    EXPECT_EQ(rowsOf(applied(grid, pasteCells(grid, block, {10, 10})), {{9, 9}, 5, 4}), "00000/01230/04560/00000/");
 }
 
 // Side to side only: the 1 at (3, 2) touches both regions of 1 at corners
@@ -111,8 +112,9 @@ TEST(RegionEdit, MovesOverlappingTheirSource)
 
     MapGrid edge;
     setRows(edge, {98, 100}, {"123"});
-    EXPECT_EQ(rowsOf(applied(edge, moveCells(edge, {{98, 100}, 3, 1}, {99, 99}, false)), {{98, 99}, 3, 2}),
-              "012/000/");  // the cell pushed beyond the edge is gone
+    const MapGrid moved = applied(edge, moveCells(edge, {{98, 100}, 3, 1}, {99, 99}, false));
+    EXPECT_EQ(rowsOf(moved, {{98, 99}, 3, 2}), "012/000/");  // the cell pushed beyond the edge is gone
+    EXPECT_EQ(std::count(moved.cells().begin(), moved.cells().end(), 0), 10000 - 2);  // nowhere else
 }
 
 TEST(RegionEdit, ReplacesOnlyInsideTheArea)
@@ -126,7 +128,9 @@ TEST(RegionEdit, ReplacesOnlyInsideTheArea)
     EXPECT_EQ(rowsOf(replaced, {{98, 100}, 3, 1}), "788/");
     EXPECT_EQ(replaceTile(grid, 7, 8, kWholeMap).size(), 10000u);
     EXPECT_TRUE(replaceTile(grid, 7, 7, kWholeMap).empty());
+    EXPECT_EQ(countReplaced(grid, 7, 7, kWholeMap), 0);
     EXPECT_EQ(countReplaced(grid, 3, 8, kWholeMap), 0);
+    EXPECT_EQ(countReplaced(grid, 7, 8, {{10, 10}, 3, 4}), 12);
 }
 
 }  // namespace

@@ -416,18 +416,28 @@ void RegionTools::floodAt(const MapCell& cell)
     const std::optional<std::uint8_t> tile = paintTile();
     if (!tile)
         return;
-    if (!regionFresh_ || !region_.contains(cell))
-        region_.find(state_.grid, cell, limit());
-    apply(fillRegion(region_, *tile));
+    if (regionFresh_ && region_.contains(cell)) {
+        apply(fillRegion(region_, *tile));
+        return;
+    }
+    // The region shown was not this cell's (the pointer came without a
+    // move): filled or not, the region under the pointer is found again.
+    region_.find(state_.grid, cell, limit());
+    if (!apply(fillRegion(region_, *tile))) {
+        regionFresh_ = false;
+        findRegion();
+    }
 }
 
-void RegionTools::apply(PaintStep changes)
+// False when the changes change nothing: no step.
+bool RegionTools::apply(PaintStep changes)
 {
     const PaintStep* step = state_.history.record(state_.grid, std::move(changes));
     if (!step)
-        return;
+        return false;
     listener_.cellsChanged(*step);
     gridChanged();
+    return true;
 }
 
 MapArea RegionTools::movedSelection() const

@@ -125,7 +125,7 @@ private:
     std::optional<std::uint8_t> paintTile() const;
     void paint(const std::vector<MapCell>& cells);
     void floodAt(const MapCell& cell);
-    void apply(PaintStep changes);
+    bool apply(PaintStep changes);
     void endDrag();
     void stopPaste();
     void findRegion();

@@ -21,6 +21,7 @@ protected:
     {
         state.currentTile = 3;
         controller.resized(1000, 1000);
+        listener.regionTools = &controller.tools();
     }
 
     static CanvasPoint inCell(int x, int y) { return {10 * x - 5, 10 * y - 5}; }
@@ -52,6 +53,8 @@ protected:
         return redone;
     }
     RegionPreview preview() { return tools().preview(); }
+    // The window was told of the preview as it is now.
+    bool shownAsIs() { return listener.shown == PreviewSeen::of(preview()); }
     std::size_t steps() const { return state.history.undoSteps(); }
     int count(std::uint8_t tile) const
     {
@@ -90,27 +93,43 @@ TEST_F(RegionToolsTest, PaintToolsKeepInsideTheSelection)
     EXPECT_TRUE(preview().fills);
     EXPECT_EQ(count(5), 0);
     release({2000, 2000});
+    EXPECT_FALSE(tools().dragging());
     EXPECT_EQ(count(5), 12);
     EXPECT_EQ(steps(), 3u);
-    press(inCell(50, 50));
-    move(inCell(60, 60));
-    EXPECT_EQ(preview().rectangle, (MapArea{{50, 50}, 11, 11}));
+    press(inCell(7, 3));  // beside the selection, sharing no cell
+    EXPECT_TRUE(shownAsIs());
+    move(inCell(9, 5));
+    EXPECT_EQ(preview().rectangle, (MapArea{{7, 3}, 3, 3}));
     EXPECT_FALSE(preview().fills);
-    release(inCell(60, 60));
+    EXPECT_EQ(preview().selection, (MapArea{{3, 3}, 4, 3}));
+    release(inCell(9, 5));
+    EXPECT_EQ(tools().statusText(), "Nothing filled: the rectangle lies outside the selection");
+    drag(inCell(3, 6), inCell(6, 8));  // below it
     EXPECT_EQ(tools().statusText(), "Nothing filled: the rectangle lies outside the selection");
     EXPECT_EQ(steps(), 3u);
+    key('B');
+    EXPECT_EQ(tools().statusText(), "Selected 4 x 3 cells from (3, 3)");  // the report is gone
 
+    key('P');
     key('A', kCtrlShift);
     EXPECT_FALSE(tools().selection());
-    press(inCell(100, 100));
-    move(inCell(99, 98));
+    press(inCell(99, 98));
+    move({5000, 5000});
     EXPECT_EQ(preview().rectangle, (MapArea{{99, 98}, 2, 3}));
-    release(inCell(99, 98));
-    EXPECT_EQ(count(5), 18);
-    drag(inCell(100, 100), inCell(99, 98));  // changes nothing: no step
+    release(inCell(100, 99));  // where the button is let go counts
+    EXPECT_EQ(count(5), 16);
+    drag(inCell(100, 99), inCell(99, 98));  // changes nothing: no step
     EXPECT_EQ(steps(), 4u);
-    state.history.undo(state.grid);
+    undo();
     EXPECT_EQ(count(5), 12);
+
+    key('B');  // every tile number paints, 100 and 0 too; others nothing
+    for (const int tile : {100, 0, 101, -1}) {
+        state.currentTile = tile;
+        click(inCell(20, 20));
+    }
+    EXPECT_EQ(state.grid.at(20, 20), 0);
+    EXPECT_EQ(steps(), 5u);
 }
 
 // The region under the pointer is outlined before the click and found
@@ -119,8 +138,8 @@ TEST_F(RegionToolsTest, FloodFillShowsItsRegionFirst)
 {
     for (int y = 1; y <= 100; ++y)
         state.grid.set(50, y, 1);  // a wall from top to bottom
-    key('F');
     hover(inCell(10, 10));
+    key('F');  // the pointer rests: the region shows at once
     ASSERT_NE(preview().region, nullptr);
     EXPECT_EQ(preview().region->places().size(), 4900u);
     const int previews = listener.previews;
@@ -151,12 +170,26 @@ TEST_F(RegionToolsTest, FloodFillShowsItsRegionFirst)
     EXPECT_EQ(preview().region, nullptr);
     click(inCell(5, 5));
     EXPECT_EQ(steps(), 3u);
+    key('A', kCtrlShift);
+    ASSERT_NE(preview().region, nullptr);
+    EXPECT_EQ(preview().region->places().size(), 10000u);
+    key('R');
+    drag(inCell(1, 1), inCell(2, 2));
+    key('F');
+    hover(inCell(1, 1));
+    EXPECT_EQ(preview().region->places().size(), 4u);
+    key('A', kCtrl);  // the region grows with the selection at once
+    EXPECT_EQ(preview().region->places().size(), 10000u);
+    EXPECT_TRUE(shownAsIs());
 }
 
 TEST_F(RegionToolsTest, CopyCutDeleteAndPasteGoThroughTheClipboard)
 {
     key('C', kCtrl);
     EXPECT_EQ(tools().statusText(), "Nothing selected to copy");
+    press({2000, 2000});  // beyond the map: the report goes, nothing is painted
+    release({2000, 2000});
+    EXPECT_EQ(tools().statusText(), "");
     state.grid.set(1, 1, 7);
     state.grid.set(2, 2, 8);
     key('R');
@@ -178,7 +211,9 @@ TEST_F(RegionToolsTest, CopyCutDeleteAndPasteGoThroughTheClipboard)
               "Nothing pasted: the clipboard holds no cells (line 3: 1 numbers where the width is 2)");
 
     listener.clipboard = "tervok-cells 3 1\r\n 4, 5 ,6";
+    hover(inCell(40, 50));
     key('V', kCtrl);
+    EXPECT_TRUE(shownAsIs());
     EXPECT_EQ(tools().statusText(), "Pasting 3 x 1 cells: a click places them, Escape stops");
     hover(inCell(40, 50));
     ASSERT_NE(preview().stamp, nullptr);
@@ -216,6 +251,7 @@ TEST_F(RegionToolsTest, DraggingInsideTheSelectionMovesOrCopiesIt)
     press(inCell(10, 10));
     move(inCell(11, 11));
     ASSERT_NE(preview().stamp, nullptr);
+    EXPECT_EQ(preview().stamp->tiles, (std::vector<std::uint8_t>{1, 2}));
     EXPECT_EQ(preview().stampAt, (MapCell{11, 11}));
     EXPECT_EQ(preview().selection, (MapArea{{11, 11}, 2, 1}));
     EXPECT_EQ(tools().statusText(), "Selected 2 x 1 cells from (11, 11)");  // where it is going
@@ -225,6 +261,8 @@ TEST_F(RegionToolsTest, DraggingInsideTheSelectionMovesOrCopiesIt)
     EXPECT_EQ(state.grid.at(11, 11), 1);
     EXPECT_EQ(state.grid.at(12, 11), 2);
     EXPECT_EQ(tools().selection(), (MapArea{{11, 11}, 2, 1}));
+    click(inCell(12, 11));  // a click inside moves nothing
+    EXPECT_EQ(steps(), 1u);
 
     press(inCell(12, 11));
     move(inCell(13, 11), kAlt);
@@ -239,12 +277,21 @@ TEST_F(RegionToolsTest, DraggingInsideTheSelectionMovesOrCopiesIt)
     EXPECT_EQ(state.grid.at(99, 1), 1);
     EXPECT_EQ(state.grid.at(100, 1), 2);
     EXPECT_EQ(count(0), 10000 - 3);
+    drag(inCell(99, 1), inCell(99, 2));  // one row down
+    EXPECT_EQ(state.grid.at(100, 2), 2);
+    drag(inCell(50, 50), inCell(51, 50));  // another selection: nothing moves
+    EXPECT_EQ(steps(), 4u);
 
-    press(inCell(99, 1));
-    move(inCell(98, 2));
+    drag(inCell(99, 99), {5000, 5000});  // a selection stops at the map's edge
+    EXPECT_EQ(tools().selection(), (MapArea{{99, 99}, 2, 2}));
+
+    drag(inCell(99, 2), inCell(100, 2));
+    press(inCell(99, 2));
+    move(inCell(98, 3));
     undo();  // takes the cells back from under the selection while it moves
     ASSERT_NE(preview().stamp, nullptr);
     EXPECT_EQ(preview().stamp->tiles, (std::vector<std::uint8_t>{0, 0}));
+    EXPECT_TRUE(shownAsIs());
 }
 
 // The tool keys, the tools shown and left out, Escape's order, the pick
@@ -277,11 +324,32 @@ TEST_F(RegionToolsTest, KeysChooseToolsAndEscapeEndsTheLatestThing)
     press(inCell(1, 1));  // a drag under way
     key(kEscape);
     EXPECT_FALSE(tools().dragging());
+    EXPECT_TRUE(shownAsIs());
     EXPECT_TRUE(tools().selection());
     key(kEscape);
     EXPECT_FALSE(tools().selection());
     release(inCell(1, 1));
     EXPECT_EQ(steps(), 0u);
+    state.currentTile = 4;
+    press(inCell(1, 1));
+    key('F');  // another tool ends the drag: nothing filled at the release
+    release(inCell(3, 3));
+    key('P');
+    press(inCell(1, 1));
+    controller.moved({0, 0, inCell(3, 3)});  // the button went up elsewhere
+    EXPECT_FALSE(tools().dragging());
+    EXPECT_FALSE(preview().rectangle);
+    EXPECT_EQ(steps(), 0u);
+    key('A', kCtrl);
+    EXPECT_FALSE(controller.keyPressed('A', 0, false));
+    EXPECT_TRUE(tools().selection());
+    key(kEscape);
+    key('B');
+    press(inCell(1, 5));
+    key(kEscape);  // ends the stroke: the next drag is a step of its own
+    release(inCell(1, 5));
+    drag(inCell(3, 5), inCell(4, 5));
+    EXPECT_EQ(steps(), 2u);
 
     key('H', kCtrl);
     EXPECT_EQ(listener.replaceAsks, 1);
@@ -293,8 +361,8 @@ TEST_F(RegionToolsTest, KeysChooseToolsAndEscapeEndsTheLatestThing)
 // Tools, pastes, moves, replaces, undos and redos at random on a map of a
 // few tiles, each action at most one step: an action that makes no step
 // leaves the map alone, an undo or redo gives the map as it was at that
-// step; undone one by one the steps give back the first map byte for byte,
-// redone the last.
+// step, and the window was told of every change of the preview; undone one
+// by one the steps give back the first map byte for byte, redone the last.
 TEST_F(RegionToolsTest, TenThousandRandomActionsUndoAndRedoExactly)
 {
     state.history = PaintHistory({20000, std::size_t{1} << 40});
@@ -309,11 +377,12 @@ TEST_F(RegionToolsTest, TenThousandRandomActionsUndoAndRedoExactly)
     for (int action = 0; action < 10000; ++action) {
         const std::size_t before = steps();
         bool redone = false;
-        switch (below(12)) {
+        switch (below(13)) {
         case 0: key(toolKeys[below(5)]); break;
         case 1: state.currentTile = below(4); break;
         case 2: drag(somewhere(), somewhere(), below(4) == 0 ? kAlt : 0); break;
         case 3: click(somewhere()); break;
+        case 11: hover(somewhere()); break;
         case 4: key('C', kCtrl); break;
         case 5: below(2) == 0 ? key('X', kCtrl) : key(kDelete); break;
         case 6:
@@ -341,6 +410,7 @@ TEST_F(RegionToolsTest, TenThousandRandomActionsUndoAndRedoExactly)
         }
         ASSERT_EQ(timeline.size(), now + state.history.redoSteps() + 1);
         ASSERT_EQ(state.grid, timeline[now]) << "action " << action;
+        ASSERT_TRUE(shownAsIs()) << "the window was not told, action " << action;
     }
     while (redo()) {
     }

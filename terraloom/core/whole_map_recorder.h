@@ -9,6 +9,26 @@
 
 namespace terraloom {
 
+// A preview by value, to compare what was shown with what is.
+struct PreviewSeen {
+    std::optional<MapArea> selection, rectangle;
+    bool fills = false;
+    std::vector<std::uint16_t> region;
+    std::optional<CellBlock> stamp;
+    MapCell stampAt;
+
+    static PreviewSeen of(const RegionPreview& preview)
+    {
+        PreviewSeen seen{preview.selection, preview.rectangle, preview.fills, {}, std::nullopt, preview.stampAt};
+        if (preview.region)
+            seen.region = preview.region->places();
+        if (preview.stamp)
+            seen.stamp = *preview.stamp;
+        return seen;
+    }
+    bool operator==(const PreviewSeen&) const = default;
+};
+
 struct WholeMapRecorder : WholeMapListener {
     void viewportChanged() override { ++viewports; }
     void cellsPainted(const std::vector<MapCell>& cells) override
@@ -19,7 +39,13 @@ struct WholeMapRecorder : WholeMapListener {
     void viewMoveAsked(const ViewPosition& view) override { views.push_back(view); }
     void markersShownChanged() override { ++markerToggles; }
     void cellsChanged(const PaintStep& changes) override { changed += changes.size(); }
-    void previewChanged() override { ++previews; }
+    // What a window would draw once told: a copy of the tools' preview.
+    void previewChanged() override
+    {
+        ++previews;
+        if (regionTools)
+            shown = PreviewSeen::of(regionTools->preview());
+    }
     void toolChanged() override { ++tools; }
     // A copy goes onto the clipboard, as the window puts it there.
     void cellsCopied(const CellBlock& cells) override
@@ -41,6 +67,9 @@ struct WholeMapRecorder : WholeMapListener {
     std::vector<CellBlock> copied;
     std::string clipboard;
     int replaceAsks = 0;
+    // Set, the preview is copied whenever the window is told of it.
+    const RegionTools* regionTools = nullptr;
+    PreviewSeen shown;
 };
 
 }  // namespace terraloom
