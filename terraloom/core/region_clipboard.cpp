@@ -1,5 +1,7 @@
 #include "terraloom/core/region_clipboard.h"
 
+#include "common/text/blanks.h"
+
 #include <optional>
 #include <vector>
 
@@ -7,20 +9,6 @@ namespace terraloom {
 namespace {
 
 constexpr int kMostSide = formats::kMapSize;
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Digits only, their value at most limit; leading zeros are taken.
 std::optional<int> numberOf(std::string_view text, int limit)
@@ -69,10 +57,10 @@ std::vector<std::string_view> wordsOf(std::string_view line)
     std::vector<std::string_view> words;
     std::size_t at = 0;
     while (at < line.size()) {
-        while (at < line.size() && isBlank(line[at]))
+        while (at < line.size() && tervok::isBlank(line[at]))
             ++at;
         const std::size_t start = at;
-        while (at < line.size() && !isBlank(line[at]))
+        while (at < line.size() && !tervok::isBlank(line[at]))
             ++at;
         if (at > start)
             words.push_back(line.substr(start, at - start));
@@ -97,7 +85,8 @@ tervok::Result<std::vector<std::uint8_t>> rowOf(std::string_view line, std::size
     std::size_t at = 0;
     for (;;) {
         const std::size_t comma = line.find(',', at);
-        const std::string_view piece = trimmed(line.substr(at, comma == std::string_view::npos ? comma : comma - at));
+        const std::size_t length = comma == std::string_view::npos ? comma : comma - at;
+        const std::string_view piece = tervok::withoutBlanks(line.substr(at, length));
         const std::optional<int> tile = numberOf(piece, formats::kMaxTile);
         if (!tile)
             return tervok::formatErrorAtLine(lineNumber, piece.empty() ? "a number is missing"

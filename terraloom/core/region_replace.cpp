@@ -1,25 +1,12 @@
 #include "terraloom/core/region_replace.h"
 
+#include "common/text/blanks.h"
 #include "terraloom/core/region_edit.h"
 
 #include <algorithm>
 
 namespace terraloom {
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool sameLetters(std::string_view a, std::string_view b)
 {
@@ -52,11 +39,11 @@ std::vector<std::string> ReplaceTileChoice::choices() const
 
 std::optional<int> ReplaceTileChoice::tileOf(std::string_view text) const
 {
-    text = trimmed(text);
+    text = tervok::withoutBlanks(text);
     std::size_t digits = 0;
     while (digits < text.size() && digits < 4 && text[digits] >= '0' && text[digits] <= '9')
         ++digits;
-    if (digits > 0 && (digits == text.size() || isBlank(text[digits]))) {
+    if (digits > 0 && (digits == text.size() || tervok::isBlank(text[digits]))) {
         const int tile = std::stoi(std::string(text.substr(0, digits)));
         return tile <= formats::kMaxTile ? std::optional<int>(tile) : std::nullopt;
     }
