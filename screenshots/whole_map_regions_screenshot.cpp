@@ -2,11 +2,8 @@
 // the sample map: the lake selected with the select tool (R), copied
 // (Ctrl+C) and pasted (Ctrl+V), its stamp following the pointer over the
 // meadow, half-transparent, before the click that places it.
-#include "screenshots/screenshot.h"
-#include "terraloom/form/program.h"
-#include "toolkit/ui/window_places.h"
+#include "screenshots/terraloom_sample.h"
 
-#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,11 +12,6 @@
 #include <stdexcept>
 
 namespace {
-
-struct Opened {
-    ui::WindowPlacesInMemory places;
-    std::unique_ptr<terraloom::Program> program;
-};
 
 // The user's pointer and keys on the canvas, at the middle of map cells.
 class Canvas {
@@ -67,13 +59,9 @@ int main(int argc, char** argv)
     return screenshots::takeScreenshot(
         argc, argv, "terraloom",
         [](ui::Toolkit& toolkit) {
-            auto opened = std::make_shared<Opened>();
-            opened->program = std::make_unique<terraloom::Program>(toolkit, opened->places);
+            auto opened = screenshots::terraloomWithMap1(toolkit);
             terraloom::Program& program = *opened->program;
-            screenshots::button("Command1").click();   // load map1
-            screenshots::button("Command10").click();  // and its script
-            program.openWholeMap();
-            program.wholeMap()->window().setGeometry({0, 0, 820 * ui::kTwipsPerPixel, 620 * ui::kTwipsPerPixel});
+            screenshots::showWholeMap(program);
             QApplication::processEvents();
             Canvas canvas(*program.wholeMap());
             canvas.key(Qt::Key_R);
